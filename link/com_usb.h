@@ -1,0 +1,79 @@
+#pragma once
+// The module ComUSB: one object holds the link's state (handle, command list,
+// info list, last reply type, the captured structure texts), so tests and
+// tools can make fresh instances. What it calls out to is injected.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "clock.h"
+#include "com_value.h"
+#include "frames.h"
+#include "ft_api.h"
+#include "typed_values.h"
+
+namespace kav {
+
+struct LinkHooks {
+    // "Pump window messages once"; empty: nothing to pump.
+    std::function<void()> pumpMessages;
+    // Whether the communication log is switched on, and where its lines go
+    // (one line per call, without line end).
+    std::function<bool()> kommunAn;
+    std::function<void(const std::string&)> kommunLog;
+    // nullptr: SystemClock::instance().
+    Clock* clock = nullptr;
+};
+
+struct BefehlsEintrag {
+    std::string Name;
+    std::string arr_Struktur_txt;
+};
+
+struct InfoEintrag {
+    std::string Name;
+    std::string Anfrage;
+    std::string Wert;
+};
+
+inline constexpr char PCVers[] = "KA010000";
+
+// The only commands the program knows by code: reading its command list.
+std::string COM_HexBereinigen(std::string& text);
+
+class ComUSB {
+public:
+    explicit ComUSB(ft::FtApi& ft, LinkHooks hooks = {});
+
+    // USB link
+    std::uint8_t COM_USBOeffnen(std::string& diagnose);
+    std::uint8_t COM_USBSchliessen();
+
+    // Frame transaction
+    std::string COM_SendenEmpfangen(const std::string& anfrageHex);
+
+    // Command list and command execution
+    std::uint8_t COM_READBefehlsliste(std::string& meldung);
+    std::string COM_GetStruktur(const std::string& name) const;
+    ComValue COM_Ausfuehren(std::string& anfrage);
+
+    ft::FtApi& ftApi() { return ft_; }
+    LinkHooks& hooks() { return hooks_; }
+    Clock& clock() const;
+
+    ft::FT_HANDLE USBHandle = nullptr;
+    std::array<BefehlsEintrag, 81> Befehlsliste{};
+    std::array<InfoEintrag, 81> InfoListe{};
+    std::string DatFormat;
+    std::string StrukturRDInfoText;
+    std::string StrukturRDInfo;
+    std::string StrukturWRPCVers;
+
+private:
+    void pump();
+    ft::FtApi& ft_;
+    LinkHooks hooks_;
+};
+
+} // namespace kav

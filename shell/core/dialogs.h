@@ -1,0 +1,51 @@
+#pragma once
+// Every modal interaction of the program goes through this interface: the Qt
+// implementation shows real windows, tests install a recording fake, so no
+// test ever blocks on a window.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+namespace kav::shell {
+
+class Dialoge {
+public:
+    enum class Symbol { Keins = 0, Stopp = 16, Frage = 32, Ausrufezeichen = 48, Information = 64 };
+    enum class Knoepfe { Ok, JaNein };
+    enum class Antwort { Ok, Ja, Nein };
+
+    struct SpeichernOptionen {
+        QString titel;
+        QString standardErweiterung; // ".kav"
+        QString dateiname;           // the default name shown
+        QString filter;              // "KAV Datei (*.kav)|*.kav"
+        int flags = 0;
+    };
+
+    struct AboutInhalt {
+        QString fensterTitel;
+        QString titel;
+        QString version;
+        QString beschreibung;
+    };
+
+    virtual ~Dialoge() = default;
+    // An empty title means the program's title (the default title of a message box).
+    virtual Antwort meldung(const QString& text, const QString& titel = {}, Knoepfe knoepfe = Knoepfe::Ok,
+                            Symbol symbol = Symbol::Keins) = 0;
+    // The chosen full file name; on cancel the file name passed in, unchanged.
+    virtual QString speichernUnter(const SpeichernOptionen& optionen) = 0;
+    // The administrator dialog: the typed text after "OK", "" after "Abbrechen";
+    // closing by other means keeps `vorher`.
+    virtual QString adminDialog(const QString& vorher) = 0;
+    virtual void about(const AboutInhalt& inhalt) = 0;
+};
+
+// The dialogs in use; tests replace them with setDialoge.
+Dialoge& dialoge();
+void setDialoge(Dialoge* d); // nullptr: back to the Qt implementation
+void setDialogParent(QWidget* parent);
+
+} // namespace kav::shell

@@ -1,0 +1,26 @@
+#pragma once
+// The simulated KAV100 as a D2XX function set: one converter with the device
+// behind it, in this process.
+#include <chrono>
+#include <memory>
+
+#include "ft_api.h"
+
+namespace kav {
+class Clock;
+}
+
+namespace kav::sim {
+
+struct SimOptions {
+    // Delay each reply by the time its bytes need at 600000 baud 8N1 plus the USB latency.
+    bool wireTime = false;
+    std::chrono::microseconds usbLatency{1000};
+    // nullptr: the system clock. Time-outs and measurement durations run on it.
+    Clock* clock = nullptr;
+    unsigned seed = 1;
+};
+
+std::unique_ptr<ft::FtApi> createSimulatedFtApi(const SimOptions& options = {});
+
+} // namespace kav::sim
