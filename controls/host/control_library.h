@@ -24,6 +24,7 @@ inline constexpr HResult kE_FAIL = static_cast<HResult>(0x80004005L);
 inline constexpr HResult kCLASS_E_CLASSNOTAVAILABLE = static_cast<HResult>(0x80040111L);
 inline constexpr HResult kSELFREG_E_CLASS = static_cast<HResult>(0x80040201L);
 
+// A factory lives as long as its library; the caller never deletes it.
 class ControlFactory {
 public:
     virtual ~ControlFactory() = default;
@@ -32,7 +33,8 @@ public:
     virtual HostedControl* createInstance(QWidget* parent) = 0;
 };
 
-// Signatures of the exported entry points.
+// Signatures of the exported entry points. DllGetClassObject sets *factory to
+// nullptr and returns kCLASS_E_CLASSNOTAVAILABLE for an identifier it does not serve.
 using DllRegisterServerFn = HResult (*)();
 using DllUnregisterServerFn = HResult (*)();
 using DllGetClassObjectFn = HResult (*)(const char* progId, ControlFactory** factory);

@@ -13,7 +13,9 @@ public:
     explicit ControlRegistry(QString filePath);
     QString filePath() const { return path_; }
 
+    // Adds or replaces the line of the identifier; other lines stay as they are.
     bool add(const QString& progId, const QString& libraryPath);
+    // True also when the identifier was not registered (nothing to remove).
     bool remove(const QString& progId);
     QString libraryFor(const QString& progId) const; // "" when not registered
 
@@ -24,5 +26,11 @@ private:
 // Used by a library's DllRegisterServer / DllUnregisterServer: the full path
 // of the shared library that contains the given address.
 QString libraryPathOf(const void* addressInLibrary);
+
+// What DllRegisterServer / DllUnregisterServer do: record or remove
+// "progId=<path of the library containing the address>" in the registry at
+// defaultPath(folder of that library).
+bool registerLibrary(const QString& progId, const void* addressInLibrary);
+bool unregisterLibrary(const QString& progId, const void* addressInLibrary);
 
 } // namespace kav::controls
