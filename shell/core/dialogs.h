@@ -37,8 +37,10 @@ public:
                             Symbol symbol = Symbol::Keins) = 0;
     // The chosen full file name; on cancel the file name passed in, unchanged.
     virtual QString speichernUnter(const SpeichernOptionen& optionen) = 0;
-    // The administrator dialog: the typed text after "OK", "" after "Abbrechen";
-    // closing by other means keeps `vorher`.
+    // The administrator dialog: the typed text (not trimmed) after "OK", "" after
+    // "Abbrechen". `vorher` is the previous input; the Qt dialog treats closing
+    // by other means (close box, Escape) as "Abbrechen" and returns "", so an
+    // old serial number is never sent without the user's "OK".
     virtual QString adminDialog(const QString& vorher) = 0;
     virtual void about(const AboutInhalt& inhalt) = 0;
 };
@@ -47,5 +49,13 @@ public:
 Dialoge& dialoge();
 void setDialoge(Dialoge* d); // nullptr: back to the Qt implementation
 void setDialogParent(QWidget* parent);
+
+// The About window's content in the current language: caption "Info über"
+// and the title, "Version" and the version text, the support block.
+Dialoge::AboutInhalt aboutInhalt(const QString& programmTitel, const QString& version);
+
+// A filter of the common dialog ("KAV Datei (*.kav)|*.kav": description and
+// pattern pairs separated by "|") in Qt's syntax ("KAV Datei (*.kav)").
+QString qtDateiFilter(const QString& filter);
 
 } // namespace kav::shell

@@ -10,9 +10,11 @@ struct SprachPaar {
     const char* englisch; // UTF-8
 };
 
-// The English table in search order (137 pairs) followed by the pairs of the
-// About window's support lines.
+// The English table in search order (kFensterPaare pairs) followed by the
+// kSupportPaare pairs of the About window's support lines.
 const SprachPaar* englischTabelle(int* anzahl);
+inline constexpr int kFensterPaare = 137;
+inline constexpr int kSupportPaare = 5;
 
 // Key empty: "". Sprache "D": the key. Sprache "E": the English text, or the
 // key itself (logged with "/sprache"). Any other Sprache counts as "E".

@@ -1,0 +1,17 @@
+#include "test_application.h"
+
+namespace kav::test {
+
+QApplication& testApplication() {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return *app;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kav_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+} // namespace kav::test
