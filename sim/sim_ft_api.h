@@ -2,9 +2,11 @@
 // The simulated KAV100 as a D2XX function set: one converter with the device
 // behind it, in this process.
 #include <chrono>
+#include <cstdint>
 #include <memory>
 
 #include "ft_api.h"
+#include "scenario.h"
 
 namespace kav {
 class Clock;
@@ -19,6 +21,13 @@ struct SimOptions {
     // nullptr: the system clock. Time-outs and measurement durations run on it.
     Clock* clock = nullptr;
     unsigned seed = 1;
+    // Records in the device's memory at power-on (the three types in turn).
+    int storedRecords = 6;
+    // The encoder on the device's input.
+    std::int32_t pulsesPerRevolution = 1024;
+    double speedRpm = 1500.0;
+    // Faults and device conditions (see scenario.h).
+    Scenario scenario;
 };
 
 std::unique_ptr<ft::FtApi> createSimulatedFtApi(const SimOptions& options = {});
