@@ -5,7 +5,6 @@
 
 namespace kav::sim {
 
-namespace {
 DeviceSettings deviceSettingsFrom(const SimOptions& o) {
     DeviceSettings s;
     s.seed = o.seed;
@@ -16,6 +15,7 @@ DeviceSettings deviceSettingsFrom(const SimOptions& o) {
     return s;
 }
 
+namespace {
 Clock& clockFrom(const SimOptions& o) { return o.clock ? *o.clock : SystemClock::instance(); }
 
 void copyText(void* buffer, const char* text) {

@@ -11,6 +11,9 @@
 
 namespace kav::sim {
 
+// The device settings a set of options describes.
+DeviceSettings deviceSettingsFrom(const SimOptions& options);
+
 inline constexpr char kConverterDescription[] = "KAV100 (simuliert)";
 inline constexpr char kConverterSerial[] = "KAVSIM01";
 

@@ -1,0 +1,240 @@
+#include "scenario_flags.h"
+
+#include <charconv>
+#include <optional>
+
+namespace kav::sim {
+
+namespace {
+std::optional<long long> number(const std::string& text) {
+    long long v = 0;
+    int base = 10;
+    std::size_t start = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        base = 16, start = 2;
+    const char* first = text.data() + start;
+    const char* last = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(first, last, v, base);
+    if (ec != std::errc{} || p != last || first == last)
+        return std::nullopt;
+    return v;
+}
+
+// "CMD", "CMD@N" or "@N": the command a fault is limited to and the request it starts at.
+bool applyTarget(const std::string& text, FaultRule& rule) {
+    const auto at = text.find('@');
+    rule.command = text.substr(0, at);
+    if (at == std::string::npos)
+        return true;
+    const auto n = number(text.substr(at + 1));
+    if (!n || *n < 0)
+        return false;
+    rule.afterFrames = static_cast<int>(*n);
+    return true;
+}
+
+struct FlagSpec {
+    const char* name;
+    enum { None, Optional, Required } value;
+};
+
+constexpr FlagSpec kFlags[] = {
+    {"seed", FlagSpec::Required},          {"records", FlagSpec::Required},
+    {"pulses", FlagSpec::Required},        {"speed", FlagSpec::Required},
+    {"wire-time", FlagSpec::None},         {"no-wire-time", FlagSpec::None},
+    {"latency-us", FlagSpec::Required},    {"no-converter", FlagSpec::None},
+    {"silent", FlagSpec::Optional},        {"silent-after", FlagSpec::Required},
+    {"silent-for", FlagSpec::Required},    {"bad-crc", FlagSpec::Optional},
+    {"failure-bit", FlagSpec::Optional},   {"error-report", FlagSpec::Required},
+    {"truncate", FlagSpec::Optional},      {"bad-length", FlagSpec::Optional},
+    {"garbage", FlagSpec::Optional},       {"slow", FlagSpec::Required},
+    {"drop-after", FlagSpec::Required},    {"refuse-version", FlagSpec::None},
+    {"omit", FlagSpec::Required},          {"beyond-40", FlagSpec::Required},
+    {"device-error", FlagSpec::None},      {"not-pc-mode", FlagSpec::None},
+    {"measuring-mode", FlagSpec::None},    {"busy-forever", FlagSpec::None},
+    {"fail-array-block", FlagSpec::Required},
+};
+
+const FlagSpec* findFlag(const std::string& name) {
+    for (const FlagSpec& f : kFlags)
+        if (name == f.name)
+            return &f;
+    return nullptr;
+}
+
+bool applyOne(const std::string& name, const std::string& value, SimOptions& o, std::string& error) {
+    Scenario& s = o.scenario;
+    auto bad = [&] {
+        error = "invalid value for --" + name + ": " + value;
+        return false;
+    };
+    auto fault = [&](FaultRule::Kind kind, const std::string& target) {
+        FaultRule r = FaultRule::make(kind);
+        if (!applyTarget(target, r))
+            return bad();
+        s.add(r);
+        return true;
+    };
+    // "VALUE" or "VALUE:TARGET"
+    const auto colon = value.find(':');
+    const std::string head = value.substr(0, colon);
+    const std::string target = colon == std::string::npos ? std::string() : value.substr(colon + 1);
+
+    if (name == "seed" || name == "records" || name == "pulses" || name == "speed" || name == "latency-us" ||
+        name == "silent-after" || name == "drop-after") {
+        const auto n = number(value);
+        if (!n || *n < 0)
+            return bad();
+        if (name == "seed")
+            o.seed = static_cast<unsigned>(*n);
+        else if (name == "records")
+            o.storedRecords = static_cast<int>(*n);
+        else if (name == "pulses")
+            o.pulsesPerRevolution = static_cast<std::int32_t>(*n);
+        else if (name == "speed")
+            o.speedRpm = static_cast<double>(*n);
+        else if (name == "latency-us")
+            o.usbLatency = std::chrono::microseconds(*n);
+        else if (name == "silent-after")
+            s.silentAfter(static_cast<int>(*n));
+        else {
+            FaultRule r = FaultRule::make(FaultRule::Kind::DropOff);
+            r.afterFrames = static_cast<int>(*n);
+            r.times = 1;
+            s.add(r);
+        }
+        return true;
+    }
+    if (name == "wire-time" || name == "no-wire-time") {
+        o.wireTime = name == "wire-time";
+        return true;
+    }
+    if (name == "no-converter") return (s.noConverter = true);
+    if (name == "refuse-version") return (s.refuseVersion = true);
+    if (name == "device-error") return (s.deviceError = true);
+    if (name == "not-pc-mode") return (s.notPcMode = true);
+    if (name == "measuring-mode") return (s.ownMeasuringMode = true);
+    if (name == "busy-forever") return (s.busyForever = true);
+    if (name == "omit" || name == "beyond-40") {
+        if (value.empty())
+            return bad();
+        (name == "omit" ? s.omittedCommands : s.commandsBeyond40).push_back(value);
+        return true;
+    }
+    if (name == "silent") return fault(FaultRule::Kind::Silent, value);
+    if (name == "silent-for") return !value.empty() && fault(FaultRule::Kind::Silent, value);
+    if (name == "bad-crc") return fault(FaultRule::Kind::CorruptCrc, value);
+    if (name == "failure-bit") return fault(FaultRule::Kind::FailureBit, value);
+    if (name == "truncate") return fault(FaultRule::Kind::Truncated, value);
+    if (name == "bad-length") return fault(FaultRule::Kind::BadLength, value);
+    if (name == "garbage") return fault(FaultRule::Kind::Garbage, value);
+    if (name == "error-report" || name == "slow") {
+        const auto n = number(head);
+        if (!n || *n < 0)
+            return bad();
+        FaultRule r = FaultRule::make(name == "slow" ? FaultRule::Kind::Slow : FaultRule::Kind::ErrorReport);
+        if (!applyTarget(target, r))
+            return bad();
+        if (name == "slow")
+            r.delay = std::chrono::milliseconds(*n);
+        else
+            r.errorMask = static_cast<std::uint32_t>(*n);
+        s.add(r);
+        return true;
+    }
+    if (name == "fail-array-block") {
+        const auto array = number(head);
+        const auto from = number(target);
+        if (!array || !from || *array < 0 || *array > 255 || *from < 0 || *from > 0xFFFF)
+            return bad();
+        s.failArrayBlock(static_cast<std::uint8_t>(*array), static_cast<std::uint16_t>(*from));
+        return true;
+    }
+    error = "unknown flag --" + name;
+    return false;
+}
+} // namespace
+
+std::vector<std::string> splitFlags(const std::string& text) {
+    std::vector<std::string> out;
+    std::string word;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            if (!word.empty())
+                out.push_back(std::move(word)), word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty())
+        out.push_back(std::move(word));
+    return out;
+}
+
+bool applySimFlags(const std::vector<std::string>& flags, SimOptions& options, std::string& error) {
+    for (std::size_t i = 0; i < flags.size(); ++i) {
+        const std::string& arg = flags[i];
+        if (arg.rfind("--", 0) != 0) {
+            error = "unexpected argument: " + arg;
+            return false;
+        }
+        const auto eq = arg.find('=');
+        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        const FlagSpec* spec = findFlag(name);
+        if (!spec) {
+            error = "unknown flag --" + name;
+            return false;
+        }
+        std::string value;
+        if (eq != std::string::npos) {
+            if (spec->value == FlagSpec::None) {
+                error = "--" + name + " takes no value";
+                return false;
+            }
+            value = arg.substr(eq + 1);
+        } else if (spec->value == FlagSpec::Required) {
+            if (i + 1 >= flags.size()) {
+                error = "--" + name + " needs a value";
+                return false;
+            }
+            value = flags[++i];
+        }
+        if (!applyOne(name, value, options, error))
+            return false;
+    }
+    return true;
+}
+
+const char* simFlagsHelp() {
+    return "Device and encoder:\n"
+           "  --seed N                 random seed of the encoder model (default 1)\n"
+           "  --records N              records in the memory at power-on (default 6)\n"
+           "  --pulses N               pulses per revolution (default 1024)\n"
+           "  --speed RPM              nominal speed (default 1500)\n"
+           "  --wire-time | --no-wire-time   time replies at 600000 baud plus the USB latency\n"
+           "  --latency-us N           USB latency (default 1000)\n"
+           "Device conditions:\n"
+           "  --no-converter           no converter plugged in (D2XX faces only)\n"
+           "  --refuse-version         refuse the PC version identifier\n"
+           "  --omit CMD               leave CMD out of the command list (repeatable)\n"
+           "  --beyond-40 CMD          list CMD at entry 41 or later (repeatable)\n"
+           "  --device-error           state bit 0: device error\n"
+           "  --not-pc-mode            state bit 1 clear: not in PC measurement mode\n"
+           "  --measuring-mode         the device's own measuring mode (state bit 3, record count 255)\n"
+           "  --busy-forever           state bit 2 stays set; measurements never finish\n"
+           "Faults of replies (TARGET: CMD, CMD@N or @N: only that command / from request N on):\n"
+           "  --silent[=TARGET]        no reply\n"
+           "  --silent-after N         no reply from request N on (0-based)\n"
+           "  --silent-for CMD         no reply to CMD\n"
+           "  --bad-crc[=TARGET]       reply with a wrong CRC\n"
+           "  --failure-bit[=TARGET]   reply with the failure bit (status 0x82)\n"
+           "  --error-report MASK[:TARGET]   error report with MASK (decimal or 0x..)\n"
+           "  --truncate[=TARGET]      only the first half of the reply\n"
+           "  --bad-length[=TARGET]    length byte 0xFF\n"
+           "  --garbage[=TARGET]       nine random bytes instead of the reply\n"
+           "  --slow MS[:TARGET]       reply MS milliseconds late\n"
+           "  --fail-array-block A:FROM   failure for the RD_InfoArray block of array A starting at FROM\n"
+           "  --drop-after N           drop off the bus halfway through the reply to request N\n";
+}
+
+} // namespace kav::sim
