@@ -90,7 +90,11 @@ void paintLayout(QPainter& p, const Layout& layout, const Style& style, const QP
         }
         p.setFont(style.font);
         p.setPen(color(style.fontColor));
-        p.drawText(box.adjusted(1, 0, -1, 0), Qt::AlignCenter | Qt::TextSingleLine, layout.text);
+        // Centred; a text wider than the box keeps its beginning readable.
+        const QRect inner = box.adjusted(2, 0, -2, 0);
+        const bool fits = p.fontMetrics().horizontalAdvance(layout.text) <= inner.width();
+        p.drawText(inner, (fits ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
+                   layout.text);
     }
 }
 
