@@ -9,6 +9,8 @@
 
 #include <array>
 
+#include "ole_color.h"
+
 namespace kav::controls::deviation_bar {
 
 inline constexpr int kMarkCount = 12;
@@ -33,8 +35,8 @@ inline constexpr double kLabelGap = 15;
 
 // Colours the drawn elements use where the control has no property for them:
 // the system colours "window text" (ring) and "button text" (centre label).
-inline constexpr qint32 kRingColour = static_cast<qint32>(0x80000008u);
-inline constexpr qint32 kCentreLabelColour = static_cast<qint32>(0x80000012u);
+inline constexpr qint32 kRingColour = systemColor(kColorWindowText);
+inline constexpr qint32 kCentreLabelColour = systemColor(kColorButtonText);
 
 // The control's text measurement (TextWidth / TextHeight), in twips.
 class TextMeasure {

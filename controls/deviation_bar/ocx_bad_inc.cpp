@@ -7,7 +7,7 @@
 
 #include <atomic>
 
-#include "system_colour.h"
+#include "ole_color.h"
 
 namespace kav::controls {
 
@@ -17,7 +17,7 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 // The control's own background: the system colour "button face".
-constexpr qint32 kBackColour = static_cast<qint32>(0x8000000Fu);
+constexpr qint32 kBackColour = systemColor(kColorButtonFace);
 
 std::atomic<int> g_liveInstances{0};
 
@@ -204,7 +204,7 @@ void ocxBadInc::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QPalette& pal = palette();
-    p.fillRect(rect(), resolveColour(kBackColour, pal));
+    p.fillRect(rect(), toQColor(kBackColour, pal));
     p.setBrush(Qt::NoBrush);
 
     for (const CircleShape* c : {&layout_.outer, &layout_.inner}) {
@@ -212,21 +212,21 @@ void ocxBadInc::paintEvent(QPaintEvent*)
             continue;
         const double d = c->diameter() / kTwipsPerPixel;
         const QPointF centre = toPixels(c->box.center());
-        p.setPen(QPen(resolveColour(c->colour, pal), 0));
+        p.setPen(QPen(toQColor(c->colour, pal), 0));
         p.drawEllipse(QRectF(centre.x() - d / 2, centre.y() - d / 2, d, d));
     }
 
     auto drawLabel = [&](const Label& l) {
         if (!l.visible)
             return;
-        p.setPen(resolveColour(l.foreColour, pal));
+        p.setPen(toQColor(l.foreColour, pal));
         p.drawText(QRectF(toPixels(l.topLeft), QSizeF(textWidth(l.caption), textHeight(l.caption)) / kTwipsPerPixel),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, l.caption);
     };
     auto drawLine = [&](const Line& l) {
         if (!l.visible)
             return;
-        p.setPen(QPen(resolveColour(l.colour, pal), 0));
+        p.setPen(QPen(toQColor(l.colour, pal), 0));
         p.drawLine(QLineF(toPixels(l.from), toPixels(l.to)));
     };
 
