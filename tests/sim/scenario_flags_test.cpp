@@ -1,0 +1,71 @@
+// kav100sim's flags (also the library's KAV100SIM_FLAGS).
+#include <gtest/gtest.h>
+
+#include "scenario_flags.h"
+
+namespace kav::sim::test {
+namespace {
+
+SimOptions parsed(const std::string& text, bool expectOk = true) {
+    SimOptions o;
+    std::string error;
+    EXPECT_EQ(applySimFlags(splitFlags(text), o, error), expectOk) << text << ": " << error;
+    return o;
+}
+
+TEST(ScenarioFlags, DeviceAndEncoderSettings) {
+    const SimOptions o = parsed("--seed 7 --records=0 --pulses 2048 --speed=3000 --wire-time --latency-us 250");
+    EXPECT_EQ(o.seed, 7u);
+    EXPECT_EQ(o.storedRecords, 0);
+    EXPECT_EQ(o.pulsesPerRevolution, 2048);
+    EXPECT_EQ(o.speedRpm, 3000.0);
+    EXPECT_TRUE(o.wireTime);
+    EXPECT_EQ(o.usbLatency.count(), 250);
+    EXPECT_FALSE(parsed("--wire-time --no-wire-time").wireTime);
+}
+
+TEST(ScenarioFlags, Conditions) {
+    const Scenario s = parsed("--refuse-version --omit RD_InfoArray --omit=WR_MaschNr --beyond-40 DO_FormatMem "
+                              "--device-error --not-pc-mode --measuring-mode --busy-forever --no-converter")
+                           .scenario;
+    EXPECT_TRUE(s.refuseVersion && s.deviceError && s.notPcMode && s.ownMeasuringMode && s.busyForever &&
+                s.noConverter);
+    EXPECT_EQ(s.omittedCommands, (std::vector<std::string>{"RD_InfoArray", "WR_MaschNr"}));
+    EXPECT_EQ(s.commandsBeyond40, (std::vector<std::string>{"DO_FormatMem"}));
+}
+
+TEST(ScenarioFlags, FaultsWithTargets) {
+    const auto f = parsed("--silent --bad-crc=RD_Info@3 --error-report 0x9:WR_PCVers --slow=1500 "
+                          "--fail-array-block 60:240 --drop-after 12 --silent-after 5 --garbage=@2")
+                       .scenario.faults;
+    ASSERT_EQ(f.size(), 8u);
+    EXPECT_EQ(f[0].kind, FaultRule::Kind::Silent);
+    EXPECT_TRUE(f[0].command.empty());
+    EXPECT_EQ(f[1].kind, FaultRule::Kind::CorruptCrc);
+    EXPECT_EQ(f[1].command, "RD_Info");
+    EXPECT_EQ(f[1].afterFrames, 3);
+    EXPECT_EQ(f[2].errorMask, 0x9u);
+    EXPECT_EQ(f[2].command, "WR_PCVers");
+    EXPECT_EQ(f[3].delay.count(), 1500);
+    EXPECT_EQ(f[4].parameterPrefix, (std::vector<std::uint8_t>{60, 0, 240}));
+    EXPECT_EQ(f[5].kind, FaultRule::Kind::DropOff);
+    EXPECT_EQ(f[5].afterFrames, 12);
+    EXPECT_EQ(f[5].times, 1);
+    EXPECT_EQ(f[6].afterFrames, 5);
+    EXPECT_EQ(f[7].kind, FaultRule::Kind::Garbage);
+    EXPECT_EQ(f[7].afterFrames, 2);
+}
+
+TEST(ScenarioFlags, MistakesAreReported) {
+    for (const char* bad : {"--unknown", "--seed", "--seed=x", "--records -1", "--refuse-version=1", "plain",
+                            "--fail-array-block 60", "--fail-array-block 300:0", "--bad-crc=RD_Info@x",
+                            "--error-report zz"}) {
+        SimOptions o;
+        std::string error;
+        EXPECT_FALSE(applySimFlags(splitFlags(bad), o, error)) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+}
+
+} // namespace
+} // namespace kav::sim::test
