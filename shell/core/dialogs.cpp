@@ -125,7 +125,14 @@ public:
         dialog.selectFile(o.dateiname);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return o.dateiname;
-        return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+        QString datei = dialog.selectedFiles().constFirst();
+        // Qt adds the default extension only to a name without any dot, but the
+        // proposed names look like "2008.03.07-09.05.00": a record file must
+        // end in ".kav" so the file browser lists it and its name can be cut
+        // from the last four characters.
+        if (!erweiterung.isEmpty() && !datei.endsWith(u'.' + erweiterung, Qt::CaseInsensitive))
+            datei += u'.' + erweiterung;
+        return QDir::toNativeSeparators(datei);
     }
 
     QString adminDialog(const QString&) override {
