@@ -35,6 +35,8 @@ struct InfoEintrag {
     std::string Name;
     std::string Anfrage;
     std::string Wert;
+    // The type letter the value was decoded with.
+    std::string Typ;
 };
 
 inline constexpr char PCVers[] = "KA010000";
@@ -61,6 +63,12 @@ public:
     ft::FtApi& ftApi() { return ft_; }
     LinkHooks& hooks() { return hooks_; }
     Clock& clock() const;
+    // Whether COM_USBOeffnen left the link open and no close followed.
+    bool isOpen() const { return offen_; }
+    // Entries read at the last list read: Befehlsliste 1..commandCount,
+    // InfoListe 0..infoCount-1.
+    int commandCount() const { return befehlsAnzahl_; }
+    int infoCount() const { return infoAnzahl_; }
 
     ft::FT_HANDLE USBHandle = nullptr;
     std::array<BefehlsEintrag, 81> Befehlsliste{};
@@ -72,8 +80,15 @@ public:
 
 private:
     void pump();
+    ComValue befehl(const std::string& struktur, const std::string& parameter, const std::string& typ);
+    // Reads entry i's name and structure; 0 stored, 1 end of the list, 2 unusable entry.
+    int eintragLesen(int i);
+
     ft::FtApi& ft_;
     LinkHooks hooks_;
+    bool offen_ = false;
+    int befehlsAnzahl_ = 0;
+    int infoAnzahl_ = 0;
 };
 
 } // namespace kav

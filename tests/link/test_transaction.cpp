@@ -1,0 +1,175 @@
+// One request frame out, one reply frame in: resends, checks, sentinels,
+// final trimming, communication log.
+#include <gtest/gtest.h>
+
+#include "com_usb.h"
+#include "scripted_ft_api.h"
+
+using namespace kav;
+using namespace kav::testkit;
+using kav::ft::FT_OK;
+
+namespace {
+
+struct Transaction : ::testing::Test {
+    ScriptedFtApi ft;
+    std::vector<std::string> log;
+    int pumps = 0;
+    bool kommun = false;
+    ComUSB link{ft, LinkHooks{[this] { ++pumps; }, [this] { return kommun; },
+                              [this](const std::string& line) { log.push_back(line); }, nullptr}};
+};
+
+} // namespace
+
+TEST_F(Transaction, WritesTheFrameWithItsCrcInOneWrite) {
+    ft.replies.push_back(replyFrame(0x80, 'S', {}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), kHexOK);
+    ASSERT_EQ(ft.writtenFrames().size(), 1u);
+    EXPECT_EQ(hexFromBytes(ft.writtenFrames()[0]), "030101009FDD");
+    // One write, then exactly two reads: 1 byte, then the announced rest.
+    EXPECT_EQ(ft.callTexts(), (std::vector<std::string>{"FT_Write(030101009FDD)", "FT_Read(1)", "FT_Read(4)"}));
+    EXPECT_EQ(pumps, 1);
+}
+
+TEST_F(Transaction, TextPayloadLosesItsNul) {
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x41, 0x00}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), "41");
+    EXPECT_EQ(link.DatFormat, "S");
+    // Only for texts, and only one NUL.
+    ft.replies.push_back(replyFrame(0x81, 'I', {0x41, 0x00}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), "4100");
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x41, 0x00, 0x00}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), "4100");
+}
+
+TEST_F(Transaction, StatusBitsAndSentinels) {
+    ft.replies.push_back(replyFrame(0x80, 'S', {}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), "4F4B");
+    // The failure bit wins, without a CRC check and without a resend.
+    ft.replies.push_back(replyFrame(0x82, 'S', {0x41}, false));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), "4552524F52");
+    EXPECT_EQ(ft.count("FT_Write"), 2);
+    // A wrong CRC: no resend either.
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x41, 0x00}, false));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR_CHK);
+    EXPECT_EQ(ft.count("FT_Write"), 3);
+}
+
+TEST_F(Transaction, ErrorReportsBecomeTexts) {
+    ft.replies.push_back(replyFrame(0x00, 'S', {0x09, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), ",I2C-TimeOut,RS232-Checksum");
+    // Error reports are not CRC-checked.
+    ft.replies.push_back(replyFrame(0x00, 'L', {0x01}, false));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), ",I2C-TimeOut");
+    // A text whose last characters read as hex 0 keeps them.
+    ft.replies.push_back(replyFrame(0x00, 'S', {0x00, 0x00, 0x08, 0x00}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), ",CPU-DIV0ERR");
+    // An error report without content.
+    ft.replies.push_back(replyFrame(0x00, 'S', {}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR_INTERN);
+}
+
+TEST_F(Transaction, SilentDeviceGetsExactlyOneResend) {
+    ft.replies = {std::nullopt, std::nullopt, std::nullopt};
+    EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), kHexERROR);
+    EXPECT_EQ(ft.count("FT_Write"), 2);
+    EXPECT_EQ(ft.count("FT_Read"), 4);
+    EXPECT_EQ(pumps, 2);
+}
+
+TEST_F(Transaction, ShortReplyIsResentOnce) {
+    ft.replies.push_back(Bytes{0x03, 0x81});
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x4F, 0x4B, 0x00}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), "4F4B");
+    EXPECT_EQ(ft.count("FT_Write"), 2);
+}
+
+TEST_F(Transaction, LengthOfTheFailedFirstByteIsKept) {
+    // Attempt 1 announces 3 and falls short; attempt 2 brings no first
+    // byte, so the rest is read with the old length.
+    ft.replies.push_back(Bytes{0x03});
+    ft.replies.push_back(std::nullopt);
+    ft.failNext("FT_Read", FT_OK, 2);
+    ft.failNext("FT_Read", ft::FT_OTHER_ERROR); // the first byte of attempt 2 is lost
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
+    const auto texts = ft.callTexts();
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[2], "FT_Read(6)");
+    EXPECT_EQ(texts[5], "FT_Read(6)");
+}
+
+TEST_F(Transaction, ReadStatusFourIsAcceptedOthersIgnored) {
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x4F, 0x4B, 0x00}));
+    ft.failNext("FT_Read", ft::FT_IO_ERROR, 2);
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), "4F4B");
+
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x4F, 0x4B, 0x00}));
+    ft.replies.push_back(std::nullopt);
+    ft.failNext("FT_Read", ft::FT_DEVICE_NOT_OPENED, 4);
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
+}
+
+TEST_F(Transaction, ImpossibleLengthIsNeverReadPastTheBuffer) {
+    ft.replies.push_back(Bytes{0xFF});
+    ft.replies.push_back(Bytes{0xFF});
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
+    // Only the first byte of each attempt was asked for: one resend, no second read.
+    const std::string write = "FT_Write(0105" + COM_CRC16Hex("0105") + ")";
+    EXPECT_EQ(ft.callTexts(), (std::vector<std::string>{write, "FT_Read(1)", write, "FT_Read(1)"}));
+    // The longest possible reply still fits the buffer.
+    Bytes payload(253, 0x41);
+    ft.replies.push_back(replyFrame(0x81, 'B', payload));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), hexFromBytes(payload));
+    EXPECT_EQ(ft.callTexts().back(), "FT_Read(257)");
+}
+
+TEST_F(Transaction, ZeroLengthRepliesAreResentWhileUnderFiveAttempts) {
+    // Attempt 1 falls short after announcing 3 bytes; later attempts lose
+    // their first byte, read the old length and get a reply beginning with 0.
+    const Bytes zeroLength{0x09, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+    ft.replies = {Bytes{0x03}, zeroLength, zeroLength, zeroLength, zeroLength, zeroLength};
+    ft.statuses["FT_Read"] = {FT_OK, FT_OK};
+    for (int i = 0; i < 5; ++i)
+        ft.statuses["FT_Read"].insert(ft.statuses["FT_Read"].end(), {ft::FT_OTHER_ERROR, FT_OK});
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
+    EXPECT_EQ(ft.count("FT_Write"), 5);
+
+    // With the device's failure bit set there is no further resend.
+    ft.clearCalls();
+    ft.replies = {Bytes{0x03}, Bytes{0x09, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00}};
+    ft.statuses["FT_Read"] = {FT_OK, FT_OK, ft::FT_OTHER_ERROR, FT_OK};
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
+    EXPECT_EQ(ft.count("FT_Write"), 2);
+}
+
+TEST_F(Transaction, InvalidRequestsAreNotSent) {
+    EXPECT_EQ(link.COM_SendenEmpfangen(""), "");
+    EXPECT_EQ(link.COM_SendenEmpfangen("031"), "");
+    EXPECT_EQ(link.COM_SendenEmpfangen("03NI"), "");
+    EXPECT_EQ(link.COM_SendenEmpfangen(std::string(2 * 256, 'A')), "");
+    EXPECT_EQ(ft.count("FT_Write"), 0);
+    ft.replies.push_back(replyFrame(0x80, 'S', {}));
+    EXPECT_EQ(link.COM_SendenEmpfangen(std::string(2 * 255, 'A')), kHexOK);
+    EXPECT_EQ(ft.writtenFrames().at(0).size(), 257u);
+}
+
+TEST_F(Transaction, CommunicationLogLines) {
+    ft.replies.push_back(replyFrame(0x80, 'S', {}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), kHexOK);
+    EXPECT_TRUE(log.empty());
+    kommun = true;
+    ft.replies.push_back(replyFrame(0x81, 'S', {0x41, 0x00}));
+    link.COM_SendenEmpfangen("03010100");
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0], "Schreiben -> 030101009FDD");
+    EXPECT_EQ(log[1], "Lesen     -> " + hexFromBytes(replyFrame(0x81, 'S', {0x41, 0x00})));
+}
+
+TEST_F(Transaction, DatFormatSurvivesFailedReplies) {
+    ft.replies.push_back(replyFrame(0x81, 'F', {0, 0, 0x80, 0x3F}));
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), "0000803F");
+    ft.replies = {std::nullopt, std::nullopt};
+    EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
+    EXPECT_EQ(link.DatFormat, "F");
+}
