@@ -10,8 +10,10 @@ QApplication& testApplication() {
     static int argc = 1;
     static char name[] = "kav_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: tearing Qt down among the other static destructors at
+    // exit crashes once QTest's input helpers have been used.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 } // namespace kav::test
