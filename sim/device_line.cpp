@@ -29,6 +29,7 @@ void DeviceLine::hostWrite(std::span<const std::uint8_t> bytes) {
     const auto now = clock_.now();
     if (!onBus(now) || !lineUsable_)
         return;
+    bytesIn_ += bytes.size();
     for (const auto& frame : assembler_.feed(bytes, now))
         handleRequest(frame, now);
 }
@@ -62,9 +63,8 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
     FaultRule* fault = matchingFault(frame, index);
     if (fault && fault->times > 0)
         --fault->times;
-    const FaultRule::Kind kind = fault ? fault->kind : FaultRule::Kind::Slow;
-    if (fault && kind == FaultRule::Kind::Silent)
-        return;
+    if (fault && fault->kind == FaultRule::Kind::Silent)
+        return; // lost on the way in: not executed, not answered
 
     Bytes reply = device_.handleFrame(frame);
     Clock::duration extra{};
@@ -72,7 +72,7 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
     if (fault) {
         auto half = [&] { return fault->keepBytes >= 0 ? static_cast<std::size_t>(fault->keepBytes)
                                                        : std::max<std::size_t>(1, reply.size() / 2); };
-        switch (kind) {
+        switch (fault->kind) {
         case FaultRule::Kind::Silent:
             break;
         case FaultRule::Kind::CorruptCrc:
@@ -112,6 +112,7 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
     if (!outgoing_.empty())
         at = std::max(at, outgoing_.back().at);
     if (!reply.empty()) {
+        bytesOut_ += reply.size();
         outgoing_.push_back({at, std::move(reply)});
         ++replies_;
     }

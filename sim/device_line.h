@@ -51,6 +51,9 @@ public:
 
     int requestsReceived() const { return requests_; }
     int repliesSent() const { return replies_; }
+    // Bytes over the wire each way, for timing against the physical limit.
+    std::size_t bytesFromHost() const { return bytesIn_; }
+    std::size_t bytesToHost() const { return bytesOut_; }
     WireTiming& timing() { return timing_; }
     Kav100Device& device() { return device_; }
 
@@ -72,6 +75,8 @@ private:
     bool lineUsable_ = true;
     int requests_ = 0;
     int replies_ = 0;
+    std::size_t bytesIn_ = 0;
+    std::size_t bytesOut_ = 0;
 };
 
 } // namespace kav::sim

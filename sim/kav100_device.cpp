@@ -26,8 +26,16 @@ Kav100Device::Kav100Device(Clock& clock, DeviceSettings settings)
     seedRecords(settings_.storedRecords);
 }
 
-std::vector<CommandEntry> Kav100Device::commandList() const {
-    return arrangeCommandList(settings_.scenario.omittedCommands, settings_.scenario.commandsBeyond40);
+const std::vector<CommandEntry>& Kav100Device::commandList() const {
+    // Arranged again only when a test changed what to leave out or move.
+    const Scenario& s = settings_.scenario;
+    if (!listArranged_ || listOmitted_ != s.omittedCommands || listBeyond40_ != s.commandsBeyond40) {
+        list_ = arrangeCommandList(s.omittedCommands, s.commandsBeyond40);
+        listOmitted_ = s.omittedCommands;
+        listBeyond40_ = s.commandsBeyond40;
+        listArranged_ = true;
+    }
+    return list_;
 }
 
 std::string Kav100Device::commandNameOf(std::span<const std::uint8_t> frame) const {
@@ -86,7 +94,7 @@ Bytes Kav100Device::handleFrame(std::span<const std::uint8_t> frame) {
 
     const std::uint8_t code = frame[1];
     const auto params = frame.subspan(2, body - 2);
-    const auto list = commandList();
+    const auto& list = commandList();
     const auto it = std::find_if(list.begin(), list.end(), [&](const CommandEntry& e) { return e.code == code; });
     if (it == list.end())
         return reportError(kErrRs232CmdFault);
@@ -183,7 +191,7 @@ Bytes Kav100Device::listQuery(std::span<const std::uint8_t> p) {
     const std::uint8_t part = p[1];
     if (part > 1)
         return failureReply();
-    const auto list = commandList();
+    const auto& list = commandList();
     if (entry >= list.size())
         return textReply(kEndOfTable);
     return textReply(part == 0 ? list[entry].name : list[entry].structure);

@@ -72,7 +72,7 @@ public:
     // command code; empty when the frame is too short or the code unlisted.
     std::string commandNameOf(std::span<const std::uint8_t> frame) const;
     // The present command list (entry 0 is the list query).
-    std::vector<CommandEntry> commandList() const;
+    const std::vector<CommandEntry>& commandList() const;
 
     // Everything a test may look at or change.
     Scenario& scenario() { return settings_.scenario; }
@@ -126,6 +126,10 @@ private:
 
     Clock& clock_;
     DeviceSettings settings_;
+    // The list as last arranged, and what it was arranged from.
+    mutable std::vector<CommandEntry> list_;
+    mutable std::vector<std::string> listOmitted_, listBeyond40_;
+    mutable bool listArranged_ = false;
     EncoderModel encoder_;
     RecordMemory records_;
     Clock::time_point poweredOn_;
