@@ -1,0 +1,77 @@
+// kavctl's command line.
+#include <gtest/gtest.h>
+
+#include "kavctl_options.h"
+
+using namespace kav;
+using namespace kav::kavctl;
+
+namespace {
+Options parse(std::vector<std::string> args, bool expectOk = true) {
+    Options o;
+    std::string error;
+    EXPECT_EQ(parseOptions(args, o, error), expectOk) << error;
+    return o;
+}
+std::string failure(std::vector<std::string> args) {
+    Options o;
+    std::string error;
+    EXPECT_FALSE(parseOptions(args, o, error));
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+    return error;
+}
+} // namespace
+
+TEST(KavctlOptions, InfoWithEachLink) {
+    Options o = parse({"--sim", "info"});
+    EXPECT_EQ(o.command, Options::Command::Info);
+    EXPECT_EQ(o.link.kind, LinkChoice::Kind::Simulated);
+    o = parse({"--port", "/dev/ttyUSB0", "--trace", "info"});
+    EXPECT_EQ(o.link.kind, LinkChoice::Kind::SerialPort);
+    EXPECT_EQ(o.link.port, "/dev/ttyUSB0");
+    EXPECT_TRUE(o.trace);
+    o = parse({"info", "--port=COM3"});
+    EXPECT_EQ(o.link.port, "COM3");
+    o = parse({"--d2xx", "info"});
+    EXPECT_EQ(o.link.kind, LinkChoice::Kind::D2xx);
+    EXPECT_EQ(o.link.d2xxLibrary, "");
+    o = parse({"--d2xx=/opt/ftdi/libftd2xx.so", "info"});
+    EXPECT_EQ(o.link.d2xxLibrary, "/opt/ftdi/libftd2xx.so");
+    o = parse({"info"});
+    EXPECT_EQ(o.link.kind, LinkChoice::Kind::Automatic);
+    EXPECT_FALSE(o.trace);
+}
+
+TEST(KavctlOptions, ExecNameParametersAndType) {
+    Options o = parse({"--sim", "exec", "RD_Info", "3"});
+    EXPECT_EQ(o.command, Options::Command::Exec);
+    EXPECT_EQ(o.name, "RD_Info");
+    EXPECT_EQ(o.parameters, "3");
+    EXPECT_EQ(o.type, "S");
+    o = parse({"exec", "WR_Grenzwerte", "10|20", "--type", "I"});
+    EXPECT_EQ(o.parameters, "10|20");
+    EXPECT_EQ(o.type, "I");
+    o = parse({"exec", "DO_Test", "-1", "--type=N"});
+    EXPECT_EQ(o.parameters, "-1");
+    EXPECT_EQ(o.type, "N");
+    o = parse({"exec", "DO_MesAktuell"});
+    EXPECT_EQ(o.parameters, "");
+    o = parse({"exec", "--", "DO_Test", "--x"});
+    EXPECT_EQ(o.parameters, "--x");
+    EXPECT_EQ(parse({"--help"}).command, Options::Command::Help);
+    EXPECT_EQ(parse({"exec", "X", "-h"}).command, Options::Command::Help);
+}
+
+TEST(KavctlOptions, BadCommandLines) {
+    EXPECT_EQ(failure({}), "no command given (info or exec)");
+    EXPECT_EQ(failure({"--sim", "--port", "x", "info"}), "choose one of --sim, --port and --d2xx");
+    EXPECT_EQ(failure({"--port"}), "--port needs a value");
+    EXPECT_EQ(failure({"--port=", "info"}), "--port needs a value");
+    EXPECT_EQ(failure({"exec", "X", "--type"}), "--type needs a value");
+    EXPECT_EQ(failure({"--bogus", "info"}), "unknown option --bogus");
+    EXPECT_EQ(failure({"status"}), "unknown command status");
+    EXPECT_EQ(failure({"info", "extra"}), "info takes no arguments");
+    EXPECT_EQ(failure({"info", "--type", "F"}), "--type belongs to exec");
+    EXPECT_EQ(failure({"exec"}), "exec needs a command name");
+    EXPECT_EQ(failure({"exec", "A", "1", "2"}), "exec takes a name and one parameter text");
+}

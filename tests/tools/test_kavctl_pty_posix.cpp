@@ -1,0 +1,81 @@
+// The kavctl program through the serial-port backend at 600000 baud against
+// a pseudo-terminal answered by a stand-in device.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "pty_device_posix.h"
+
+using namespace kav::testkit;
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+Result runKavctl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(KAVCTL_PATH), args);
+    Result r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
+} // namespace
+
+TEST(KavctlPty, InfoOverTheSerialPort) {
+    PtyDevice pty;
+    ASSERT_TRUE(pty.ok());
+    pty.startResponder();
+    const Result r = runKavctl({"--port", QString::fromStdString(pty.slavePath()), "info"});
+    pty.stop();
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("\"result\": 0,"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"serial\": \"KAV-4711\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"firmware\": \"1.07\""), std::string::npos);
+    EXPECT_NE(r.out.find("{\"name\": \"Temperatur\", \"type\": \"F\", \"value\": \"25\"}"), std::string::npos);
+    EXPECT_EQ(pty.device().lastVersion, "KA010000");
+}
+
+TEST(KavctlPty, ExecWithTrace) {
+    PtyDevice pty;
+    ASSERT_TRUE(pty.ok());
+    pty.startResponder();
+    const Result r =
+        runKavctl({"--port", QString::fromStdString(pty.slavePath()), "--trace", "exec", "RD_Info", "1", "--type", "I"});
+    pty.stop();
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "300\n");
+    EXPECT_NE(r.err.find("Schreiben -> 020301"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Lesen     -> 038149"), std::string::npos) << r.err;
+}
+
+TEST(KavctlPty, SilentDeviceAndMissingPort) {
+    PtyDevice pty; // nobody answers
+    ASSERT_TRUE(pty.ok());
+    Result r = runKavctl({"--port", QString::fromStdString(pty.slavePath()), "exec", "RD_Info", "3"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("RD_InfoText$ nicht gesetzt"), std::string::npos) << r.err;
+
+    r = runKavctl({"--port", "/dev/kav-no-such-port", "info"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.out.find("\"result\": 1,"), std::string::npos);
+    EXPECT_NE(r.out.find("Open Failed"), std::string::npos);
+}
+
+TEST(KavctlPty, BadArguments) {
+    Result r = runKavctl({"--frobnicate"});
+    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_EQ(r.err, "kavctl: unknown option --frobnicate (kavctl --help)\n");
+    EXPECT_EQ(r.out, "");
+    r = runKavctl({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.rfind("Usage: kavctl", 0), 0u);
+}

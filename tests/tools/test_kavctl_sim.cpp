@@ -1,0 +1,57 @@
+// The kavctl program against the simulated device.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+Result runKavctl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(KAVCTL_PATH), args);
+    Result r;
+    if (!p.waitForFinished(120000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
+std::string field(const std::string& json, const std::string& key) {
+    const std::string k = "\"" + key + "\": \"";
+    const auto at = json.find(k);
+    if (at == std::string::npos)
+        return "<missing>";
+    const auto start = at + k.size();
+    return json.substr(start, json.find('"', start) - start);
+}
+
+} // namespace
+
+TEST(KavctlSim, InfoReadsIdentityAndLists) {
+    const Result r = runKavctl({"--sim", "info"});
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("\"result\": 0,"), std::string::npos);
+    EXPECT_FALSE(field(r.out, "serial").empty());
+    EXPECT_NE(field(r.out, "serial"), "<missing>");
+    EXPECT_NE(field(r.out, "firmware"), "<missing>");
+    EXPECT_NE(r.out.find("\"name\": \"RD_Info\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"name\": \"WR_PCVers\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"info\": [\n    {\"name\": "), std::string::npos);
+}
+
+TEST(KavctlSim, ExecAgreesWithInfo) {
+    const Result info = runKavctl({"--sim", "info"});
+    ASSERT_EQ(info.exitCode, 0);
+    const Result serial = runKavctl({"--sim", "exec", "RD_Info", "3"});
+    EXPECT_EQ(serial.exitCode, 0) << serial.err;
+    EXPECT_EQ(serial.out, field(info.out, "serial") + "\n");
+    const Result unknown = runKavctl({"--sim", "exec", "DO_GibtEsNicht"});
+    EXPECT_EQ(unknown.exitCode, 3);
+}

@@ -1,0 +1,26 @@
+// kavctl: talks to a KAV100 without the window (service, scripts, tests).
+#include <QCoreApplication>
+
+#include <iostream>
+
+#include "kavctl_run.h"
+#include "link_choice.h"
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    kav::kavctl::Options options;
+    std::string error;
+    if (!kav::kavctl::parseOptions(args, options, error)) {
+        std::cerr << "kavctl: " << error << " (kavctl --help)\n";
+        return kav::kavctl::kExitUsage;
+    }
+    if (options.command == kav::kavctl::Options::Command::Help) {
+        std::cout << kav::kavctl::kUsage;
+        return kav::kavctl::kExitOk;
+    }
+    // The serial-port backend needs Qt's core objects.
+    QCoreApplication app(argc, argv);
+    std::string diagnose;
+    auto api = kav::createLinkBackend(options.link, diagnose);
+    return kav::kavctl::run(options, *api, diagnose, std::cout, std::cerr);
+}

@@ -1,0 +1,122 @@
+#include "kavctl_options.h"
+
+namespace kav::kavctl {
+
+const char kUsage[] =
+    "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
+    "\n"
+    "  --sim            the simulated KAV100 in this process\n"
+    "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
+    "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
+    "                   without one of these: the D2XX library when it loads, else the\n"
+    "                   first serial port with FTDI's vendor id\n"
+    "  --trace          communication log lines to standard error\n"
+    "  info             identity, command list and info list as one JSON object\n"
+    "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
+    "                   the value is decoded with type letter T (default S)\n"
+    "\n"
+    "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments.\n";
+
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+    options = Options{};
+    int linkOptions = 0;
+    bool typeGiven = false;
+    bool endOfOptions = false;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        // "--" ends the options; a single dash with a digit is a negative parameter.
+        if (endOfOptions || a.size() < 2 || a[0] != '-' || (a[1] != '-' && a[1] != 'h')) {
+            positional.push_back(a);
+            continue;
+        }
+        const auto value = [&](const std::string& option, std::string& out) {
+            if (a.rfind(option + "=", 0) == 0) {
+                out = a.substr(option.size() + 1);
+            } else if (i + 1 < args.size()) {
+                out = args[++i];
+            } else {
+                error = option + " needs a value";
+                return false;
+            }
+            if (out.empty()) {
+                error = option + " needs a value";
+                return false;
+            }
+            return true;
+        };
+        if (a == "--") {
+            endOfOptions = true;
+        } else if (a == "--help" || a == "-h") {
+            options.command = Options::Command::Help;
+            return true;
+        } else if (a == "--sim") {
+            options.link.kind = LinkChoice::Kind::Simulated;
+            ++linkOptions;
+        } else if (a == "--port" || a.rfind("--port=", 0) == 0) {
+            if (!value("--port", options.link.port))
+                return false;
+            options.link.kind = LinkChoice::Kind::SerialPort;
+            ++linkOptions;
+        } else if (a == "--d2xx" || a.rfind("--d2xx=", 0) == 0) {
+            options.link.kind = LinkChoice::Kind::D2xx;
+            if (a.size() > 7) {
+                options.link.d2xxLibrary = a.substr(7);
+                if (options.link.d2xxLibrary.empty()) {
+                    error = "--d2xx= needs a library";
+                    return false;
+                }
+            }
+            ++linkOptions;
+        } else if (a == "--trace") {
+            options.trace = true;
+        } else if (a == "--type" || a.rfind("--type=", 0) == 0) {
+            if (!value("--type", options.type))
+                return false;
+            typeGiven = true;
+        } else {
+            error = "unknown option " + a;
+            return false;
+        }
+    }
+    if (linkOptions > 1) {
+        error = "choose one of --sim, --port and --d2xx";
+        return false;
+    }
+    if (positional.empty()) {
+        error = "no command given (info or exec)";
+        return false;
+    }
+    if (positional[0] == "info") {
+        if (positional.size() > 1) {
+            error = "info takes no arguments";
+            return false;
+        }
+        if (typeGiven) {
+            error = "--type belongs to exec";
+            return false;
+        }
+        options.command = Options::Command::Info;
+        return true;
+    }
+    if (positional[0] == "exec") {
+        if (positional.size() < 2 || positional[1].empty()) {
+            error = "exec needs a command name";
+            return false;
+        }
+        if (positional.size() > 3) {
+            error = "exec takes a name and one parameter text";
+            return false;
+        }
+        options.command = Options::Command::Exec;
+        options.name = positional[1];
+        if (positional.size() == 3)
+            options.parameters = positional[2];
+        return true;
+    }
+    error = "unknown command " + positional[0];
+    return false;
+}
+
+} // namespace kav::kavctl

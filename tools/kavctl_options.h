@@ -1,0 +1,26 @@
+#pragma once
+// The command line of kavctl.
+#include <string>
+#include <vector>
+
+#include "link_choice.h"
+
+namespace kav::kavctl {
+
+struct Options {
+    enum class Command { Help, Info, Exec };
+    Command command = Command::Help;
+    LinkChoice link;
+    bool trace = false;
+    std::string name;       // exec: the command's name
+    std::string parameters; // exec: the parameter text, fields separated by "|"
+    std::string type = "S"; // exec: the type letter the value is decoded with
+};
+
+// Reads the arguments after the program name. On a bad command line returns
+// false and puts a one-line reason into `error`.
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error);
+
+extern const char kUsage[];
+
+} // namespace kav::kavctl

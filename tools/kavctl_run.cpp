@@ -1,0 +1,135 @@
+#include "kavctl_run.h"
+
+#include <cstdio>
+
+#include "com_usb.h"
+
+namespace kav::kavctl {
+
+std::string latin1ToUtf8(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string jsonString(const std::string& latin1Text) {
+    std::string out = "\"";
+    for (char ch : latin1ToUtf8(latin1Text)) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04X", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+namespace {
+
+// A command's value by the calling convention.
+ComValue execute(ComUSB& link, const std::string& name, const std::string& parameters, const std::string& type) {
+    std::string anfrage = COM_BefehlAufbauen(link.COM_GetStruktur(name), parameters);
+    return COM_WertLesen(link.COM_Ausfuehren(anfrage).toText(), type);
+}
+
+bool identityFailed(const std::string& value) {
+    return istFehlerwort(value) || (!value.empty() && value.front() == ',');
+}
+
+void printInfo(std::ostream& out, int result, const std::string& diagnose, const std::string& serial,
+               const std::string& firmware, const ComUSB& link) {
+    out << "{\n"
+        << "  \"result\": " << result << ",\n"
+        << "  \"diagnostic\": " << jsonString(diagnose) << ",\n"
+        << "  \"serial\": " << jsonString(serial) << ",\n"
+        << "  \"firmware\": " << jsonString(firmware) << ",\n"
+        << "  \"commands\": [";
+    for (int i = 1; i <= link.commandCount(); ++i) {
+        const auto& e = link.Befehlsliste[static_cast<std::size_t>(i)];
+        out << (i > 1 ? ",\n" : "\n") << "    {\"index\": " << i << ", \"name\": " << jsonString(e.Name)
+            << ", \"structure\": " << jsonString(e.arr_Struktur_txt) << "}";
+    }
+    out << (link.commandCount() > 0 ? "\n  ],\n" : "],\n") << "  \"info\": [";
+    for (int j = 0; j < link.infoCount(); ++j) {
+        const auto& e = link.InfoListe[static_cast<std::size_t>(j)];
+        out << (j > 0 ? ",\n" : "\n") << "    {\"name\": " << jsonString(e.Name) << ", \"type\": " << jsonString(e.Typ)
+            << ", \"value\": " << jsonString(e.Wert) << "}";
+    }
+    out << (link.infoCount() > 0 ? "\n  ]\n" : "]\n") << "}\n";
+}
+
+} // namespace
+
+int run(const Options& options, ft::FtApi& api, const std::string& backendDiagnose, std::ostream& out,
+        std::ostream& err) {
+    LinkHooks hooks;
+    if (options.trace) {
+        hooks.kommunAn = [] { return true; };
+        hooks.kommunLog = [&err](const std::string& line) { err << line << '\n' << std::flush; };
+    }
+    ComUSB link(api, std::move(hooks));
+    std::string diagnose = backendDiagnose;
+    const int result = link.COM_USBOeffnen(diagnose);
+
+    if (options.command == Options::Command::Info) {
+        std::string serial;
+        std::string firmware;
+        int code = kExitOk;
+        if (result != 0) {
+            code = kExitNoLink;
+        } else {
+            const bool known = !link.COM_GetStruktur("RD_Info").empty();
+            serial = execute(link, "RD_Info", "3", "S").toText();
+            firmware = execute(link, "RD_Info", "0", "S").toText();
+            link.COM_USBSchliessen();
+            if (!known || identityFailed(serial) || identityFailed(firmware))
+                code = kExitFailed;
+        }
+        printInfo(out, result, diagnose, serial, firmware, link);
+        return code;
+    }
+
+    if (result != 0) {
+        err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
+        return kExitNoLink;
+    }
+    const bool known = !link.COM_GetStruktur(options.name).empty();
+    const std::string value = execute(link, options.name, options.parameters, options.type).toText();
+    link.COM_USBSchliessen();
+    if (!known)
+        err << "kavctl: the device does not list the command " << options.name << '\n';
+    out << latin1ToUtf8(value) << '\n';
+    return istFehlerwert(value) ? kExitFailed : kExitOk;
+}
+
+} // namespace kav::kavctl
