@@ -1,5 +1,5 @@
 #pragma once
-// The system's ANSI code page of the original platform, Windows-1252: what
+// The ANSI code page of Windows, Windows-1252: what
 // the device's texts, the logs, the settings file and the record files hold,
 // one byte per character.
 #include <QByteArray>

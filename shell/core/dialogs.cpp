@@ -17,6 +17,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kav::shell {
 
 namespace {
@@ -151,6 +153,9 @@ public:
         auto* btnZu = new QPushButton(QStringLiteral("Abbrechen"), &fenster);
         btnZu->setObjectName(QStringLiteral("btnZu"));
 
+        const int breite = std::max(btnOk->sizeHint().width(), btnZu->sizeHint().width());
+        btnOk->setFixedWidth(breite);
+        btnZu->setFixedWidth(breite);
         auto* knoepfe = new QVBoxLayout;
         knoepfe->addWidget(btnOk);
         knoepfe->addWidget(btnZu);
