@@ -1,0 +1,114 @@
+// CPU cost of the link's own work, without wire time: one transaction
+// (request from structure text and parameters, framing with CRC, reply
+// parse and CRC check, decode) against a converter that answers at once,
+// and reading an 80-entry command list plus an 80-entry info list.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "com_usb.h"
+#include "fake_kav.h"
+
+using namespace kav;
+using namespace kav::testkit;
+
+namespace {
+
+// Answers every frame with one fixed reply, without allocating.
+class ZeroLatencyFt final : public ft::FtApi {
+public:
+    explicit ZeroLatencyFt(Bytes reply) : reply_(std::move(reply)) {}
+    ft::FT_STATUS FT_ListDevices(void*, void*, ft::DWORD) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_OpenEx(void*, ft::DWORD, ft::FT_HANDLE*) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_Close(ft::FT_HANDLE) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_SetBaudRate(ft::FT_HANDLE, ft::ULONG) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_SetRts(ft::FT_HANDLE) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_SetDataCharacteristics(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR) override {
+        return ft::FT_OK;
+    }
+    ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE, ft::USHORT, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE, ft::ULONG, ft::ULONG) override { return ft::FT_OK; }
+    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR, ft::UCHAR) override {
+        return ft::FT_OK;
+    }
+    ft::FT_STATUS FT_Write(ft::FT_HANDLE, void*, ft::DWORD n, ft::DWORD* written) override {
+        *written = n;
+        cursor_ = 0;
+        return ft::FT_OK;
+    }
+    ft::FT_STATUS FT_Read(ft::FT_HANDLE, void* buffer, ft::DWORD n, ft::DWORD* got) override {
+        const std::size_t count = std::min<std::size_t>(n, reply_.size() - cursor_);
+        std::memcpy(buffer, reply_.data() + cursor_, count);
+        cursor_ += count;
+        *got = static_cast<ft::DWORD>(count);
+        return ft::FT_OK;
+    }
+
+private:
+    Bytes reply_;
+    std::size_t cursor_ = 0;
+};
+
+void runTransaction(benchmark::State& state, const Bytes& reply, const std::string& structure,
+                    const std::string& parameters, const std::string& type) {
+    ZeroLatencyFt ft(reply);
+    ComUSB link(ft);
+    for (auto _ : state) {
+        std::string anfrage = COM_BefehlAufbauen(structure, parameters);
+        ComValue value = COM_WertLesen(link.COM_Ausfuehren(anfrage).toText(), type);
+        benchmark::DoNotOptimize(value);
+    }
+}
+
+} // namespace
+
+// RD_Info with a number: 2 request places, a 2-byte reply.
+static void BM_TransactionWord(benchmark::State& state) {
+    runTransaction(state, replyFrame(0x81, 'I', {0x2C, 0x01}), "04 06 N I ", "5|300", "I");
+}
+BENCHMARK(BM_TransactionWord);
+
+// A float parameter and a float reply.
+static void BM_TransactionFloat(benchmark::State& state) {
+    runTransaction(state, replyFrame(0x81, 'F', {0x00, 0x00, 0xC8, 0x41}), "05 22 F ", "12.34", "F");
+}
+BENCHMARK(BM_TransactionFloat);
+
+// A text reply of 20 characters (command-list entries look like this).
+static void BM_TransactionText(benchmark::State& state) {
+    runTransaction(state, replyFrame(0x81, 'S', textPayload("DO_MesSchlechtimpuls")), "03 01 N N ", "1|0", "S");
+}
+BENCHMARK(BM_TransactionText);
+
+// The CRC over the largest request.
+static void BM_Crc255(benchmark::State& state) {
+    const std::string hex(2 * 255, 'A');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(COM_CRC16Hex(hex));
+}
+BENCHMARK(BM_Crc255);
+
+// 80 commands, the handshake and 80 info values: 2*80 + 1 + 3*80 transactions,
+// the stand-in device's own work (building replies) included.
+static void BM_CommandAndInfoList(benchmark::State& state) {
+    FakeKav kav = FakeKav::large(80, 80);
+    ScriptedFtApi ft;
+    ft.record = false;
+    ft.responder = [&kav](const Bytes& frame) {
+        kav.requests.clear();
+        return kav.reply(frame);
+    };
+    ComUSB link(ft);
+    for (auto _ : state) {
+        std::string meldung;
+        const auto r = link.COM_READBefehlsliste(meldung);
+        if (r != 0 || link.commandCount() != 80 || link.infoCount() != 80)
+            state.SkipWithError("list not read");
+        benchmark::DoNotOptimize(link.InfoListe);
+    }
+    state.counters["transactions"] = 2 * 80 + 1 + 3 * 80 + 1;
+}
+BENCHMARK(BM_CommandAndInfoList)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
