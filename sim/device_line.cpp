@@ -83,6 +83,8 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
             break;
         case FaultRule::Kind::ErrorReport:
             reply = errorReport(fault->errorMask);
+            if (fault->keepBytes >= 0 && fault->keepBytes < 4) // a report cut short
+                reply = makeReply(0x00, 'L', Bytes(reply.begin() + 3, reply.begin() + 3 + fault->keepBytes));
             break;
         case FaultRule::Kind::Truncated:
             reply.resize(std::min(reply.size(), half()));

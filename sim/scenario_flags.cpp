@@ -52,7 +52,7 @@ constexpr FlagSpec kFlags[] = {
     {"omit", FlagSpec::Required},          {"beyond-40", FlagSpec::Required},
     {"device-error", FlagSpec::None},      {"not-pc-mode", FlagSpec::None},
     {"measuring-mode", FlagSpec::None},    {"busy-forever", FlagSpec::None},
-    {"fail-array-block", FlagSpec::Required},
+    {"fail-array-block", FlagSpec::Required}, {"empty-error-report", FlagSpec::Optional},
 };
 
 const FlagSpec* findFlag(const std::string& name) {
@@ -128,6 +128,14 @@ bool applyOne(const std::string& name, const std::string& value, SimOptions& o, 
     if (name == "truncate") return fault(FaultRule::Kind::Truncated, value);
     if (name == "bad-length") return fault(FaultRule::Kind::BadLength, value);
     if (name == "garbage") return fault(FaultRule::Kind::Garbage, value);
+    if (name == "empty-error-report") {
+        FaultRule r = FaultRule::make(FaultRule::Kind::ErrorReport);
+        r.keepBytes = 0;
+        if (!applyTarget(value, r))
+            return bad();
+        s.add(r);
+        return true;
+    }
     if (name == "error-report" || name == "slow") {
         const auto n = number(head);
         if (!n || *n < 0)
@@ -229,6 +237,7 @@ const char* simFlagsHelp() {
            "  --bad-crc[=TARGET]       reply with a wrong CRC\n"
            "  --failure-bit[=TARGET]   reply with the failure bit (status 0x82)\n"
            "  --error-report MASK[:TARGET]   error report with MASK (decimal or 0x..)\n"
+           "  --empty-error-report[=TARGET]  error report without content\n"
            "  --truncate[=TARGET]      only the first half of the reply\n"
            "  --bad-length[=TARGET]    length byte 0xFF\n"
            "  --garbage[=TARGET]       nine random bytes instead of the reply\n"

@@ -1,0 +1,77 @@
+// The link's D2XX backend loading the simulated device's shared library by
+// path, exactly as it loads the vendor library.
+#include <gtest/gtest.h>
+
+#include <QLibrary>
+
+#include "d2xx_library_ft_api.h"
+#include "kav100_device.h"
+#include "sim_test_program.h"
+
+#if defined(_WIN32)
+#define KAV_D2XX_CALL __stdcall
+#else
+#define KAV_D2XX_CALL
+#endif
+
+namespace kav::sim::test {
+namespace {
+
+class D2xxLibrary : public ::testing::Test {
+protected:
+    // The same file, so the same loaded library: this handle reaches its configuration entry.
+    QLibrary control{QStringLiteral(KAV100SIM_FTD2XX_PATH)};
+    std::unique_ptr<ft::FtApi> api;
+    std::unique_ptr<ComUSB> link;
+    std::unique_ptr<Program> program;
+    std::string diagnose;
+
+    void configure(const char* flags) {
+        using Configure = int(KAV_D2XX_CALL*)(const char*);
+        auto fn = reinterpret_cast<Configure>(control.resolve("kav100sim_configure"));
+        ASSERT_NE(fn, nullptr);
+        ASSERT_EQ(fn(flags), 0);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(control.load()) << control.errorString().toStdString();
+        configure("");
+        std::string error;
+        api = backends::loadD2xxLibrary(KAV100SIM_FTD2XX_PATH, error);
+        ASSERT_NE(api, nullptr) << error;
+        link = std::make_unique<ComUSB>(*api);
+        program = std::make_unique<Program>(*link);
+    }
+    void TearDown() override {
+        link.reset();
+        api.reset();
+        configure("");
+    }
+};
+
+TEST_F(D2xxLibrary, OpensReadsTheListsAndTheIdentity) {
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    EXPECT_NE(diagnose.find("Device Description KAV100 (simuliert)"), std::string::npos) << diagnose;
+    EXPECT_EQ(link->Befehlsliste[1].Name, "RD_InfoText");
+    EXPECT_EQ(link->commandCount(), 45);
+    EXPECT_EQ(link->infoCount(), kInfoListLength);
+    EXPECT_EQ(program->text("RD_Info", "3"), "070123");
+    EXPECT_EQ(program->text("RD_Info", "0"), "V2.13");
+    EXPECT_EQ(link->COM_USBSchliessen(), 0);
+}
+
+TEST_F(D2xxLibrary, ScenarioFlagsReachTheLoadedLibrary) {
+    configure("--refuse-version");
+    EXPECT_EQ(link->COM_USBOeffnen(diagnose), 3);
+    configure("--no-converter");
+    diagnose.clear();
+    EXPECT_EQ(link->COM_USBOeffnen(diagnose), 1);
+    EXPECT_NE(diagnose.find("Open Failed"), std::string::npos);
+    configure("--bad-crc=RD_Info@100 --error-report 0x10:RD_FramDataNum");
+    diagnose.clear();
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    EXPECT_EQ(program->text("RD_Info", "3"), "ERROR_CHK");
+    EXPECT_EQ(program->text("RD_FramDataNum"), ",RS232-CmdFault");
+}
+
+} // namespace
+} // namespace kav::sim::test

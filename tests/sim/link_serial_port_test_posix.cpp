@@ -1,0 +1,108 @@
+// kav100sim --pty through the link's serial-port backend, as `kavctl --port`
+// and the window's serial backend reach it.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <chrono>
+#include <thread>
+
+#include "serial_port_ft_api.h"
+#include "kav100_device.h"
+#include "sim_test_program.h"
+
+namespace kav::sim::test {
+namespace {
+
+class SerialPortFace : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QCoreApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "sim_serial_tests";
+            static char* argv[] = {name, nullptr};
+            app = new QCoreApplication(argc, argv);
+        }
+    }
+    static void TearDownTestSuite() {
+        delete app;
+        app = nullptr;
+    }
+    static inline QCoreApplication* app = nullptr;
+
+    QProcess server;
+    std::string path;
+    std::unique_ptr<backends::SerialPortFtApi> api;
+    std::unique_ptr<ComUSB> link;
+    std::unique_ptr<Program> program;
+    std::string diagnose;
+
+    void start(const QStringList& flags) {
+        server.start(QStringLiteral(KAV100SIM_PATH), QStringList{"--pty"} + flags);
+        ASSERT_TRUE(server.waitForStarted(10000));
+        ASSERT_TRUE(server.waitForReadyRead(10000));
+        path = server.readLine().trimmed().toStdString();
+        ASSERT_EQ(path.rfind("/dev/", 0), 0u) << path;
+        api = std::make_unique<backends::SerialPortFtApi>(path);
+        link = std::make_unique<ComUSB>(*api);
+        program = std::make_unique<Program>(*link);
+    }
+    void TearDown() override {
+        if (link && link->isOpen())
+            link->COM_USBSchliessen();
+        program.reset();
+        link.reset();
+        api.reset();
+        if (server.state() != QProcess::NotRunning) {
+            server.terminate();
+            server.waitForFinished(5000);
+        }
+    }
+};
+
+TEST_F(SerialPortFace, OpensReadsTheListsAndTheIdentityWithWireTime) {
+    start({});
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    EXPECT_EQ(link->commandCount(), 45);
+    EXPECT_EQ(link->infoCount(), kInfoListLength);
+    EXPECT_EQ(link->InfoListe[3].Wert, "070123");
+    EXPECT_EQ(program->text("RD_Info", "3"), "070123");
+    EXPECT_EQ(program->text("RD_Info", "0"), "V2.13");
+    EXPECT_EQ(link->COM_USBSchliessen(), 0);
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
+    EXPECT_EQ(server.exitCode(), 0);
+}
+
+TEST_F(SerialPortFace, AMeasurementAndItsArrayOverTheTerminal) {
+    start({"--no-wire-time"});
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    ASSERT_EQ(program->text("DO_MesDrehschwebung", "1"), "OK");
+    // Poll as the program does, for at most its ten seconds.
+    bool ready = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!ready && std::chrono::steady_clock::now() < deadline) {
+        const std::string u = program->raw("RD_InfoUpdate");
+        ready = (Program::byteOf(u, 2) & 1) && !(static_cast<int>(program->info(8, "B")) & 4);
+        if (!ready)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_TRUE(ready);
+    const std::string block = program->raw("RD_InfoArray", "60|0|119");
+    EXPECT_EQ(block.size(), 480u);
+}
+
+TEST_F(SerialPortFace, RefusedVersionAndAWrongCrc) {
+    start({"--no-wire-time", "--refuse-version"});
+    EXPECT_EQ(link->COM_USBOeffnen(diagnose), 3);
+    server.terminate();
+    server.waitForFinished(5000);
+    start({"--no-wire-time", "--bad-crc=RD_Info@100"});
+    diagnose.clear();
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    EXPECT_EQ(program->text("RD_Info", "3"), "ERROR_CHK");
+}
+
+} // namespace
+} // namespace kav::sim::test
