@@ -5,6 +5,9 @@
 
 #include <iterator>
 
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 namespace kav::controls {
