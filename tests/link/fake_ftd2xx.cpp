@@ -48,7 +48,8 @@ KAV_FAKE_EXPORT FT_STATUS KAV_FAKE_CALL FT_ListDevices(void* arg1, void* arg2, D
         *static_cast<DWORD*>(arg1) = 1;
         return 0;
     }
-    std::strcpy(static_cast<char*>(arg2), (flags & 1) ? "FD000001" : "Fake D2XX");
+    const char* text = (flags & 1) ? "FD000001" : "Fake D2XX";
+    std::memcpy(arg2, text, std::strlen(text) + 1);
     return 0;
 }
 

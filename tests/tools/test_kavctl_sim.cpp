@@ -55,3 +55,14 @@ TEST(KavctlSim, ExecAgreesWithInfo) {
     const Result unknown = runKavctl({"--sim", "exec", "DO_GibtEsNicht"});
     EXPECT_EQ(unknown.exitCode, 3);
 }
+
+#if defined(KAV_SIM_D2XX_PATH)
+TEST(KavctlSim, ThroughTheD2xxBackendAndTheSimulatedLibrary) {
+    const Result viaLibrary = runKavctl({"--d2xx=" KAV_SIM_D2XX_PATH, "info"});
+    ASSERT_EQ(viaLibrary.exitCode, 0) << viaLibrary.out << viaLibrary.err;
+    const Result inProcess = runKavctl({"--sim", "info"});
+    ASSERT_EQ(inProcess.exitCode, 0);
+    EXPECT_EQ(field(viaLibrary.out, "serial"), field(inProcess.out, "serial"));
+    EXPECT_EQ(field(viaLibrary.out, "firmware"), field(inProcess.out, "firmware"));
+}
+#endif

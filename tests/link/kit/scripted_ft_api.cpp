@@ -72,7 +72,9 @@ FT_STATUS ScriptedFtApi::FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
         return s;
     const std::string& text =
         (flags & ~FT_LIST_BY_INDEX) == FT_OPEN_BY_DESCRIPTION ? description : serialNumber;
-    std::memcpy(arg2, text.c_str(), text.size() + 1);
+    const std::size_t n = std::min<std::size_t>(text.size(), FT_LIST_BUFFER_SIZE - 1);
+    std::memcpy(arg2, text.c_str(), n);
+    static_cast<char*>(arg2)[n] = '\0';
     return FT_OK;
 }
 
