@@ -85,16 +85,6 @@ TEST_F(Converter, ListsOneConverterAndOpensItByDescription) {
     EXPECT_EQ(ft->FT_OpenEx(wrong, ft::FT_OPEN_BY_DESCRIPTION, &second), ft::FT_DEVICE_NOT_FOUND);
 }
 
-TEST_F(Converter, AnswersARequestAtOnceWithoutWireTime) {
-    ASSERT_EQ(open(), ft::FT_OK);
-    const auto before = clock.now();
-    write(request(0x01, {0x01, 0x00}));
-    const Reply r = parse(readReply());
-    EXPECT_TRUE(r.wellFormed);
-    EXPECT_EQ(r.text(), "RD_InfoText");
-    EXPECT_EQ(clock.now(), before);
-}
-
 TEST_F(Converter, SilentDeviceCostsExactlyTheReadTimeOutOnTheClock) {
     SimOptions o;
     o.scenario.silent();

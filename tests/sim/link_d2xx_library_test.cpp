@@ -26,12 +26,12 @@ protected:
     std::unique_ptr<Program> program;
     std::string diagnose;
 
-    void configure(const char* flags) {
+    int tryConfigure(const char* flags) {
         using Configure = int(KAV_D2XX_CALL*)(const char*);
         auto fn = reinterpret_cast<Configure>(control.resolve("kav100sim_configure"));
-        ASSERT_NE(fn, nullptr);
-        ASSERT_EQ(fn(flags), 0);
+        return fn ? fn(flags) : -1;
     }
+    void configure(const char* flags) { ASSERT_EQ(tryConfigure(flags), 0) << flags; }
     void SetUp() override {
         ASSERT_TRUE(control.load()) << control.errorString().toStdString();
         configure("");
@@ -48,6 +48,13 @@ protected:
     }
 };
 
+TEST_F(D2xxLibrary, ExportsTheElevenD2xxFunctions) {
+    for (const char* name : {"FT_ListDevices", "FT_OpenEx", "FT_Close", "FT_SetBaudRate", "FT_SetRts",
+                             "FT_SetDataCharacteristics", "FT_SetFlowControl", "FT_SetTimeouts", "FT_SetChars",
+                             "FT_Write", "FT_Read"})
+        EXPECT_NE(control.resolve(name), nullptr) << name;
+}
+
 TEST_F(D2xxLibrary, OpensReadsTheListsAndTheIdentity) {
     ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
     EXPECT_NE(diagnose.find("Device Description KAV100 (simuliert)"), std::string::npos) << diagnose;
@@ -62,6 +69,9 @@ TEST_F(D2xxLibrary, OpensReadsTheListsAndTheIdentity) {
 TEST_F(D2xxLibrary, ScenarioFlagsReachTheLoadedLibrary) {
     configure("--refuse-version");
     EXPECT_EQ(link->COM_USBOeffnen(diagnose), 3);
+    EXPECT_EQ(tryConfigure("--no-such-flag"), 1);
+    diagnose.clear();
+    EXPECT_EQ(link->COM_USBOeffnen(diagnose), 3) << "a malformed configuration keeps the device as it was";
     configure("--no-converter");
     diagnose.clear();
     EXPECT_EQ(link->COM_USBOeffnen(diagnose), 1);
