@@ -192,3 +192,13 @@ TEST_F(UsbLink, TwoConvertersOpenIndexZero) {
     EXPECT_EQ(ft.calls[2].args[0], "0");
     EXPECT_NE(diagnose.find("NumDevices 2\r\n"), std::string::npos);
 }
+
+TEST_F(UsbLink, ResultFollowsTheLastAttemptOnly) {
+    // Attempt 1: the listing and the open fail; attempt 2 succeeds fully.
+    ft.failNext("FT_ListDevices", ft::FT_OTHER_ERROR, 3);
+    ft.failNext("FT_OpenEx", ft::FT_DEVICE_NOT_FOUND);
+    std::string diagnose;
+    EXPECT_EQ(link.COM_USBOeffnen(diagnose), 0);
+    EXPECT_EQ(diagnose, "NumDevices 1\r\nDevice Description KAV100 USB\r\nSerial Number KV000001\r\n");
+    EXPECT_TRUE(link.isOpen());
+}
