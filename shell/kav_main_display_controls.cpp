@@ -1,0 +1,116 @@
+// The display controls of the result panels, made by their identifiers from
+// the control libraries installed beside the program. Each gets a property
+// store holding its design values; a library that is missing leaves its place
+// empty and is noted.
+#include <QFrame>
+#include <QLabel>
+#include <QVariant>
+
+#include "control_host.h"
+#include "control_indexes.h"
+#include "control_registry.h"
+#include "hosted_control.h"
+#include "kav_main.h"
+#include "property_bag.h"
+#include "vb_colors.h"
+
+namespace kav::shell {
+
+QRect anzeigeRect(const QString& name); // kav_main_panels.cpp
+
+namespace {
+
+// Colours of the deviation ring's marks; the bad-pulse legend uses the same.
+constexpr std::uint32_t kMaxFarbe = 0x0000C0;    // largest positive deviation: dark red
+constexpr std::uint32_t kMinFarbe = 0xC00000;    // largest negative deviation: dark blue
+constexpr std::uint32_t kPosMaxFarbe = 0x3070F0; // further positive deviations: orange
+constexpr std::uint32_t kPosMinFarbe = 0xE0A040; // further negative deviations: light blue
+
+void badIncEntwurf(controls::MemoryPropertyBag& bag)
+{
+    bag.set(QStringLiteral("Enabled"), true);
+    bag.set(QStringLiteral("PosMaxFarbe"), QVariant::fromValue<qint32>(kPosMaxFarbe));
+    bag.set(QStringLiteral("PosMinFarbe"), QVariant::fromValue<qint32>(kPosMinFarbe));
+    bag.set(QStringLiteral("MaxFarbe"), QVariant::fromValue<qint32>(kMaxFarbe));
+    bag.set(QStringLiteral("MinFarbe"), QVariant::fromValue<qint32>(kMinFarbe));
+    bag.set(QStringLiteral("ImpulsZahl"), QVariant::fromValue<qint16>(1024));
+}
+
+void minMaxEntwurf(controls::MemoryPropertyBag& bag, const QFont& schrift)
+{
+    // Deviations in percent: the scale runs from -50 to 50, good within ±10.
+    bag.set(QStringLiteral("iMin"), -50.0f);
+    bag.set(QStringLiteral("iOMin"), -10.0f);
+    bag.set(QStringLiteral("iOMax"), 10.0f);
+    bag.set(QStringLiteral("iMax"), 50.0f);
+    bag.set(QStringLiteral("iValue"), 0.0f);
+    bag.set(QStringLiteral("iTxtGroesse"), QVariant::fromValue<qint16>(900));
+    bag.set(QStringLiteral("Font"), schrift);
+}
+
+void tachoEntwurf(controls::MemoryPropertyBag& bag)
+{
+    bag.set(QStringLiteral("MaxAnzahl"), QVariant::fromValue<qint16>(6000));
+    bag.set(QStringLiteral("AktuellAnzahl"), QVariant::fromValue<qint16>(0));
+    bag.set(QStringLiteral("BenutzerText"), QString());
+}
+
+} // namespace
+
+QWidget* KAV_Main::anzeigeAnlegen(const QString& progId, QWidget* parent, const QRect& rect,
+                                  controls::MemoryPropertyBag& bag)
+{
+    controls::HostedControl* c = controlHost_->create(progId, parent, &bag);
+    if (!c) {
+        fehlendeAnzeigen_ << progId + QStringLiteral(": ") + controlHost_->error();
+        return nullptr;
+    }
+    c->setAmbientUserMode(true);
+    QWidget* w = c->widget();
+    w->setGeometry(rect);
+    w->show();
+    return w;
+}
+
+void KAV_Main::anzeigenAnlegen()
+{
+    const QString ordner = umgebung_.controlFolder.isEmpty() ? umgebung_.folder : umgebung_.controlFolder;
+    controlHost_ = std::make_unique<controls::ControlHost>(controls::ControlRegistry::defaultPath(ordner));
+    controlHost_->registerLibrariesIn(ordner);
+
+    auto neuerBag = [this] {
+        anzeigenBags_.push_back(std::make_unique<controls::MemoryPropertyBag>());
+        return anzeigenBags_.back().get();
+    };
+
+    controls::MemoryPropertyBag* bag = neuerBag();
+    badIncEntwurf(*bag);
+    ocxBadInc1 = anzeigeAnlegen(QStringLiteral("Brinda.ocxBadInc"), picGrafik[idx::picSchlechtimpulse],
+                                anzeigeRect(QStringLiteral("ocxBadInc1")), *bag);
+    if (ocxBadInc1)
+        ocxBadInc1->setObjectName(QStringLiteral("ocxBadInc1"));
+
+    const std::pair<QWidget**, const char*> minMax[] = {
+        {&ocxSym0, "ocxSym0"}, {&ocxSym90, "ocxSym90"}, {&ocxPhl, "ocxPhl"}};
+    for (const auto& [ziel, name] : minMax) {
+        bag = neuerBag();
+        minMaxEntwurf(*bag, font());
+        *ziel = anzeigeAnlegen(QStringLiteral("Valtrix.ocxMinMaxWert"), picGrafik[idx::picAktuell],
+                               anzeigeRect(QString::fromLatin1(name)), *bag);
+        if (*ziel)
+            (*ziel)->setObjectName(QString::fromLatin1(name));
+    }
+
+    bag = neuerBag();
+    tachoEntwurf(*bag);
+    ocxTacho = anzeigeAnlegen(QStringLiteral("Tacho.ocxTacho"), picGrafik[idx::picAktuell],
+                              anzeigeRect(QStringLiteral("ocxTacho")), *bag);
+    if (ocxTacho)
+        ocxTacho->setObjectName(QStringLiteral("ocxTacho"));
+
+    // The legend under the ring shows the marks' colours.
+    setForeColor(labAlle[idx::labLegendePositiv], kMaxFarbe);
+    setForeColor(labAlle[idx::labLegendeNegativ], kMinFarbe);
+}
+
+} // namespace kav::shell

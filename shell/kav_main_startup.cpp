@@ -1,0 +1,210 @@
+// From the load of the window to its first activation, the close request and
+// the orderly end with the settings written back.
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+
+#include "ansi_text.h"
+#include "com_usb.h"
+#include "dialogs.h"
+#include "globals.h"
+#include "ini_profile.h"
+#include "kav_main.h"
+#include "language.h"
+#include "link_choice.h"
+#include "logs.h"
+#include "panel_widgets.h"
+#include "single_instance.h"
+
+namespace kav::shell {
+
+namespace {
+
+const QString kSektion = QStringLiteral("KAV");
+const QString kVerbinden = QStringLiteral("Connect on load");
+const QString kFehler = QStringLiteral("Write errors");
+const QString kPfad = QStringLiteral("Programm path");
+const QString kSprache = QStringLiteral("Language");
+
+} // namespace
+
+QString KAV_Main::settingsDatei() const
+{
+    return QDir(umgebung_.folder).filePath(QStringLiteral("Settings.ini"));
+}
+
+// The program's folder with the platform's separator at its end.
+QString KAV_Main::programmOrdnerMitTrenner() const
+{
+    QString ordner = QDir::toNativeSeparators(QDir(umgebung_.folder).absolutePath());
+    if (!ordner.endsWith(QDir::separator()))
+        ordner += QDir::separator();
+    return ordner;
+}
+
+void KAV_Main::linkEinrichten()
+{
+    ft::FtApi* ft = umgebung_.ftApi;
+    if (!ft) {
+        std::string diagnose;
+        eigenesFt_ = createLinkBackend(linkChoiceFromCommandLine(global().Befehlszeile.toStdString()), diagnose,
+                                       umgebung_.clock);
+        ft = eigenesFt_.get();
+    }
+    LinkHooks hooks;
+    hooks.pumpMessages = [] { QCoreApplication::processEvents(); };
+    hooks.kommunAn = [] { return global().KommunAn; };
+    hooks.kommunLog = [](const std::string& zeile) { KommunLogSchreiben(fromAnsi(zeile)); };
+    hooks.clock = umgebung_.clock;
+    link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
+}
+
+void KAV_Main::programmPfadSetzen(const QString& pfad)
+{
+    ProgrammPfad = pfad;
+    if (drvAlle0->setDrive(ProgrammPfad) && dirAlle0->setPath(ProgrammPfad)) {
+        fleAlle0->setPath(dirAlle0->path());
+        return;
+    }
+    ProgrammPfad = programmOrdnerMitTrenner();
+    drvAlle0->setDrive(ProgrammPfad);
+    dirAlle0->setPath(ProgrammPfad);
+    fleAlle0->setPath(dirAlle0->path());
+}
+
+bool KAV_Main::Form_Load()
+{
+    // 1. One running program per executable; the second one only says so.
+    const QString lockKey = QDir(umgebung_.folder).absoluteFilePath(umgebung_.executableName);
+    einzelInstanz_ = std::make_unique<EinzelInstanz>(lockKey, umgebung_.lockFolder);
+    if (!einzelInstanz_->erwerben()) {
+        einzelInstanz_.reset();
+        dialoge().meldung(umgebung_.executableName + QStringLiteral(" wird bereits ausgeführt."));
+        return false;
+    }
+    setDialogParent(this);
+
+    // 2. Switches.
+    schalterLesen(umgebung_.commandLine);
+    AdminModus = global().AdminSchalter;
+    linkEinrichten();
+
+    const QString ini = settingsDatei();
+
+    // 3. Connect on load.
+    if (INILesen(ini, kSektion, kVerbinden, QStringLiteral("1")) != QLatin1String("1")) {
+        txtAlle[35]->setText(SprachText(QStringLiteral("Offline")));
+        unverbundenesLayout();
+        mnuEinstItem[1]->setChecked(false);
+        VerbindenBeimStart = false;
+    } else {
+        mnuEinstItem[1]->setChecked(true);
+        VerbindenBeimStart = true;
+    }
+
+    // 4. Write errors.
+    if (INILesen(ini, kSektion, kFehler, QStringLiteral("1")) != QLatin1String("1")) {
+        mnuEinstItem[2]->setChecked(false);
+        global().FehlerSpeichern = false;
+    } else {
+        mnuEinstItem[2]->setChecked(true);
+        global().FehlerSpeichern = true;
+    }
+
+    // 5. The file browser's folder, or the program's own when it is gone.
+    programmPfadSetzen(INILesen(ini, kSektion, kPfad, programmOrdnerMitTrenner()));
+
+    // 6., 7. Printing waits for a result; the administrator submenu needs its switch.
+    mnuProgrammItem[4]->setEnabled(false);
+    mnuEinstItem[5]->setVisible(AdminModus);
+
+    // 8. Language. A hand-edited value other than "D" counts as English, so the
+    // language menu keeps working.
+    QString sprache = INILesen(ini, kSektion, kSprache, QStringLiteral("E"));
+    if (sprache != QLatin1String("D"))
+        sprache = QStringLiteral("E");
+    global().Sprache = sprache;
+    mnuSpracheItem[sprache == QLatin1String("D") ? 1 : 2]->setChecked(true);
+
+    // 9.-11.
+    SpracheSetzen(global().Sprache);
+    FensterEinrichten();
+    ErsteAktivierung = true;
+    Verbunden = false;
+    geladen_ = true;
+    return true;
+}
+
+void KAV_Main::Form_Activate()
+{
+    if (!ErsteAktivierung)
+        return;
+    txtAlle[32]->setText(QStringLiteral("%1.%2.%3")
+                             .arg(umgebung_.versionMajor)
+                             .arg(umgebung_.versionMinor)
+                             .arg(umgebung_.versionRevision));
+    // Cleared before connecting: the attempt pumps messages, and a second
+    // activation must not start a second attempt.
+    ErsteAktivierung = false;
+    if (VerbindenBeimStart) {
+        mnuProgrammItem[1]->setEnabled(false);
+        mnuProgrammItem[2]->setEnabled(false);
+        VerbindungAufbauen();
+    } else {
+        mnuProgrammItem[1]->setEnabled(true);
+        mnuProgrammItem[2]->setEnabled(false);
+    }
+}
+
+bool KAV_Main::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && geladen_)
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+    return QMainWindow::event(e);
+}
+
+void KAV_Main::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // Some window systems never activate a window they did not focus
+    // themselves; being shown counts as the first activation there.
+    if (geladen_ && ErsteAktivierung)
+        QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void KAV_Main::closeEvent(QCloseEvent* e)
+{
+    if (Beschaeftigt || !geladen_) {
+        e->ignore();
+        return;
+    }
+    tmrBalken.stop();
+    tmrDateiTyp1.stop();
+    tmrDateiTyp2.stop();
+    tmrDateiTyp3.stop();
+    tmrDateVomG.stop();
+    tmrFarben.stop();
+    Programmende();
+    geladen_ = false;
+    e->accept();
+}
+
+void KAV_Main::Programmende()
+{
+    const QString ini = settingsDatei();
+    INISchreiben(ini, kSektion, kVerbinden, VerbindenBeimStart ? QStringLiteral("1") : QStringLiteral("0"));
+    INISchreiben(ini, kSektion, kFehler, global().FehlerSpeichern ? QStringLiteral("1") : QStringLiteral("0"));
+    INISchreiben(ini, kSektion, kPfad, ProgrammPfad);
+    INISchreiben(ini, kSektion, kSprache, global().Sprache);
+    if (Verbunden && link_) {
+        if (link_->COM_USBSchliessen() != 0 && global().DebugAn)
+            LogSchreiben(QStringLiteral("Programmende -> Fehler beim Beenden"));
+        Verbunden = false;
+    }
+}
+
+} // namespace kav::shell

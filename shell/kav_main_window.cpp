@@ -1,0 +1,34 @@
+// The window's size, place and caption, the overlays' places and the banner.
+#include <QGroupBox>
+#include <QScreen>
+
+#include "banner.h"
+#include "control_indexes.h"
+#include "kav_main.h"
+#include "layout_geometry.h"
+
+namespace kav::shell {
+
+void KAV_Main::FensterEinrichten()
+{
+    resize(kFensterGroesse);
+    if (const QScreen* s = screen()) {
+        const QRect bildschirm = s->geometry();
+        const QPoint p = zentriert(bildschirm.size(), frameGeometry().size().expandedTo(kFensterGroesse));
+        move(bildschirm.topLeft() + p);
+    }
+    setWindowTitle(umgebung_.title);
+    frmAlle[idx::frmVerbindungsInfo]->setGeometry(overlayRect());
+    frmAlle[idx::frmHinweis]->setGeometry(overlayRect());
+    imgLogo->setGeometry(logoRect(kFensterBreiteTwips));
+    BannerZeichnen(1);
+}
+
+void KAV_Main::BannerZeichnen(int style)
+{
+    const QScreen* s = screen();
+    const int tiefe = s ? s->depth() : 24;
+    picOben->setBaender(bannerBaender(style, kBannerRect.width() * kTwipsProPixel, bildschirmFarben(tiefe)));
+}
+
+} // namespace kav::shell

@@ -1,0 +1,1 @@
+// Filled when the display control libraries are placed.
