@@ -52,7 +52,7 @@ const std::vector<CommandEntry>& standardCommandTable() {
         {"DO_FormatMem", 0x43, "01 43 ", C::FormatMemory},
         {"DO_FramDataSave", 0x44, "01 44 ", C::RecordSave},
         {"DO_FramDataDelete", 0x45, "02 45 N ", C::RecordDelete},
-        {"WR_FramDataName", 0x46, "0C 46 N CCCCCCCCCC ", C::RecordRename},
+        {"WR_FramDataName", 0x46, "0B 46 CCCCCCCCCC ", C::RecordRename},
         {"WR_MaschNr", 0x50, "07 50 CCCCCC ", C::WriteDeviceSerial},
         {"WR_GeberNr", 0x51, "09 51 CCCCCCCC ", C::WriteEncoderSerial},
         {"WR_Impulszahl", 0x52, "03 52 I ", C::WritePulses},

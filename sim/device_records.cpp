@@ -29,28 +29,35 @@ Bytes Kav100Device::recordCommand(CommandId id, std::span<const std::uint8_t> p)
         current_ = r->result;
         ready_ = true;
         fromRecord_ = true;
+        loadedRecord_ = p[0];
         ++sequence_;
         return acknowledgeReply();
     }
     case CommandId::FormatMemory:
         records_.format();
+        loadedRecord_.reset();
         return acknowledgeReply();
     case CommandId::RecordSave: {
         update();
         if (!ready_ || current_.type == ResultType::None || running_)
             return failureReply();
         StoredRecord r;
-        r.name = fixedText("PC " + std::to_string(records_.count() + 1), 10);
+        std::string name = "PC ";
+        name += std::to_string(records_.count() + 1);
+        r.name = fixedText(name, 10);
         r.deviceSerial = settings_.identity.serial;
         r.when = clock_.localTime();
         r.result = current_;
         return records_.add(std::move(r)) ? acknowledgeReply() : failureReply();
     }
     case CommandId::RecordDelete:
-        return records_.remove(p[0]) ? acknowledgeReply() : failureReply();
+        if (!records_.remove(p[0]))
+            return failureReply();
+        loadedRecord_.reset();
+        return acknowledgeReply();
     case CommandId::RecordRename: {
-        StoredRecord* r = records_.at(p[0]);
-        const auto name = p.subspan(1);
+        StoredRecord* r = loadedRecord_ ? records_.at(*loadedRecord_) : nullptr;
+        const auto name = p;
         if (!r || !std::all_of(name.begin(), name.end(), [](std::uint8_t c) { return c >= 0x20 && c < 0x7F; }))
             return failureReply();
         r->name = std::string(name.begin(), name.end());
@@ -72,9 +79,16 @@ void Kav100Device::seedRecords(int count) {
     count = std::clamp(count, 0, static_cast<int>(kRecordCapacity));
     for (int i = 0; i < count; ++i) {
         StoredRecord r;
-        r.name = fixedText(kNames[i % 12] + (i >= 12 ? std::string(" ") + std::to_string(i / 12) : std::string()), 10);
+        std::string name = kNames[i % 12];
+        if (i >= 12) {
+            name += ' ';
+            name += std::to_string(i / 12);
+        }
+        r.name = fixedText(name, 10);
         r.deviceSerial = settings_.identity.serial;
-        recorded.setSerial("G" + std::to_string(4711000 + random.range(0, 999)));
+        std::string serial = "G";
+        serial += std::to_string(4711000 + random.range(0, 999));
+        recorded.setSerial(serial);
         switch (i % 3) {
         case 0: r.result = recorded.measureCurrent(); break;
         case 1: r.result = recorded.measureBadPulses(); break;

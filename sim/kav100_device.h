@@ -137,6 +137,8 @@ private:
     MeasurementResult current_;
     bool ready_ = false;
     bool fromRecord_ = false;
+    // The record RD_FramData loaded last (WR_FramDataName renames it).
+    std::optional<std::size_t> loadedRecord_;
     std::uint8_t sequence_ = 0;
     ResultType lastMeasured_ = ResultType::None;
     bool versionAccepted_ = false;

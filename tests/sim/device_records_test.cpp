@@ -121,10 +121,9 @@ TEST_F(DeviceRecords, SaveRenameAndDelete) {
     EXPECT_TRUE(run("DO_FramDataSave").isFailure()) << "nothing measured yet";
     measure("DO_MesAktuell");
     ASSERT_TRUE(run("DO_FramDataSave").isAck());
-    Bytes rename{0};
-    for (char c : std::string("Neuer Name"))
-        rename.push_back(static_cast<std::uint8_t>(c));
-    ASSERT_TRUE(run("WR_FramDataName", rename).isAck());
+    EXPECT_TRUE(run("WR_FramDataName", textParam("Neuer Name")).isFailure()) << "no record loaded yet";
+    ASSERT_TRUE(run("RD_FramData", {0}).isAck());
+    ASSERT_TRUE(run("WR_FramDataName", textParam("Neuer Name")).isAck());
     const Reply h = run("RD_FramDataHead", {0});
     EXPECT_EQ(std::string(h.payload.begin(), h.payload.begin() + 10), "Neuer Name");
     EXPECT_EQ(h.payload[33], 1);

@@ -10,8 +10,12 @@
 namespace kav::sim::test {
 
 inline Bytes request(std::uint8_t code, const Bytes& params = {}) {
-    Bytes f{static_cast<std::uint8_t>(params.size() + 1), code};
-    f.insert(f.end(), params.begin(), params.end());
+    Bytes f;
+    f.reserve(params.size() + 4);
+    f.push_back(static_cast<std::uint8_t>(params.size() + 1));
+    f.push_back(code);
+    for (std::uint8_t b : params)
+        f.push_back(b);
     const std::uint16_t crc = deviceCrc16(f);
     f.push_back(static_cast<std::uint8_t>(crc >> 8));
     f.push_back(static_cast<std::uint8_t>(crc & 0xFF));
