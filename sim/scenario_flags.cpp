@@ -20,10 +20,26 @@ std::optional<long long> number(const std::string& text) {
     return v;
 }
 
-// "CMD", "CMD@N" or "@N": the command a fault is limited to and the request it starts at.
+// "CMD", "CMD/HEX", "CMD@N", "CMD/HEX@N" or "@N": the command a fault is
+// limited to, the parameter bytes its requests start with, the request it
+// starts at.
 bool applyTarget(const std::string& text, FaultRule& rule) {
     const auto at = text.find('@');
-    rule.command = text.substr(0, at);
+    const std::string head = text.substr(0, at);
+    const auto slash = head.find('/');
+    rule.command = head.substr(0, slash);
+    if (slash != std::string::npos) {
+        const std::string hex = head.substr(slash + 1);
+        if (rule.command.empty() || hex.empty() || hex.size() % 2 != 0)
+            return false;
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            unsigned v = 0;
+            const auto [p, ec] = std::from_chars(hex.data() + i, hex.data() + i + 2, v, 16);
+            if (ec != std::errc{} || p != hex.data() + i + 2)
+                return false;
+            rule.parameterPrefix.push_back(static_cast<std::uint8_t>(v));
+        }
+    }
     if (at == std::string::npos)
         return true;
     const auto n = number(text.substr(at + 1));
@@ -230,7 +246,8 @@ const char* simFlagsHelp() {
            "  --not-pc-mode            state bit 1 clear: not in PC measurement mode\n"
            "  --measuring-mode         the device's own measuring mode (state bit 3, record count 255)\n"
            "  --busy-forever           state bit 2 stays set; measurements never finish\n"
-           "Faults of replies (TARGET: CMD, CMD@N or @N: only that command / from request N on):\n"
+           "Faults of replies (TARGET: CMD[/HEX][@N] or @N: only that command, only requests whose\n"
+           "parameter bytes start with HEX, only from request N on):\n"
            "  --silent[=TARGET]        no reply\n"
            "  --silent-after N         no reply from request N on (0-based)\n"
            "  --silent-for CMD         no reply to CMD\n"

@@ -36,9 +36,10 @@ TEST(ScenarioFlags, Conditions) {
 
 TEST(ScenarioFlags, FaultsWithTargets) {
     const auto f = parsed("--silent --bad-crc=RD_Info@3 --error-report 0x9:WR_PCVers --slow=1500 "
-                          "--fail-array-block 60:240 --drop-after 12 --silent-after 5 --garbage=@2")
+                          "--fail-array-block 60:240 --drop-after 12 --silent-after 5 --garbage=@2 "
+                          "--failure-bit=RD_Info/03@1")
                        .scenario.faults;
-    ASSERT_EQ(f.size(), 8u);
+    ASSERT_EQ(f.size(), 9u);
     EXPECT_EQ(f[0].kind, FaultRule::Kind::Silent);
     EXPECT_TRUE(f[0].command.empty());
     EXPECT_EQ(f[1].kind, FaultRule::Kind::CorruptCrc);
@@ -54,12 +55,15 @@ TEST(ScenarioFlags, FaultsWithTargets) {
     EXPECT_EQ(f[6].afterFrames, 5);
     EXPECT_EQ(f[7].kind, FaultRule::Kind::Garbage);
     EXPECT_EQ(f[7].afterFrames, 2);
+    EXPECT_EQ(f[8].command, "RD_Info");
+    EXPECT_EQ(f[8].parameterPrefix, (std::vector<std::uint8_t>{3}));
+    EXPECT_EQ(f[8].afterFrames, 1);
 }
 
 TEST(ScenarioFlags, MistakesAreReported) {
     for (const char* bad : {"--unknown", "--seed", "--seed=x", "--records -1", "--refuse-version=1", "plain",
                             "--fail-array-block 60", "--fail-array-block 300:0", "--bad-crc=RD_Info@x",
-                            "--error-report zz"}) {
+                            "--error-report zz", "--bad-crc=RD_Info/3", "--bad-crc=/03", "--bad-crc=RD_Info/XY"}) {
         SimOptions o;
         std::string error;
         EXPECT_FALSE(applySimFlags(splitFlags(bad), o, error)) << bad;
