@@ -70,7 +70,7 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
     Clock::duration extra{};
     bool dropAfter = false;
     if (fault) {
-        auto half = [&] { return fault->keepBytes >= 0 ? static_cast<std::size_t>(fault->keepBytes)
+        auto kept = [&] { return fault->keepBytes >= 0 ? static_cast<std::size_t>(fault->keepBytes)
                                                        : std::max<std::size_t>(1, reply.size() / 2); };
         switch (fault->kind) {
         case FaultRule::Kind::Silent:
@@ -87,7 +87,7 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
                 reply = makeReply(0x00, 'L', Bytes(reply.begin() + 3, reply.begin() + 3 + fault->keepBytes));
             break;
         case FaultRule::Kind::Truncated:
-            reply.resize(std::min(reply.size(), half()));
+            reply.resize(std::min(reply.size(), kept()));
             break;
         case FaultRule::Kind::BadLength:
             reply[0] = fault->lengthByte;
@@ -102,7 +102,7 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
             extra = fault->delay;
             break;
         case FaultRule::Kind::DropOff:
-            reply.resize(std::min(reply.size(), half()));
+            reply.resize(std::min(reply.size(), kept()));
             dropAfter = true;
             break;
         }

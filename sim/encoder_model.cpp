@@ -117,7 +117,11 @@ MeasurementResult EncoderModel::measureOscillation(int revolutions) {
     r.revolutions = static_cast<std::uint8_t>(revolutions);
     const std::int32_t ppr = std::max<std::int32_t>(1, r.pulsesPerRevolution);
     const long long wanted = static_cast<long long>(ppr) * revolutions;
-    const int count = static_cast<int>(std::min<long long>(wanted, kMaxSamples));
+    int count = static_cast<int>(std::min<long long>(wanted, kMaxSamples));
+    // The descriptor's four digits show 10000 as 9999, and the reader takes
+    // 9999 for 10000: a series of exactly 9999 samples would be read one too long.
+    if (count == 9999)
+        count = 9998;
     r.samples.reserve(static_cast<std::size_t>(count));
     // Eccentricity once per revolution, ovality twice, a gear mesh seven times, plus noise.
     const double wobble = random_.uniform(0.9, 1.1);

@@ -221,6 +221,8 @@ TEST_F(DeviceMeasurement, OscillationArrayLimits) {
     EXPECT_EQ(tooBig.le32(), 0x80u);
     EXPECT_TRUE(array(60, 0, 126).isData()) << "254 bytes is the most one reply holds";
     EXPECT_TRUE(run("DO_MesDrehschwebung", {0}).isFailure());
+    EncoderModel odd(1, EncoderSettings{9999, 1500.0, "G0000001"});
+    EXPECT_EQ(odd.measureOscillation(1).samples.size(), 9998u) << "never a count the reader takes for 10000";
     EXPECT_TRUE(run("DO_MesDrehschwebung", {11}).isFailure());
 }
 
