@@ -36,6 +36,8 @@ void badIncEntwurf(controls::MemoryPropertyBag& bag)
     bag.set(QStringLiteral("ImpulsZahl"), QVariant::fromValue<qint16>(1024));
 }
 
+constexpr qint16 kWertBreite = 900; // twips of the min/max displays' value box
+
 void minMaxEntwurf(controls::MemoryPropertyBag& bag, const QFont& schrift)
 {
     // Deviations in percent: the scale runs from -50 to 50, good within ±10.
@@ -44,7 +46,7 @@ void minMaxEntwurf(controls::MemoryPropertyBag& bag, const QFont& schrift)
     bag.set(QStringLiteral("iOMax"), 10.0f);
     bag.set(QStringLiteral("iMax"), 50.0f);
     bag.set(QStringLiteral("iValue"), 0.0f);
-    bag.set(QStringLiteral("iTxtGroesse"), QVariant::fromValue<qint16>(900));
+    bag.set(QStringLiteral("iTxtGroesse"), QVariant::fromValue<qint16>(kWertBreite));
     bag.set(QStringLiteral("Font"), schrift);
 }
 
@@ -97,8 +99,12 @@ void KAV_Main::anzeigenAnlegen()
         minMaxEntwurf(*bag, font());
         *ziel = anzeigeAnlegen(QStringLiteral("Valtrix.ocxMinMaxWert"), picGrafik[idx::picAktuell],
                                anzeigeRect(QString::fromLatin1(name)), *bag);
-        if (*ziel)
+        if (*ziel) {
             (*ziel)->setObjectName(QString::fromLatin1(name));
+            // Read while the control still had its first small size, the value
+            // box width fell back to its minimum; now it has room.
+            (*ziel)->setProperty("iTxtGroesse", QVariant::fromValue<qint16>(kWertBreite));
+        }
     }
 
     bag = neuerBag();

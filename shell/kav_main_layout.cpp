@@ -162,6 +162,7 @@ void KAV_Main::identitaetsleisteAufbauen(QWidget* client)
     box(idx::txtGeraetSN, 84);
     box(idx::txtStatus, picLayout->width() - x - 6);
     txtAlle[idx::txtStatus]->setAlignment(Qt::AlignCenter);
+    setForeColor(txtAlle[idx::txtStatus], kFarbeRot); // it starts "Offline"
     QFont fett = txtAlle[idx::txtStatus]->font();
     fett.setBold(true);
     txtAlle[idx::txtStatus]->setFont(fett);
@@ -170,7 +171,7 @@ void KAV_Main::identitaetsleisteAufbauen(QWidget* client)
 void KAV_Main::navigationAufbauen(QWidget* client)
 {
     auto frame = [&](int index) {
-        auto* f = new QGroupBox(client);
+        auto* f = new FrameBox(client);
         f->setObjectName(QStringLiteral("frmAlle_%1").arg(index));
         f->setProperty("Tag", frameTag(index));
         f->setGeometry(navigationFrameRect(index));
@@ -235,8 +236,8 @@ void KAV_Main::navigationAufbauen(QWidget* client)
     lstAlle0->setFont(mono);
     buttonAnlegen(idx::btnGeraetSpeichern, f6, QRect(kRand, kTitelHoehe + 340, b6, kKnopfHoehe));
     buttonAnlegen(idx::btnGeraetZurueck, f6, QRect(kRand, kTitelHoehe + 340 + kZeile, b6, kKnopfHoehe));
-    labelAnlegen(idx::labTippGeraet1, f6, QRect(kRand, kTitelHoehe + 340 + 2 * kZeile + 6, b6, 80), true);
-    labelAnlegen(idx::labTippGeraet2, f6, QRect(kRand, kTitelHoehe + 340 + 2 * kZeile + 92, b6, 80), true);
+    labelAnlegen(idx::labTippGeraet1, f6, QRect(kRand, kTitelHoehe + 340 + 2 * kZeile + 6, b6, 64), true);
+    labelAnlegen(idx::labTippGeraet2, f6, QRect(kRand, kTitelHoehe + 340 + 2 * kZeile + 74, b6, 64), true);
 
     // Files on the computer.
     QGroupBox* f7 = frame(idx::frmDatenVomComputer);
@@ -267,7 +268,7 @@ void KAV_Main::overlaysAufbauen(QWidget* client)
 {
     const QRect o = overlayRect();
     auto overlay = [&](int index) {
-        auto* f = new QGroupBox(client);
+        auto* f = new FrameBox(client);
         f->setObjectName(QStringLiteral("frmAlle_%1").arg(index));
         f->setProperty("Tag", frameTag(index));
         f->setGeometry(o);

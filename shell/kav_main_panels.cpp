@@ -38,11 +38,11 @@ QRect anzeigeRect(const QString& name)
     const int oben = 300;
     const int schritt = 92;
     if (name == QLatin1String("ocxSym0"))
-        return QRect(16, oben + 22, 520, 36);
+        return QRect(16, oben + 22, 420, 34);
     if (name == QLatin1String("ocxSym90"))
-        return QRect(16, oben + schritt + 22, 520, 36);
+        return QRect(16, oben + schritt + 22, 420, 34);
     if (name == QLatin1String("ocxPhl"))
-        return QRect(16, oben + 2 * schritt + 22, 520, 36);
+        return QRect(16, oben + 2 * schritt + 22, 420, 34);
     return {};
 }
 
@@ -83,9 +83,9 @@ void KAV_Main::aktuellPanelAufbauen(QFrame* panel)
     const int nichtDa[] = {idx::labSym0NichtVerfuegbar, idx::labSym90NichtVerfuegbar, idx::labPhlNichtVerfuegbar};
     for (int i = 0; i < 3; ++i) {
         const int oben = 300 + i * 92;
-        labelAnlegen(captions[i], panel, QRect(16, oben, 520, 20));
+        labelAnlegen(captions[i], panel, QRect(16, oben, 420, 20));
         for (int note : {zuHoch[i], nichtDa[i]}) {
-            QLabel* l = labelAnlegen(note, panel, QRect(16, oben + 60, 520, 20));
+            QLabel* l = labelAnlegen(note, panel, QRect(16, oben + 58, 420, 20));
             QPalette pal = l->palette();
             pal.setColor(QPalette::WindowText, QColor(180, 0, 0));
             l->setPalette(pal);

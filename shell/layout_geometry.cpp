@@ -8,8 +8,8 @@ namespace {
 
 // Heights of the navigation frames, pixels. The home frames (0, 1, 2) and
 // frame 9 stack below one another; a work panel takes the top of the column.
-constexpr int kHoeheOnline = 176;
-constexpr int kHoeheHome = 116;
+constexpr int kHoeheOnline = 160;
+constexpr int kHoeheHome = 112;
 constexpr int kAbstand = 6;
 
 } // namespace
@@ -23,7 +23,7 @@ QRect overlayRect()
 
 QRect logoRect(int fensterBreiteTwips)
 {
-    constexpr int breite = 2250; // twips
+    constexpr int breite = 3000; // twips
     constexpr int hoehe = 1110;
     const int left = fensterBreiteTwips - breite - 500;
     return twipsRect(left, (1290 - hoehe) / 2, breite, hoehe);
@@ -45,9 +45,9 @@ QRect navigationFrameRect(int frameIndex)
         return QRect(x, y + kHoeheOnline + 2 * kHoeheHome + 3 * kAbstand, w, 140);
     case idx::frmDrehschwebung:
     case idx::frmAktuell:
-        return QRect(x, y, w, 262);
-    case idx::frmSchlechtimpulse:
         return QRect(x, y, w, 232);
+    case idx::frmSchlechtimpulse:
+        return QRect(x, y, w, 212);
     case idx::frmDatenVomGeraet:
     case idx::frmDatenVomComputer:
         return QRect(x, y, w, kErgebnisRect.height());

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "vb_colors.h"
@@ -39,6 +40,27 @@ void ShapeWidget::paintEvent(QPaintEvent*)
         p.setBrush(Qt::NoBrush);
     const qreal d = qMin(width(), height()) - 2;
     p.drawEllipse(QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d));
+}
+
+FrameBox::FrameBox(QWidget* parent) : QGroupBox(parent) {}
+
+void FrameBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (autoFillBackground())
+        p.fillRect(rect(), palette().window());
+    const QFontMetrics fm(font());
+    const qreal linie = fm.height() / 2.0;
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(0.5, linie, width() - 1.0, height() - linie - 0.5), 3, 3);
+    if (title().isEmpty())
+        return;
+    const QRect text(8, 0, fm.horizontalAdvance(title()) + 6, fm.height());
+    p.fillRect(text, palette().window());
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(text, Qt::AlignCenter, title());
 }
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)

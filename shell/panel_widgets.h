@@ -2,6 +2,7 @@
 // Small controls of the window's panels: the live indicator shape and the
 // drive, folder and file lists of the file browser panel.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QWidget>
 #include <cstdint>
@@ -30,6 +31,16 @@ protected:
 private:
     int fillStyle_ = 0;
     quint32 fillColor_ = 0x00C000; // green
+};
+
+// A frame of the window: a thin rounded border with the caption on its top line.
+class FrameBox : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit FrameBox(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // drvAlle: the drives of the system.

@@ -1,1 +1,85 @@
-// Filled when the display control libraries are placed.
+// The display controls: made from the libraries beside the program, placed in
+// their panels with their design values, addressed by property names only.
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "control_indexes.h"
+#include "window_fixture.h"
+
+namespace kav::test {
+namespace {
+
+namespace idx = shell::idx;
+
+class AnzeigenTest : public FensterTest {
+protected:
+    AnzeigenTest()
+    {
+        // The registry goes to the test's folder, not beside the built libraries.
+        qputenv("KAV_CONTROL_REGISTRY", QDir(ordner()).filePath(QStringLiteral("kavcontrols.reg")).toUtf8());
+    }
+    ~AnzeigenTest() override { qunsetenv("KAV_CONTROL_REGISTRY"); }
+
+    std::unique_ptr<shell::KAV_Main> starteMitAnzeigen()
+    {
+        offlineStart();
+        auto u = umgebung();
+        u.controlFolder = QStringLiteral(KAV_CONTROL_FOLDER);
+        auto w = std::make_unique<shell::KAV_Main>(u);
+        EXPECT_TRUE(w->Form_Load());
+        return w;
+    }
+};
+
+TEST_F(AnzeigenTest, TheFiveControlsArePlacedInTheirPanelsWithTheirDesignValues)
+{
+    auto w = starteMitAnzeigen();
+    ASSERT_TRUE(w->fehlendeAnzeigen().isEmpty()) << w->fehlendeAnzeigen().join(QLatin1Char('\n')).toStdString();
+    ASSERT_NE(w->ocxBadInc1, nullptr);
+    ASSERT_NE(w->ocxTacho, nullptr);
+    EXPECT_EQ(w->ocxBadInc1->parentWidget(), w->picGrafik[idx::picSchlechtimpulse]);
+    for (QWidget* c : {w->ocxSym0, w->ocxSym90, w->ocxPhl, w->ocxTacho}) {
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->parentWidget(), w->picGrafik[idx::picAktuell]);
+    }
+    EXPECT_EQ(w->ocxBadInc1->property("ImpulsZahl").toInt(), 1024);
+    EXPECT_TRUE(w->ocxBadInc1->property("Enabled").toBool());
+    EXPECT_EQ(w->ocxBadInc1->property("MaxFarbe").toUInt(), 0x0000C0u);
+    EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
+    EXPECT_FLOAT_EQ(w->ocxSym0->property("iMin").toFloat(), -50.0f);
+    EXPECT_FLOAT_EQ(w->ocxPhl->property("iOMax").toFloat(), 10.0f);
+    EXPECT_EQ(w->ocxSym90->property("iTxtGroesse").toInt(), 900) << "the value box keeps its width";
+
+    // The controls do not overlap one another or the panel's texts.
+    const QRect tacho = w->ocxTacho->geometry();
+    for (QWidget* c : {w->ocxSym0, w->ocxSym90, w->ocxPhl})
+        EXPECT_FALSE(c->geometry().intersects(tacho));
+    EXPECT_FALSE(w->btnAlle[idx::btnSpurfehler]->geometry().intersects(tacho));
+}
+
+TEST_F(AnzeigenTest, EnteringCurrentValuesResetsTheDialScale)
+{
+    auto w = starteMitAnzeigen();
+    ASSERT_NE(w->ocxTacho, nullptr);
+    w->ocxTacho->setProperty("MaxAnzahl", QVariant::fromValue<qint16>(12000));
+    w->btnAlle_Click(idx::btnAktuell);
+    EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
+}
+
+TEST_F(AnzeigenTest, WithoutTheLibrariesThePlacesStayEmpty)
+{
+    offlineStart();
+    auto w = starte(); // the test folder holds no control library
+    EXPECT_EQ(w->ocxBadInc1, nullptr);
+    EXPECT_EQ(w->ocxSym0, nullptr);
+    EXPECT_EQ(w->ocxTacho, nullptr);
+    EXPECT_EQ(w->fehlendeAnzeigen().size(), 5);
+    // The page still works without them.
+    w->btnAlle_Click(idx::btnAktuell);
+    EXPECT_FALSE(w->frmAlle[idx::frmAktuell]->isHidden());
+}
+
+} // namespace
+} // namespace kav::test
