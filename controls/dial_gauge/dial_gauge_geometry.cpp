@@ -105,12 +105,12 @@ ScaleLayout scaleLayout(int widthTwips, int heightTwips, int maxAnzahl, const Te
         s.ticks.push_back(t);
     }
 
-    struct LabelSpec {
+    struct LabelDef {
         double angle;
         int twelfths;
         LabelAnchor anchor;
     };
-    static constexpr std::array<LabelSpec, 7> specs = {{
+    static constexpr std::array<LabelDef, 7> labelDefs = {{
         {225.0, 0, LabelAnchor::LeftBottom},
         {180.0, 2, LabelAnchor::LeftMiddle},
         {135.0, 4, LabelAnchor::LeftMiddle},
@@ -119,22 +119,22 @@ ScaleLayout scaleLayout(int widthTwips, int heightTwips, int maxAnzahl, const Te
         {0.0, 10, LabelAnchor::RightMiddle},
         {-45.0, 12, LabelAnchor::RightBottom},
     }};
-    for (const LabelSpec& spec : specs) {
+    for (const LabelDef& def : labelDefs) {
         ScaleLabel label;
-        label.angle = spec.angle;
-        label.twelfths = spec.twelfths;
-        label.anchor = spec.anchor;
+        label.angle = def.angle;
+        label.twelfths = def.twelfths;
+        label.anchor = def.anchor;
         // The ends show the stored values as they are; the rest are shares of full scale.
-        label.text = spec.twelfths == 0    ? QStringLiteral("0")
-                     : spec.twelfths == 12 ? QString::number(maxAnzahl)
-                                           : scaleLabelText(maxAnzahl, spec.twelfths);
-        label.point = pointAtMathAngle(f, spec.angle, f.labelRadius);
+        label.text = def.twelfths == 0    ? QStringLiteral("0")
+                     : def.twelfths == 12 ? QString::number(maxAnzahl)
+                                           : scaleLabelText(maxAnzahl, def.twelfths);
+        label.point = pointAtMathAngle(f, def.angle, f.labelRadius);
         const QSizeF size = measure ? measure(label.text, s.font.size, s.font.bold) : QSizeF();
         const double w = size.width();
         const double h = size.height();
         const QPointF p = label.point;
         QPointF topLeft;
-        switch (spec.anchor) {
+        switch (def.anchor) {
         case LabelAnchor::LeftBottom: topLeft = {p.x() + kUnit, p.y() - h}; break;
         case LabelAnchor::RightBottom: topLeft = {p.x() - 2 * kUnit - w, p.y() - h}; break;
         case LabelAnchor::LeftMiddle: topLeft = {p.x() - kUnit, p.y() - h / 2}; break;

@@ -50,6 +50,8 @@ std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::stri
     {
         sim::SimOptions options;
         options.clock = clock;
+        // The demo should feel like the real line: replies take their wire time.
+        options.wireTime = true;
         return sim::createSimulatedFtApi(options);
     }
 #else
