@@ -68,7 +68,7 @@ ocxMinMaxWert::ocxMinMaxWert(QWidget* parent) : QWidget(parent) {
 
 ocxMinMaxWert::~ocxMinMaxWert() { --g_alive; }
 
-int ocxMinMaxWert::aliveInstances() { return g_alive.load(); }
+int ocxMinMaxWert::liveInstances() { return g_alive.load(); }
 
 void ocxMinMaxWert::applyDefaults() {
     const Style defaults;

@@ -51,7 +51,7 @@ public:
     explicit ocxMinMaxWert(QWidget* parent = nullptr);
     ~ocxMinMaxWert() override;
 
-    static int aliveInstances();
+    static int liveInstances();
 
     // HostedControl
     QWidget* widget() override { return this; }
