@@ -84,7 +84,9 @@ void KAV_Main::VerbindungAufbauen()
             txtAlle[idx::txtGeraetSN]->setText(rdInfoLesen(s, "3"));
             txtAlle[idx::txtFirmware]->setText(rdInfoLesen(s, "0"));
             const QString sn = txtAlle[idx::txtGeraetSN]->text();
-            if (istFehlerwort(sn.toStdString())) {
+            // A device error report (a text beginning with ",") is no serial
+            // number either: showing it as one would report a failure as success.
+            if (istFehlerwort(sn.toStdString()) || sn.startsWith(u',')) {
                 txtAlle[idx::txtGeraetSN]->clear();
                 txtAlle[idx::txtFirmware]->clear();
                 txtAlle[idx::txtStatus]->setText(T("Error"));

@@ -166,6 +166,22 @@ TEST_F(VerbindungTest, ARefusedVersionSaysWrongProgramVersionWithoutBlinking)
     EXPECT_FALSE(w->tmrFarben.isActive());
 }
 
+TEST_F(VerbindungTest, ADeviceErrorReportInPlaceOfTheSerialNumberIsNoIdentity)
+{
+    sim::Scenario s;
+    FaultRule r = FaultRule::make(FaultRule::Kind::ErrorReport, "RD_Info");
+    r.parameterPrefix = {3};
+    r.errorMask = 0x9;
+    s.add(r);
+    neuesGeraet(s);
+    auto w = starteUndAktiviere();
+    fehlschlagErwartet(*w);
+    EXPECT_TRUE(w->txtAlle[30]->text().isEmpty());
+    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Error"));
+    EXPECT_EQ(w->labAlle[43]->text(), kNichtHergestellt + QStringLiteral("\r\n\r\nSwitch-on supply voltage."));
+    EXPECT_FALSE(geraet().isOpen());
+}
+
 TEST_F(VerbindungTest, AnErrorInPlaceOfTheSerialNumberShowsTheSupplyVariantAndClosesTheLink)
 {
     sim::Scenario s;
