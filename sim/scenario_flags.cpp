@@ -49,30 +49,30 @@ bool applyTarget(const std::string& text, FaultRule& rule) {
     return true;
 }
 
-struct FlagSpec {
+struct FlagDef {
     const char* name;
     enum { None, Optional, Required } value;
 };
 
-constexpr FlagSpec kFlags[] = {
-    {"seed", FlagSpec::Required},          {"records", FlagSpec::Required},
-    {"pulses", FlagSpec::Required},        {"speed", FlagSpec::Required},
-    {"wire-time", FlagSpec::None},         {"no-wire-time", FlagSpec::None},
-    {"latency-us", FlagSpec::Required},    {"no-converter", FlagSpec::None},
-    {"silent", FlagSpec::Optional},        {"silent-after", FlagSpec::Required},
-    {"silent-for", FlagSpec::Required},    {"bad-crc", FlagSpec::Optional},
-    {"failure-bit", FlagSpec::Optional},   {"error-report", FlagSpec::Required},
-    {"truncate", FlagSpec::Optional},      {"bad-length", FlagSpec::Optional},
-    {"garbage", FlagSpec::Optional},       {"slow", FlagSpec::Required},
-    {"drop-after", FlagSpec::Required},    {"refuse-version", FlagSpec::None},
-    {"omit", FlagSpec::Required},          {"beyond-40", FlagSpec::Required},
-    {"device-error", FlagSpec::None},      {"not-pc-mode", FlagSpec::None},
-    {"measuring-mode", FlagSpec::None},    {"busy-forever", FlagSpec::None},
-    {"fail-array-block", FlagSpec::Required}, {"empty-error-report", FlagSpec::Optional},
+constexpr FlagDef kFlags[] = {
+    {"seed", FlagDef::Required},          {"records", FlagDef::Required},
+    {"pulses", FlagDef::Required},        {"speed", FlagDef::Required},
+    {"wire-time", FlagDef::None},         {"no-wire-time", FlagDef::None},
+    {"latency-us", FlagDef::Required},    {"no-converter", FlagDef::None},
+    {"silent", FlagDef::Optional},        {"silent-after", FlagDef::Required},
+    {"silent-for", FlagDef::Required},    {"bad-crc", FlagDef::Optional},
+    {"failure-bit", FlagDef::Optional},   {"error-report", FlagDef::Required},
+    {"truncate", FlagDef::Optional},      {"bad-length", FlagDef::Optional},
+    {"garbage", FlagDef::Optional},       {"slow", FlagDef::Required},
+    {"drop-after", FlagDef::Required},    {"refuse-version", FlagDef::None},
+    {"omit", FlagDef::Required},          {"beyond-40", FlagDef::Required},
+    {"device-error", FlagDef::None},      {"not-pc-mode", FlagDef::None},
+    {"measuring-mode", FlagDef::None},    {"busy-forever", FlagDef::None},
+    {"fail-array-block", FlagDef::Required}, {"empty-error-report", FlagDef::Optional},
 };
 
-const FlagSpec* findFlag(const std::string& name) {
-    for (const FlagSpec& f : kFlags)
+const FlagDef* findFlag(const std::string& name) {
+    for (const FlagDef& f : kFlags)
         if (name == f.name)
             return &f;
     return nullptr;
@@ -204,19 +204,19 @@ bool applySimFlags(const std::vector<std::string>& flags, SimOptions& options, s
         }
         const auto eq = arg.find('=');
         const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        const FlagSpec* spec = findFlag(name);
-        if (!spec) {
+        const FlagDef* def = findFlag(name);
+        if (!def) {
             error = "unknown flag --" + name;
             return false;
         }
         std::string value;
         if (eq != std::string::npos) {
-            if (spec->value == FlagSpec::None) {
+            if (def->value == FlagDef::None) {
                 error = "--" + name + " takes no value";
                 return false;
             }
             value = arg.substr(eq + 1);
-        } else if (spec->value == FlagSpec::Required) {
+        } else if (def->value == FlagDef::Required) {
             if (i + 1 >= flags.size()) {
                 error = "--" + name + " needs a value";
                 return false;
