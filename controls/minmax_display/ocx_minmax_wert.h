@@ -192,6 +192,13 @@ protected:
 private:
     // Store (done by the caller), tell, mark changed, redraw.
     void changed(const char* name, void (ocxMinMaxWert::*notify)());
+    template <class T>
+    void assign(T& field, const T& v, const char* name, void (ocxMinMaxWert::*notify)()) {
+        if (field == v)
+            return;
+        field = v;
+        changed(name, notify);
+    }
     int refuse();
     void redraw();
     void applyDefaults();
