@@ -3,8 +3,7 @@
 // the manual clock).
 #include <gtest/gtest.h>
 
-#include "sim_test_program.h"
-#include "simulated_converter.h"
+#include "sim_link_fixture.h"
 
 namespace kav::sim::test {
 namespace {
@@ -13,25 +12,8 @@ using namespace std::chrono_literals;
 // Two reads of at most 1000 ms each per attempt, at most five attempts.
 constexpr auto kWorstTransaction = 10s;
 
-class LinkFaults : public ::testing::Test {
+class LinkFaults : public SimLinkTest {
 protected:
-    ManualClock clock;
-    std::unique_ptr<SimulatedConverter> ft;
-    std::unique_ptr<ComUSB> link;
-    std::unique_ptr<Program> program;
-    std::string diagnose;
-
-    void make(SimOptions o = {}) {
-        o.clock = &clock;
-        ft = std::make_unique<SimulatedConverter>(o);
-        LinkHooks hooks;
-        hooks.clock = &clock;
-        link = std::make_unique<ComUSB>(*ft, hooks);
-        program = std::make_unique<Program>(*link);
-    }
-    void SetUp() override { make(); }
-    std::uint8_t open() { return link->COM_USBOeffnen(diagnose); }
-    Scenario& scenario() { return ft->scenario(); }
     void openFine() { ASSERT_EQ(open(), 0) << diagnose; }
 
     // The serial number read as the connection reads it, with its cost.

@@ -2,33 +2,13 @@
 // handshake, info list, identity, and every workflow the program runs.
 #include <gtest/gtest.h>
 
-#include "sim_test_program.h"
-#include "simulated_converter.h"
+#include "sim_link_fixture.h"
 
 namespace kav::sim::test {
 namespace {
 using namespace std::chrono_literals;
 
-class InProcess : public ::testing::Test {
-protected:
-    ManualClock clock;
-    std::unique_ptr<SimulatedConverter> ft;
-    std::unique_ptr<ComUSB> link;
-    std::unique_ptr<Program> program;
-    std::string diagnose;
-
-    void make(SimOptions o = {}) {
-        o.clock = &clock;
-        ft = std::make_unique<SimulatedConverter>(o);
-        LinkHooks hooks;
-        hooks.clock = &clock;
-        link = std::make_unique<ComUSB>(*ft, hooks);
-        program = std::make_unique<Program>(*link);
-    }
-    void SetUp() override { make(); }
-    std::uint8_t open() { return link->COM_USBOeffnen(diagnose); }
-    Kav100Device& device() { return ft->device(); }
-};
+class InProcess : public SimLinkTest {};
 
 TEST_F(InProcess, OpensReadsTheListsAndPassesTheHandshake) {
     const auto start = clock.now();

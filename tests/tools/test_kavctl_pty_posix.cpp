@@ -2,7 +2,7 @@
 // a pseudo-terminal answered by a stand-in device.
 #include <gtest/gtest.h>
 
-#include <QProcess>
+#include "kavctl_process.h"
 
 #include "pty_device_posix.h"
 
@@ -10,23 +10,8 @@ using namespace kav::testkit;
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-Result runKavctl(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(KAVCTL_PATH), args);
-    Result r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-}
+using Result = kav::test::KavctlResult;
+using kav::test::runKavctl;
 
 } // namespace
 

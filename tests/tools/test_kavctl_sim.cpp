@@ -1,27 +1,12 @@
 // The kavctl program against the simulated device.
 #include <gtest/gtest.h>
 
-#include <QProcess>
+#include "kavctl_process.h"
 
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-Result runKavctl(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(KAVCTL_PATH), args);
-    Result r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-}
+using Result = kav::test::KavctlResult;
+using kav::test::runKavctl;
 
 std::string field(const std::string& json, const std::string& key) {
     const std::string k = "\"" + key + "\": \"";

@@ -1,0 +1,27 @@
+#pragma once
+// Runs the kavctl program as a process and keeps what it said.
+#include <QProcess>
+#include <QStringList>
+#include <string>
+
+namespace kav::test {
+
+struct KavctlResult {
+    int exitCode = -1; // -1: crashed or did not finish in time
+    std::string out;
+    std::string err;
+};
+
+inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000) {
+    QProcess p;
+    p.start(QStringLiteral(KAVCTL_PATH), args);
+    KavctlResult r;
+    if (!p.waitForFinished(timeoutMs))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
+} // namespace kav::test
