@@ -42,8 +42,14 @@ public:
     time_point now() const override { return now_; }
     void sleepFor(duration d) override { advance(d); }
     LocalTime localTime() const override;
-    void advance(duration d) { now_ += d; elapsedSinceLocal_ += d; }
-    void setLocalTime(const LocalTime& t) { local_ = t; elapsedSinceLocal_ = {}; }
+    void advance(duration d) {
+        now_ += d;
+        elapsedSinceLocal_ += d;
+    }
+    void setLocalTime(const LocalTime& t) {
+        local_ = t;
+        elapsedSinceLocal_ = {};
+    }
 
 private:
     time_point now_{};

@@ -27,10 +27,10 @@ std::array<std::uint32_t, 256> buildCrcTable() {
 }
 
 const char* const kFehlerTexte[20] = {
-    ",I2C-TimeOut",     ",I2C-Iwcol",       ",I2C-OV",           ",RS232-Checksum",   ",RS232-CmdFault",
-    ",RS232-ByteAnzahl", ",RS232-ArtikelKod", ",RS232-PCDataOver", ",RS232-EGSLast",    ",CPU-OSCFAIL",
-    ",CPU-ADDRERR",     ",CPU-STKERR",      ",CPU-MATHERR",      ",CPU-DMACERR",      ",CPU-OVAERR",
-    ",CPU-COVAERR",     ",CPU-OVBERR",      ",CPU-COVBERR",      ",CPU-SFTACERR",     ",CPU-DIV0ERR",
+    ",I2C-TimeOut",      ",I2C-Iwcol",        ",I2C-OV",           ",RS232-Checksum", ",RS232-CmdFault",
+    ",RS232-ByteAnzahl", ",RS232-ArtikelKod", ",RS232-PCDataOver", ",RS232-EGSLast",  ",CPU-OSCFAIL",
+    ",CPU-ADDRERR",      ",CPU-STKERR",       ",CPU-MATHERR",      ",CPU-DMACERR",    ",CPU-OVAERR",
+    ",CPU-COVAERR",      ",CPU-OVBERR",       ",CPU-COVBERR",      ",CPU-SFTACERR",   ",CPU-DIV0ERR",
 };
 
 constexpr std::uint32_t kBekannteBits = 0xFFFFFu; // bits 0 to 19
@@ -168,8 +168,8 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
         std::string ergebnis;
         bool istFehlertext = false;
         if (statusByte & 0x80u) {
-            const std::string crcEmpfangen = COM_HexByte(empfangen, static_cast<int>(L + 3)) +
-                                             COM_HexByte(empfangen, static_cast<int>(L + 4));
+            const std::string crcEmpfangen =
+                COM_HexByte(empfangen, static_cast<int>(L + 3)) + COM_HexByte(empfangen, static_cast<int>(L + 4));
             const std::string crcBerechnet = COM_CRC16Hex(empfangen.substr(0, empfangen.size() - 4));
             if (crcEmpfangen != crcBerechnet)
                 ergebnis = kHexERROR_CHK;

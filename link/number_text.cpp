@@ -91,8 +91,7 @@ double readDecimal(const std::string& s) {
     if (ec == std::errc::result_out_of_range) {
         if (exponentSign < 0)
             return 0;
-        return number[0] == '-' ? -std::numeric_limits<double>::infinity()
-                                : std::numeric_limits<double>::infinity();
+        return number[0] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     }
     return ec == std::errc() ? value : 0;
 }

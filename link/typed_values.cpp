@@ -70,8 +70,8 @@ float roundToOneDecimal(float f) {
     if (f == 0 || !std::isfinite(f))
         return f;
     char buf[32];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<double>(std::fabs(f)),
-                                   std::chars_format::scientific, 6);
+    auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(std::fabs(f)), std::chars_format::scientific, 6);
     if (ec != std::errc())
         return f;
     // buf: d.dddddde[+-]XX

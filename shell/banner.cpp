@@ -10,13 +10,9 @@
 
 namespace kav::shell {
 
-double bildschirmFarben(int bitsPerPixel)
-{
-    return std::pow(2.0, bitsPerPixel);
-}
+double bildschirmFarben(int bitsPerPixel) { return std::pow(2.0, bitsPerPixel); }
 
-std::vector<BannerBand> bannerBaender(int style, int bannerBreiteTwips, double farben)
-{
+std::vector<BannerBand> bannerBaender(int style, int bannerBreiteTwips, double farben) {
     std::vector<BannerBand> baender;
     if (style != 1 || bannerBreiteTwips <= 0)
         return baender;
@@ -41,20 +37,17 @@ std::vector<BannerBand> bannerBaender(int style, int bannerBreiteTwips, double f
     return baender;
 }
 
-BannerWidget::BannerWidget(QWidget* parent) : QWidget(parent)
-{
+BannerWidget::BannerWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picOben"));
     setAutoFillBackground(false);
 }
 
-void BannerWidget::setBaender(std::vector<BannerBand> baender)
-{
+void BannerWidget::setBaender(std::vector<BannerBand> baender) {
     baender_ = std::move(baender);
     update();
 }
 
-void BannerWidget::paintEvent(QPaintEvent*)
-{
+void BannerWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     for (const BannerBand& b : baender_) {
@@ -63,14 +56,12 @@ void BannerWidget::paintEvent(QPaintEvent*)
     }
 }
 
-LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent)
-{
+LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("imgLogo"));
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void LogoWidget::paintEvent(QPaintEvent*)
-{
+void LogoWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal h = height();

@@ -9,8 +9,8 @@
 namespace kav::shell {
 
 struct BannerBand {
-    int left = 0;  // twips
-    int width = 0; // twips
+    int left = 0;            // twips
+    int width = 0;           // twips
     std::uint32_t farbe = 0; // 0x00BBGGRR
 };
 

@@ -11,8 +11,7 @@ namespace {
 constexpr qreal kLinienBreite = 4;
 }
 
-DiagrammGeometrie diagrammGeometrie()
-{
+DiagrammGeometrie diagrammGeometrie() {
     DiagrammGeometrie g;
     g.LPC1.rect = QRectF(40, 34, 120, 84);
     g.Lkav1.rect = QRectF(405, 34, 120, 84);
@@ -28,39 +27,29 @@ DiagrammGeometrie diagrammGeometrie()
     return g;
 }
 
-QRect diagrammLabelRect(int labelIndex)
-{
+QRect diagrammLabelRect(int labelIndex) {
     switch (labelIndex) {
-    case idx::labPC:
-        return QRect(10, 124, 180, 20);
-    case idx::labUsb:
-        return QRect(175, 44, 215, 20);
-    case idx::labKav:
-        return QRect(405, 64, 120, 24);
-    case idx::labVersorgungDiagramm:
-        return QRect(300, 196, 270, 20);
-    default:
-        return {};
+    case idx::labPC: return QRect(10, 124, 180, 20);
+    case idx::labUsb: return QRect(175, 44, 215, 20);
+    case idx::labKav: return QRect(405, 64, 120, 24);
+    case idx::labVersorgungDiagramm: return QRect(300, 196, 270, 20);
+    default: return {};
     }
 }
 
-ConnectionDiagram::ConnectionDiagram(QWidget* parent) : QWidget(parent), g_(diagrammGeometrie())
-{
+ConnectionDiagram::ConnectionDiagram(QWidget* parent) : QWidget(parent), g_(diagrammGeometrie()) {
     setObjectName(QStringLiteral("Verbindungsdiagramm"));
 }
 
-std::uint32_t ConnectionDiagram::LConnection(int index) const
-{
+std::uint32_t ConnectionDiagram::LConnection(int index) const {
     return (index >= 0 && index < 4) ? g_.LConnection[static_cast<std::size_t>(index)].BorderColor : 0;
 }
 
-std::uint32_t ConnectionDiagram::LUb1(int index) const
-{
+std::uint32_t ConnectionDiagram::LUb1(int index) const {
     return (index >= 0 && index < 2) ? g_.LUb1[static_cast<std::size_t>(index)].BorderColor : 0;
 }
 
-void ConnectionDiagram::setLConnection(int index, std::uint32_t farbe)
-{
+void ConnectionDiagram::setLConnection(int index, std::uint32_t farbe) {
     if (index < 0 || index >= 4 || g_.LConnection[static_cast<std::size_t>(index)].BorderColor == farbe)
         return;
     g_.LConnection[static_cast<std::size_t>(index)].BorderColor = farbe;
@@ -68,8 +57,7 @@ void ConnectionDiagram::setLConnection(int index, std::uint32_t farbe)
     emit farbenGeaendert();
 }
 
-void ConnectionDiagram::setLUb1(int index, std::uint32_t farbe)
-{
+void ConnectionDiagram::setLUb1(int index, std::uint32_t farbe) {
     if (index < 0 || index >= 2 || g_.LUb1[static_cast<std::size_t>(index)].BorderColor == farbe)
         return;
     g_.LUb1[static_cast<std::size_t>(index)].BorderColor = farbe;
@@ -77,20 +65,17 @@ void ConnectionDiagram::setLUb1(int index, std::uint32_t farbe)
     emit farbenGeaendert();
 }
 
-void ConnectionDiagram::setAlleLConnection(std::uint32_t farbe)
-{
+void ConnectionDiagram::setAlleLConnection(std::uint32_t farbe) {
     for (int i = 0; i < 4; ++i)
         setLConnection(i, farbe);
 }
 
-void ConnectionDiagram::setAlleLUb1(std::uint32_t farbe)
-{
+void ConnectionDiagram::setAlleLUb1(std::uint32_t farbe) {
     for (int i = 0; i < 2; ++i)
         setLUb1(i, farbe);
 }
 
-void ConnectionDiagram::paintEvent(QPaintEvent*)
-{
+void ConnectionDiagram::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
 

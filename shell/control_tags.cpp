@@ -9,16 +9,40 @@ namespace kav::shell {
 namespace {
 
 constexpr std::array<const char*, idx::kFrames> kFrameTags = {
-    "ONLINE Messungen",   "Daten vom Gerät",     "Daten vom Computer", "Drehschwebung",
-    "Schlechtimpulse",    "Aktuell",             "Daten vom Gerät",    "Daten vom Computer",
-    "KAV Connection Info", "Verbindung",         "Info",
+    "ONLINE Messungen",
+    "Daten vom Gerät",
+    "Daten vom Computer",
+    "Drehschwebung",
+    "Schlechtimpulse",
+    "Aktuell",
+    "Daten vom Gerät",
+    "Daten vom Computer",
+    "KAV Connection Info",
+    "Verbindung",
+    "Info",
 };
 
 constexpr std::array<const char*, idx::kButtons> kButtonTags = {
-    "Drehschwebung",   "Schlechtimpulse", "Aktuell",         "Daten vom Gerät",     "Daten vom Computer",
-    "Werte lesen",     "Zurück",          "Werte lesen",     "Zurück",              "Werte lesen",
-    "Zurück",          "Speichern",       "Zurück",          "Öffnen",              "Zurück",
-    "Schließen",       "Verbindung aufbauen", "Daten speichern", "Daten speichern", "Daten speichern",
+    "Drehschwebung",
+    "Schlechtimpulse",
+    "Aktuell",
+    "Daten vom Gerät",
+    "Daten vom Computer",
+    "Werte lesen",
+    "Zurück",
+    "Werte lesen",
+    "Zurück",
+    "Werte lesen",
+    "Zurück",
+    "Speichern",
+    "Zurück",
+    "Öffnen",
+    "Zurück",
+    "Schließen",
+    "Verbindung aufbauen",
+    "Daten speichern",
+    "Daten speichern",
+    "Daten speichern",
     "", // the track-error button: its caption comes from the result shown
 };
 
@@ -48,8 +72,9 @@ constexpr std::array<const char*, idx::kLabels> kLabelTags = {
     /* 22 */ "Aktuell",
     /* 23 */ "Tipp: Mit Hilfe der Knöpfe kommen Sie weiter zur Livedaten Messungen.",
     /* 24 */ "Tipp: Mit \"Werte immer lesen\" wird die Drehschwebung laufend neu gemessen.",
-    /* 25 */ "Tipp: Die Schlechtimpulsmessung dauert einige Sekunden. Mit \"Werte lesen\" "
-             "starten Sie eine neue Messung.",
+    /* 25 */
+    "Tipp: Die Schlechtimpulsmessung dauert einige Sekunden. Mit \"Werte lesen\" "
+    "starten Sie eine neue Messung.",
     /* 26 */ "Tipp: Solange \"Werte immer lesen\" gewählt ist, werden die Werte laufend gelesen.",
     /* 27 */ "Tipp: Mit einem Doppelklick auf einen Eintrag werden die Daten aus dem KAV gelesen.",
     /* 28 */ "Tipp: Mit \"Speichern\" legen Sie die angezeigten Daten als Datei auf dem Computer ab.",
@@ -58,8 +83,9 @@ constexpr std::array<const char*, idx::kLabels> kLabelTags = {
     /* 31 */ "Impulszahl:",
     /* 32 */ "Min:",
     /* 33 */ "Messung über:",
-    /* 34 */ "Tipp: Wählen Sie das Laufwerk, den Pfad und die Datei, dann klicken Sie auf das "
-             "\"Öffnen\" um es zuladen.",
+    /* 34 */
+    "Tipp: Wählen Sie das Laufwerk, den Pfad und die Datei, dann klicken Sie auf das "
+    "\"Öffnen\" um es zuladen.",
     /* 35 */ "Tipp: Drücken Sie bitte auf \"Verbindung aufbauen\" um mit dem KAV Daten auszutauschen.",
     /* 36 */ "PC / Notebook",
     /* 37 */ "USB Verbindung",
@@ -89,8 +115,7 @@ constexpr std::array<const char*, idx::kLabels> kLabelTags = {
 constexpr std::array<const char*, idx::kCheckBoxes> kCheckBoxTags = {"Werte immer lesen", "Werte immer lesen"};
 
 template <std::size_t N>
-QString tagAt(const std::array<const char*, N>& table, int index)
-{
+QString tagAt(const std::array<const char*, N>& table, int index) {
     if (index < 0 || index >= static_cast<int>(N))
         return {};
     return QString::fromUtf8(table[static_cast<std::size_t>(index)]);

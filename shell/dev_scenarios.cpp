@@ -6,10 +6,8 @@
 
 namespace kav::shell {
 
-std::unique_ptr<ft::FtApi> simulatedDeviceFor(const QString& befehlszeile)
-{
-    static const QRegularExpression muster(QStringLiteral("/sim:(\\w+)"),
-                                           QRegularExpression::CaseInsensitiveOption);
+std::unique_ptr<ft::FtApi> simulatedDeviceFor(const QString& befehlszeile) {
+    static const QRegularExpression muster(QStringLiteral("/sim:(\\w+)"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = muster.match(befehlszeile);
     if (!m.hasMatch())
         return nullptr;

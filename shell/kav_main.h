@@ -153,15 +153,15 @@ public:
 
     // --- Menus (item numbers as in the menu design; separators included) ----
     QMenu* mnuProgramm = nullptr;
-    std::array<QAction*, 8> mnuProgrammItem{};  // 1-7
+    std::array<QAction*, 8> mnuProgrammItem{}; // 1-7
     QMenu* mnuEinst = nullptr;
-    std::array<QAction*, 6> mnuEinstItem{};     // 1-5
+    std::array<QAction*, 6> mnuEinstItem{}; // 1-5
     QMenu* mnuSprache = nullptr;
-    std::array<QAction*, 3> mnuSpracheItem{};   // 1 "Deutsch", 2 "Englisch"
+    std::array<QAction*, 3> mnuSpracheItem{}; // 1 "Deutsch", 2 "Englisch"
     QMenu* mnuAdmin = nullptr;
     std::array<QAction*, 2> mnuAdministrator{}; // 0 "WR_MaschNr", 1 "DO_FormatMem"
     QMenu* mnuHilfe = nullptr;
-    std::array<QAction*, 4> mnuHilfeItem{};     // 1-3
+    std::array<QAction*, 4> mnuHilfeItem{}; // 1-3
 
     // --- Timers (all disabled at load) ---------------------------------------
     QTimer tmrBalken;

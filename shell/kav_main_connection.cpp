@@ -33,8 +33,7 @@ QString T(const char* deutsch) { return SprachText(QString::fromUtf8(deutsch)); 
 
 // One "RD_Info" value as text. An error word in place of the reply is kept as
 // it is, so callers see "ERROR" and not its bytes decoded as text.
-QString KAV_Main::rdInfoLesen(const std::string& struktur, const char* parameter)
-{
+QString KAV_Main::rdInfoLesen(const std::string& struktur, const char* parameter) {
     std::string anfrage = COM_BefehlAufbauen(struktur, parameter);
     const ComValue antwort = link_->COM_Ausfuehren(anfrage);
     const std::string roh = antwort.toText();
@@ -43,8 +42,7 @@ QString KAV_Main::rdInfoLesen(const std::string& struktur, const char* parameter
     return fromAnsi(COM_WertLesen(roh, "S").toText());
 }
 
-void KAV_Main::VerbindungAufbauen()
-{
+void KAV_Main::VerbindungAufbauen() {
     // A click that arrives while an attempt pumps messages must not tear the
     // link down under the attempt that is running.
     if (verbindungLaeuft_ || !link_)
@@ -55,8 +53,8 @@ void KAV_Main::VerbindungAufbauen()
     VerbindungBeenden();
     btnAlle[idx::btnDatenVomComputer]->setEnabled(false);
     btnAlle[idx::btnSpurfehler]->hide();
-    labAlle[idx::labVerbindungMeldung]->setText(
-        T("Bitte warten.") + kCrLf + T("Es wird versucht eine Verbindung mit dem Gerät herzustellen."));
+    labAlle[idx::labVerbindungMeldung]->setText(T("Bitte warten.") + kCrLf +
+                                                T("Es wird versucht eine Verbindung mit dem Gerät herzustellen."));
     Verbindungsdiagramm->setAlleLConnection(kFarbeCyan);
     Verbindungsdiagramm->setAlleLUb1(kFarbeBlau);
     btnAlle[idx::btnSchliessen]->hide();
@@ -114,8 +112,7 @@ void KAV_Main::VerbindungAufbauen()
     verbindungLaeuft_ = false;
 }
 
-void KAV_Main::VerbindungFehlerZeigen(VerbindungsFehler variante)
-{
+void KAV_Main::VerbindungFehlerZeigen(VerbindungsFehler variante) {
     QString text = T("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden.");
     switch (variante) {
     case VerbindungsFehler::Usb:
@@ -152,8 +149,7 @@ void KAV_Main::VerbindungFehlerZeigen(VerbindungsFehler variante)
     Verbunden = false;
 }
 
-void KAV_Main::VerbindungBeenden()
-{
+void KAV_Main::VerbindungBeenden() {
     mnuProgrammItem[4]->setEnabled(false);
     if (Verbunden && link_) {
         if (link_->COM_USBSchliessen() != 0 && global().DebugAn)
@@ -170,8 +166,7 @@ void KAV_Main::VerbindungBeenden()
     mnuProgrammItem[2]->setEnabled(false);
 }
 
-void KAV_Main::unverbundenesLayout()
-{
+void KAV_Main::unverbundenesLayout() {
     for (int f : {3, 4, 5, 6, 7, 9})
         frmAlle[static_cast<std::size_t>(f)]->hide();
     for (int p : {0, 1, 2})
@@ -183,14 +178,12 @@ void KAV_Main::unverbundenesLayout()
         frmAlle[static_cast<std::size_t>(f)]->show();
 }
 
-void KAV_Main::homeLayout()
-{
+void KAV_Main::homeLayout() {
     for (int f : {0, 1, 2})
         frmAlle[static_cast<std::size_t>(f)]->show();
 }
 
-void KAV_Main::tmrDateVomG_Timer()
-{
+void KAV_Main::tmrDateVomG_Timer() {
     tmrDateVomG.stop();
     if (!link_)
         return;

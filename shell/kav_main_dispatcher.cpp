@@ -20,8 +20,7 @@ void zeigen(QWidget* w, bool sichtbar) { w->setVisible(sichtbar); }
 
 } // namespace
 
-void KAV_Main::btnAlle_Click(int index)
-{
+void KAV_Main::btnAlle_Click(int index) {
     auto frame = [this](int i) { return frmAlle[static_cast<std::size_t>(i)]; };
     auto bild = [this](int i) { return picGrafik[static_cast<std::size_t>(i)]; };
     auto knopf = [this](int i) { return btnAlle[static_cast<std::size_t>(i)]; };
@@ -90,9 +89,7 @@ void KAV_Main::btnAlle_Click(int index)
         GeraetFW = text(idx::txtFirmware)->text();
         LaufwerkSetzen();
         break;
-    case idx::btnDrehWerteLesen:
-        DateiTyp3Live();
-        break;
+    case idx::btnDrehWerteLesen: DateiTyp3Live(); break;
     case idx::btnDrehZurueck:
         druckenAus();
         tmrDateiTyp3.stop();
@@ -103,9 +100,7 @@ void KAV_Main::btnAlle_Click(int index)
         homeLayout();
         zeigen(frame(idx::frmDrehschwebung), false);
         break;
-    case idx::btnSchlechtWerteLesen:
-        DateiTyp2Live();
-        break;
+    case idx::btnSchlechtWerteLesen: DateiTyp2Live(); break;
     case idx::btnSchlechtZurueck:
         druckenAus();
         pumpen();
@@ -115,9 +110,7 @@ void KAV_Main::btnAlle_Click(int index)
         zeigen(frame(idx::frmSchlechtimpulse), false);
         HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
         break;
-    case idx::btnAktuellWerteLesen:
-        DateiTyp1Live();
-        break;
+    case idx::btnAktuellWerteLesen: DateiTyp1Live(); break;
     case idx::btnAktuellZurueck:
         druckenAus();
         tmrDateiTyp1.stop();
@@ -137,9 +130,7 @@ void KAV_Main::btnAlle_Click(int index)
         homeLayout();
         zeigen(frame(idx::frmDatenVomGeraet), false);
         break;
-    case idx::btnOeffnen:
-        DateiOeffnen();
-        break;
+    case idx::btnOeffnen: DateiOeffnen(); break;
     case idx::btnComputerZurueck:
         gespeichertZurueck();
         if (Verbunden) {
@@ -174,11 +165,8 @@ void KAV_Main::btnAlle_Click(int index)
         if (gespeicherteAnzahl(1) > 0)
             OnlineDatenSpeichern(1);
         break;
-    case idx::btnSpurfehler:
-        zeigen(knopf(idx::btnSpurfehler), false);
-        break;
-    default:
-        break;
+    case idx::btnSpurfehler: zeigen(knopf(idx::btnSpurfehler), false); break;
+    default: break;
     }
 }
 

@@ -26,8 +26,7 @@ constexpr std::uint32_t kMinFarbe = 0xC00000;    // largest negative deviation: 
 constexpr std::uint32_t kPosMaxFarbe = 0x3070F0; // further positive deviations: orange
 constexpr std::uint32_t kPosMinFarbe = 0xE0A040; // further negative deviations: light blue
 
-void badIncEntwurf(controls::MemoryPropertyBag& bag)
-{
+void badIncEntwurf(controls::MemoryPropertyBag& bag) {
     bag.set(QStringLiteral("Enabled"), true);
     bag.set(QStringLiteral("PosMaxFarbe"), QVariant::fromValue<qint32>(kPosMaxFarbe));
     bag.set(QStringLiteral("PosMinFarbe"), QVariant::fromValue<qint32>(kPosMinFarbe));
@@ -38,8 +37,7 @@ void badIncEntwurf(controls::MemoryPropertyBag& bag)
 
 constexpr qint16 kWertBreite = 900; // twips of the min/max displays' value box
 
-void minMaxEntwurf(controls::MemoryPropertyBag& bag, const QFont& schrift)
-{
+void minMaxEntwurf(controls::MemoryPropertyBag& bag, const QFont& schrift) {
     // Deviations in percent: the scale runs from -50 to 50, good within ±10.
     bag.set(QStringLiteral("iMin"), -50.0f);
     bag.set(QStringLiteral("iOMin"), -10.0f);
@@ -50,8 +48,7 @@ void minMaxEntwurf(controls::MemoryPropertyBag& bag, const QFont& schrift)
     bag.set(QStringLiteral("Font"), schrift);
 }
 
-void tachoEntwurf(controls::MemoryPropertyBag& bag)
-{
+void tachoEntwurf(controls::MemoryPropertyBag& bag) {
     bag.set(QStringLiteral("MaxAnzahl"), QVariant::fromValue<qint16>(6000));
     bag.set(QStringLiteral("AktuellAnzahl"), QVariant::fromValue<qint16>(0));
     bag.set(QStringLiteral("BenutzerText"), QString());
@@ -60,8 +57,7 @@ void tachoEntwurf(controls::MemoryPropertyBag& bag)
 } // namespace
 
 QWidget* KAV_Main::anzeigeAnlegen(const QString& progId, QWidget* parent, const QRect& rect,
-                                  controls::MemoryPropertyBag& bag)
-{
+                                  controls::MemoryPropertyBag& bag) {
     controls::HostedControl* c = controlHost_->create(progId, parent, &bag);
     if (!c) {
         fehlendeAnzeigen_ << progId + QStringLiteral(": ") + controlHost_->error();
@@ -74,8 +70,7 @@ QWidget* KAV_Main::anzeigeAnlegen(const QString& progId, QWidget* parent, const 
     return w;
 }
 
-void KAV_Main::anzeigenAnlegen()
-{
+void KAV_Main::anzeigenAnlegen() {
     const QString ordner = umgebung_.controlFolder.isEmpty() ? umgebung_.folder : umgebung_.controlFolder;
     controlHost_ = std::make_unique<controls::ControlHost>(controls::ControlRegistry::defaultPath(ordner));
     controlHost_->registerLibrariesIn(ordner);

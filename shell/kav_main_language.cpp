@@ -19,8 +19,7 @@ QString tagVon(const QObject* o) { return o->property("Tag").toString(); }
 
 } // namespace
 
-void KAV_Main::SpracheSetzen(const QString& code)
-{
+void KAV_Main::SpracheSetzen(const QString& code) {
     global().Sprache = code;
     if (code == QLatin1String("D")) {
         mnuSpracheItem[1]->setChecked(true);

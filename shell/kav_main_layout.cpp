@@ -26,37 +26,32 @@ namespace kav::shell {
 
 namespace {
 
-constexpr int kRand = 8;       // inner margin of a frame
+constexpr int kRand = 8;        // inner margin of a frame
 constexpr int kTitelHoehe = 24; // frame caption
 constexpr int kKnopfHoehe = 30;
-constexpr int kZeile = 36;      // button pitch
+constexpr int kZeile = 36; // button pitch
 
 int innenBreite(int frameIndex) { return navigationFrameRect(frameIndex).width() - 2 * kRand; }
 
-QRect knopfRect(int frameIndex, int zeile)
-{
+QRect knopfRect(int frameIndex, int zeile) {
     return QRect(kRand, kTitelHoehe + zeile * kZeile, innenBreite(frameIndex), kKnopfHoehe);
 }
 
-QRect tippRect(int frameIndex, int oben)
-{
+QRect tippRect(int frameIndex, int oben) {
     const QRect f = navigationFrameRect(frameIndex);
     return QRect(kRand, oben, innenBreite(frameIndex), f.height() - oben - 6);
 }
 
 } // namespace
 
-KAV_Main::KAV_Main(ProgramEnvironment umgebung, QWidget* parent)
-    : QMainWindow(parent), umgebung_(std::move(umgebung))
-{
+KAV_Main::KAV_Main(ProgramEnvironment umgebung, QWidget* parent) : QMainWindow(parent), umgebung_(std::move(umgebung)) {
     setObjectName(QStringLiteral("KAV_Main"));
     fensterAufbauen();
     menuesAufbauen();
     timerEinrichten();
 }
 
-KAV_Main::~KAV_Main()
-{
+KAV_Main::~KAV_Main() {
     // The display controls live in their libraries: they go before the host
     // and the property stores they write to.
     for (QWidget** w : {&ocxBadInc1, &ocxSym0, &ocxSym90, &ocxPhl, &ocxTacho}) {
@@ -67,8 +62,7 @@ KAV_Main::~KAV_Main()
         link_->COM_USBSchliessen();
 }
 
-QLabel* KAV_Main::labelAnlegen(int index, QWidget* parent, const QRect& rect, bool umbruch)
-{
+QLabel* KAV_Main::labelAnlegen(int index, QWidget* parent, const QRect& rect, bool umbruch) {
     auto* l = new QLabel(parent);
     l->setObjectName(QStringLiteral("labAlle_%1").arg(index));
     l->setProperty("Tag", labelTag(index));
@@ -82,8 +76,7 @@ QLabel* KAV_Main::labelAnlegen(int index, QWidget* parent, const QRect& rect, bo
     return l;
 }
 
-QLineEdit* KAV_Main::textAnlegen(int index, QWidget* parent, const QRect& rect)
-{
+QLineEdit* KAV_Main::textAnlegen(int index, QWidget* parent, const QRect& rect) {
     auto* t = new QLineEdit(parent);
     t->setObjectName(QStringLiteral("txtAlle_%1").arg(index));
     t->setGeometry(rect);
@@ -93,8 +86,7 @@ QLineEdit* KAV_Main::textAnlegen(int index, QWidget* parent, const QRect& rect)
     return t;
 }
 
-QPushButton* KAV_Main::buttonAnlegen(int index, QWidget* parent, const QRect& rect)
-{
+QPushButton* KAV_Main::buttonAnlegen(int index, QWidget* parent, const QRect& rect) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QStringLiteral("btnAlle_%1").arg(index));
     b->setProperty("Tag", buttonTag(index));
@@ -105,8 +97,7 @@ QPushButton* KAV_Main::buttonAnlegen(int index, QWidget* parent, const QRect& re
     return b;
 }
 
-void KAV_Main::fensterAufbauen()
-{
+void KAV_Main::fensterAufbauen() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);
@@ -128,8 +119,7 @@ void KAV_Main::fensterAufbauen()
     anzeigenAnlegen();
 }
 
-void KAV_Main::identitaetsleisteAufbauen(QWidget* client)
-{
+void KAV_Main::identitaetsleisteAufbauen(QWidget* client) {
     picLayout = new QFrame(client);
     picLayout->setObjectName(QStringLiteral("picLayout"));
     picLayout->setGeometry(kIdentitaetRect);
@@ -168,8 +158,7 @@ void KAV_Main::identitaetsleisteAufbauen(QWidget* client)
     txtAlle[idx::txtStatus]->setFont(fett);
 }
 
-void KAV_Main::navigationAufbauen(QWidget* client)
-{
+void KAV_Main::navigationAufbauen(QWidget* client) {
     auto frame = [&](int index) {
         auto* f = new FrameBox(client);
         f->setObjectName(QStringLiteral("frmAlle_%1").arg(index));
@@ -219,8 +208,8 @@ void KAV_Main::navigationAufbauen(QWidget* client)
     };
     messPanel(idx::frmDrehschwebung, idx::btnDrehWerteLesen, idx::btnDrehSpeichern, idx::btnDrehZurueck,
               idx::chkDrehImmer, idx::shpDrehLive, idx::labTippDrehschwebung);
-    messPanel(idx::frmSchlechtimpulse, idx::btnSchlechtWerteLesen, idx::btnSchlechtSpeichern,
-              idx::btnSchlechtZurueck, -1, -1, idx::labTippSchlechtimpulse);
+    messPanel(idx::frmSchlechtimpulse, idx::btnSchlechtWerteLesen, idx::btnSchlechtSpeichern, idx::btnSchlechtZurueck,
+              -1, -1, idx::labTippSchlechtimpulse);
     messPanel(idx::frmAktuell, idx::btnAktuellWerteLesen, idx::btnAktuellSpeichern, idx::btnAktuellZurueck,
               idx::chkAktuellImmer, idx::shpAktuellLive, idx::labTippAktuell);
 
@@ -264,8 +253,7 @@ void KAV_Main::navigationAufbauen(QWidget* client)
         frmAlle[static_cast<std::size_t>(i)]->hide();
 }
 
-void KAV_Main::overlaysAufbauen(QWidget* client)
-{
+void KAV_Main::overlaysAufbauen(QWidget* client) {
     const QRect o = overlayRect();
     auto overlay = [&](int index) {
         auto* f = new FrameBox(client);
@@ -296,7 +284,8 @@ void KAV_Main::overlaysAufbauen(QWidget* client)
         lab->setAlignment(Qt::AlignCenter);
     }
     bar(0, f8, QRect(20, kTitelHoehe + 230, o.width() - 40, 18));
-    QLabel* meldung = labelAnlegen(idx::labVerbindungMeldung, f8, QRect(20, kTitelHoehe + 256, o.width() - 40, 100), true);
+    QLabel* meldung =
+        labelAnlegen(idx::labVerbindungMeldung, f8, QRect(20, kTitelHoehe + 256, o.width() - 40, 100), true);
     meldung->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     buttonAnlegen(idx::btnSchliessen, f8, QRect((o.width() - 130) / 2, o.height() - 44, 130, kKnopfHoehe))->hide();
 

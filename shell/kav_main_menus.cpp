@@ -10,8 +10,7 @@
 
 namespace kav::shell {
 
-void KAV_Main::menuesAufbauen()
-{
+void KAV_Main::menuesAufbauen() {
     QMenuBar* leiste = menuBar();
 
     mnuProgramm = leiste->addMenu(QStringLiteral("Programm"));

@@ -16,8 +16,7 @@ namespace {
 
 constexpr int kZeilenHoehe = 24;
 
-void ueberschrift(QLabel* l)
-{
+void ueberschrift(QLabel* l) {
     QFont f = l->font();
     f.setBold(true);
     f.setPixelSize(15);
@@ -29,8 +28,7 @@ void ueberschrift(QLabel* l)
 // Places of the display controls inside their panels (pixels of the panel).
 QRect anzeigeRect(const QString& name);
 
-QRect anzeigeRect(const QString& name)
-{
+QRect anzeigeRect(const QString& name) {
     if (name == QLatin1String("ocxTacho"))
         return QRect(452, 40, 330, 330);
     if (name == QLatin1String("ocxBadInc1"))
@@ -46,8 +44,7 @@ QRect anzeigeRect(const QString& name)
     return {};
 }
 
-void KAV_Main::ergebnisseAufbauen(QWidget* client)
-{
+void KAV_Main::ergebnisseAufbauen(QWidget* client) {
     for (int i : {idx::picDrehschwebung, idx::picSchlechtimpulse, idx::picAktuell}) {
         auto* p = new QFrame(client);
         p->setObjectName(QStringLiteral("picGrafik_%1").arg(i));
@@ -62,8 +59,7 @@ void KAV_Main::ergebnisseAufbauen(QWidget* client)
     aktuellPanelAufbauen(picGrafik[idx::picAktuell]);
 }
 
-void KAV_Main::aktuellPanelAufbauen(QFrame* panel)
-{
+void KAV_Main::aktuellPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labAktuellTitel, panel, QRect(16, 8, 420, 26)));
 
     // The five current values, one per row.
@@ -99,8 +95,7 @@ void KAV_Main::aktuellPanelAufbauen(QFrame* panel)
     spur->hide();
 }
 
-void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel)
-{
+void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labSchlechtTitel, panel, QRect(16, 8, 380, 26)));
 
     // Right of the ring: the two largest deviations, then the list.
@@ -111,9 +106,11 @@ void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel)
         f.setBold(true);
         t->setFont(f);
         labelAnlegen(labPos, panel, QRect(x0 + 8, y + 26, 80, kZeilenHoehe));
-        textAnlegen(txtPos, panel, QRect(x0 + 90, y + 26, 100, kZeilenHoehe))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        textAnlegen(txtPos, panel, QRect(x0 + 90, y + 26, 100, kZeilenHoehe))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         labelAnlegen(labWert, panel, QRect(x0 + 204, y + 26, 60, kZeilenHoehe));
-        textAnlegen(txtWert, panel, QRect(x0 + 266, y + 26, 100, kZeilenHoehe))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        textAnlegen(txtWert, panel, QRect(x0 + 266, y + 26, 100, kZeilenHoehe))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     };
     maxZeile(idx::labMaxPositiv, idx::labMaxPositivPosition, idx::txtPosMaxPositiv, idx::labMaxPositivWert,
              idx::txtMaxPositiv, 44);
@@ -143,7 +140,8 @@ void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel)
     for (int i = 0; i < 4; ++i) {
         const int y = yu + i * 32;
         labelAnlegen(zeilen[i][0], panel, QRect(16, y, 200, kZeilenHoehe));
-        textAnlegen(zeilen[i][1], panel, QRect(220, y, 140, kZeilenHoehe))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        textAnlegen(zeilen[i][1], panel, QRect(220, y, 140, kZeilenHoehe))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
     // Legend of the ring's colours.
@@ -151,8 +149,7 @@ void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel)
     labelAnlegen(idx::labLegendeNegativ, panel, QRect(x0, yu + 32, 370, kZeilenHoehe));
 }
 
-void KAV_Main::drehschwebungPanelAufbauen(QFrame* panel)
-{
+void KAV_Main::drehschwebungPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labDrehTitel, panel, QRect(16, 8, 500, 26)));
 
     auto* chart = new QFrame(panel);
@@ -173,9 +170,11 @@ void KAV_Main::drehschwebungPanelAufbauen(QFrame* panel)
     for (int s = 0; s < 3; ++s) {
         const int x = 16 + s * 258;
         labelAnlegen(reihe1[s][0], panel, QRect(x, y1, 116, kZeilenHoehe));
-        textAnlegen(reihe1[s][1], panel, QRect(x + 118, y1, 120, kZeilenHoehe))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        textAnlegen(reihe1[s][1], panel, QRect(x + 118, y1, 120, kZeilenHoehe))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         labelAnlegen(reihe2[s][0], panel, QRect(x, y1 + 34, 116, kZeilenHoehe));
-        textAnlegen(reihe2[s][1], panel, QRect(x + 118, y1 + 34, 120, kZeilenHoehe))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        textAnlegen(reihe2[s][1], panel, QRect(x + 118, y1 + 34, 120, kZeilenHoehe))
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 

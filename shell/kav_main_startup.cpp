@@ -32,22 +32,17 @@ const QString kSprache = QStringLiteral("Language");
 
 } // namespace
 
-QString KAV_Main::settingsDatei() const
-{
-    return QDir(umgebung_.folder).filePath(QStringLiteral("Settings.ini"));
-}
+QString KAV_Main::settingsDatei() const { return QDir(umgebung_.folder).filePath(QStringLiteral("Settings.ini")); }
 
 // The program's folder with the platform's separator at its end.
-QString KAV_Main::programmOrdnerMitTrenner() const
-{
+QString KAV_Main::programmOrdnerMitTrenner() const {
     QString ordner = QDir::toNativeSeparators(QDir(umgebung_.folder).absolutePath());
     if (!ordner.endsWith(QDir::separator()))
         ordner += QDir::separator();
     return ordner;
 }
 
-void KAV_Main::linkEinrichten()
-{
+void KAV_Main::linkEinrichten() {
     ft::FtApi* ft = umgebung_.ftApi;
     if (!ft) {
         std::string diagnose;
@@ -63,8 +58,7 @@ void KAV_Main::linkEinrichten()
     link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
 }
 
-void KAV_Main::programmPfadSetzen(const QString& pfad)
-{
+void KAV_Main::programmPfadSetzen(const QString& pfad) {
     ProgrammPfad = pfad;
     if (drvAlle0->setDrive(ProgrammPfad) && dirAlle0->setPath(ProgrammPfad)) {
         fleAlle0->setPath(dirAlle0->path());
@@ -76,8 +70,7 @@ void KAV_Main::programmPfadSetzen(const QString& pfad)
     fleAlle0->setPath(dirAlle0->path());
 }
 
-bool KAV_Main::Form_Load()
-{
+bool KAV_Main::Form_Load() {
     // 1. One running program per executable; the second one only says so.
     const QString lockKey = QDir(umgebung_.folder).absoluteFilePath(umgebung_.executableName);
     einzelInstanz_ = std::make_unique<EinzelInstanz>(lockKey, umgebung_.lockFolder);
@@ -139,8 +132,7 @@ bool KAV_Main::Form_Load()
     return true;
 }
 
-void KAV_Main::Form_Activate()
-{
+void KAV_Main::Form_Activate() {
     if (!ErsteAktivierung)
         return;
     txtAlle[32]->setText(QStringLiteral("%1.%2.%3")
@@ -160,15 +152,13 @@ void KAV_Main::Form_Activate()
     }
 }
 
-bool KAV_Main::event(QEvent* e)
-{
+bool KAV_Main::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && geladen_)
         QTimer::singleShot(0, this, [this] { Form_Activate(); });
     return QMainWindow::event(e);
 }
 
-void KAV_Main::showEvent(QShowEvent* e)
-{
+void KAV_Main::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     // Some window systems never activate a window they did not focus
     // themselves; being shown counts as the first activation there.
@@ -176,8 +166,7 @@ void KAV_Main::showEvent(QShowEvent* e)
         QTimer::singleShot(0, this, [this] { Form_Activate(); });
 }
 
-void KAV_Main::closeEvent(QCloseEvent* e)
-{
+void KAV_Main::closeEvent(QCloseEvent* e) {
     if (Beschaeftigt || !geladen_) {
         e->ignore();
         return;
@@ -193,8 +182,7 @@ void KAV_Main::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-void KAV_Main::Programmende()
-{
+void KAV_Main::Programmende() {
     const QString ini = settingsDatei();
     INISchreiben(ini, kSektion, kVerbinden, VerbindenBeimStart ? QStringLiteral("1") : QStringLiteral("0"));
     INISchreiben(ini, kSektion, kFehler, global().FehlerSpeichern ? QStringLiteral("1") : QStringLiteral("0"));

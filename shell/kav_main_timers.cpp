@@ -12,9 +12,8 @@
 
 namespace kav::shell {
 
-void KAV_Main::timerEinrichten()
-{
-    const std::pair<QTimer*, int> timer[] = {{&tmrBalken, 200},   {&tmrFarben, 500},    {&tmrDateVomG, 500},
+void KAV_Main::timerEinrichten() {
+    const std::pair<QTimer*, int> timer[] = {{&tmrBalken, 200},    {&tmrFarben, 500},    {&tmrDateVomG, 500},
                                              {&tmrDateiTyp1, 500}, {&tmrDateiTyp2, 500}, {&tmrDateiTyp3, 500}};
     for (const auto& [t, ms] : timer) {
         t->setInterval(ms);
@@ -35,8 +34,7 @@ void KAV_Main::timerEinrichten()
     connect(&tmrDateiTyp3, &QTimer::timeout, this, &KAV_Main::tmrDateiTyp3_Timer);
 }
 
-void KAV_Main::VerbindungsInfoZeigen(bool zeigen)
-{
+void KAV_Main::VerbindungsInfoZeigen(bool zeigen) {
     if (zeigen) {
         frmAlle[idx::frmVerbindungsInfo]->show();
         frmAlle[idx::frmVerbindungsInfo]->raise();
@@ -47,8 +45,7 @@ void KAV_Main::VerbindungsInfoZeigen(bool zeigen)
     }
 }
 
-void KAV_Main::HinweisZeigen(bool zeigen, const QString& text)
-{
+void KAV_Main::HinweisZeigen(bool zeigen, const QString& text) {
     if (zeigen) {
         labAlle[idx::labHinweisMeldung]->setText(SprachText(text));
         frmAlle[idx::frmHinweis]->show();
@@ -60,8 +57,7 @@ void KAV_Main::HinweisZeigen(bool zeigen, const QString& text)
     }
 }
 
-void KAV_Main::tmrBalken_Timer()
-{
+void KAV_Main::tmrBalken_Timer() {
     // Activity, not progress: ten steps, then from the start again.
     for (int i : {0, 1}) {
         QGroupBox* frame = frmAlle[static_cast<std::size_t>(i == 0 ? idx::frmVerbindungsInfo : idx::frmHinweis)];
@@ -73,8 +69,7 @@ void KAV_Main::tmrBalken_Timer()
     }
 }
 
-void KAV_Main::tmrFarben_Timer()
-{
+void KAV_Main::tmrFarben_Timer() {
     if (frmAlle[idx::frmVerbindungsInfo]->isHidden())
         return;
     ConnectionDiagram* d = Verbindungsdiagramm;

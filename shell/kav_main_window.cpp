@@ -9,8 +9,7 @@
 
 namespace kav::shell {
 
-void KAV_Main::FensterEinrichten()
-{
+void KAV_Main::FensterEinrichten() {
     resize(kFensterGroesse);
     if (const QScreen* s = screen()) {
         const QRect bildschirm = s->geometry();
@@ -24,8 +23,7 @@ void KAV_Main::FensterEinrichten()
     BannerZeichnen(1);
 }
 
-void KAV_Main::BannerZeichnen(int style)
-{
+void KAV_Main::BannerZeichnen(int style) {
     const QScreen* s = screen();
     const int tiefe = s ? s->depth() : 24;
     picOben->setBaender(bannerBaender(style, kBannerRect.width() * kTwipsProPixel, bildschirmFarben(tiefe)));

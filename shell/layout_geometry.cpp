@@ -14,59 +14,45 @@ constexpr int kAbstand = 6;
 
 } // namespace
 
-QRect overlayRect()
-{
-    const QPoint p = zentriert(QSize(kFensterBreiteTwips, kFensterHoeheTwips),
-                               QSize(kOverlayBreiteTwips, kOverlayHoeheTwips));
+QRect overlayRect() {
+    const QPoint p =
+        zentriert(QSize(kFensterBreiteTwips, kFensterHoeheTwips), QSize(kOverlayBreiteTwips, kOverlayHoeheTwips));
     return twipsRect(p.x(), p.y(), kOverlayBreiteTwips, kOverlayHoeheTwips);
 }
 
-QRect logoRect(int fensterBreiteTwips)
-{
+QRect logoRect(int fensterBreiteTwips) {
     constexpr int breite = 3000; // twips
     constexpr int hoehe = 1110;
     const int left = fensterBreiteTwips - breite - 500;
     return twipsRect(left, (1290 - hoehe) / 2, breite, hoehe);
 }
 
-QRect navigationFrameRect(int frameIndex)
-{
+QRect navigationFrameRect(int frameIndex) {
     const int x = kNavigationLinks;
     const int w = kNavigationBreite;
     int y = kNavigationOben;
     switch (frameIndex) {
-    case idx::frmOnline:
-        return QRect(x, y, w, kHoeheOnline);
-    case idx::frmGeraetHome:
-        return QRect(x, y + kHoeheOnline + kAbstand, w, kHoeheHome);
-    case idx::frmComputerHome:
-        return QRect(x, y + kHoeheOnline + kHoeheHome + 2 * kAbstand, w, kHoeheHome);
-    case idx::frmVerbindung:
-        return QRect(x, y + kHoeheOnline + 2 * kHoeheHome + 3 * kAbstand, w, 140);
+    case idx::frmOnline: return QRect(x, y, w, kHoeheOnline);
+    case idx::frmGeraetHome: return QRect(x, y + kHoeheOnline + kAbstand, w, kHoeheHome);
+    case idx::frmComputerHome: return QRect(x, y + kHoeheOnline + kHoeheHome + 2 * kAbstand, w, kHoeheHome);
+    case idx::frmVerbindung: return QRect(x, y + kHoeheOnline + 2 * kHoeheHome + 3 * kAbstand, w, 140);
     case idx::frmDrehschwebung:
-    case idx::frmAktuell:
-        return QRect(x, y, w, 232);
-    case idx::frmSchlechtimpulse:
-        return QRect(x, y, w, 212);
+    case idx::frmAktuell: return QRect(x, y, w, 232);
+    case idx::frmSchlechtimpulse: return QRect(x, y, w, 212);
     case idx::frmDatenVomGeraet:
-    case idx::frmDatenVomComputer:
-        return QRect(x, y, w, kErgebnisRect.height());
-    default:
-        return {};
+    case idx::frmDatenVomComputer: return QRect(x, y, w, kErgebnisRect.height());
+    default: return {};
     }
 }
 
-QRect ergebnisRect(int pictureIndex)
-{
+QRect ergebnisRect(int pictureIndex) {
     switch (pictureIndex) {
     case idx::picDrehschwebung:
     case idx::picSchlechtimpulse:
-    case idx::picAktuell:
-        return kErgebnisRect;
+    case idx::picAktuell: return kErgebnisRect;
     case idx::picDiagramm: // relative to picture 0
         return QRect(16, 42, kErgebnisRect.width() - 32, 430);
-    default:
-        return {};
+    default: return {};
     }
 }
 

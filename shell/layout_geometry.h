@@ -12,8 +12,7 @@ namespace kav::shell {
 inline constexpr int kTwipsProPixel = 15;
 
 constexpr int twipsZuPixel(int twips) { return twips / kTwipsProPixel; }
-constexpr QRect twipsRect(int left, int top, int width, int height)
-{
+constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsZuPixel(left), twipsZuPixel(top), twipsZuPixel(width), twipsZuPixel(height));
 }
 
@@ -31,8 +30,7 @@ inline constexpr int kOverlayBreiteTwips = 8775;
 inline constexpr int kOverlayHoeheTwips = 6375;
 
 // Left and top of a window centred on a screen, or of an overlay centred on the window.
-constexpr QPoint zentriert(QSize aussen, QSize innen)
-{
+constexpr QPoint zentriert(QSize aussen, QSize innen) {
     return QPoint((aussen.width() - innen.width()) / 2, (aussen.height() - innen.height()) / 2);
 }
 // The overlays (frames 8 and 10): centred on the window, in twips, as pixels.

@@ -7,8 +7,7 @@
 #include "dev_scenarios.h"
 #endif
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kav::shell::ProgramEnvironment umgebung = kav::shell::environmentFromApplication();
 #ifdef KAV_DEV_SCENARIOS

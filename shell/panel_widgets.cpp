@@ -11,8 +11,7 @@ namespace kav::shell {
 
 ShapeWidget::ShapeWidget(QWidget* parent) : QWidget(parent) {}
 
-void ShapeWidget::setFillStyle(int style)
-{
+void ShapeWidget::setFillStyle(int style) {
     if (style == fillStyle_)
         return;
     fillStyle_ = style;
@@ -20,8 +19,7 @@ void ShapeWidget::setFillStyle(int style)
     emit fillStyleChanged(style);
 }
 
-void ShapeWidget::setFillColor(quint32 bgr)
-{
+void ShapeWidget::setFillColor(quint32 bgr) {
     if (bgr == fillColor_)
         return;
     fillColor_ = bgr;
@@ -29,8 +27,7 @@ void ShapeWidget::setFillColor(quint32 bgr)
     emit fillColorChanged(bgr);
 }
 
-void ShapeWidget::paintEvent(QPaintEvent*)
-{
+void ShapeWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
@@ -44,8 +41,7 @@ void ShapeWidget::paintEvent(QPaintEvent*)
 
 FrameBox::FrameBox(QWidget* parent) : QGroupBox(parent) {}
 
-void FrameBox::paintEvent(QPaintEvent*)
-{
+void FrameBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     if (autoFillBackground())
@@ -63,14 +59,12 @@ void FrameBox::paintEvent(QPaintEvent*)
     p.drawText(text, Qt::AlignCenter, title());
 }
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent)
-{
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     for (const QFileInfo& d : QDir::drives())
         addItem(QDir::toNativeSeparators(d.absoluteFilePath()));
 }
 
-bool DriveList::setDrive(const QString& path)
-{
+bool DriveList::setDrive(const QString& path) {
     const QString pfad = QDir::fromNativeSeparators(path);
     int best = -1;
     int bestLength = -1;
@@ -91,8 +85,7 @@ QString DriveList::drive() const { return currentText(); }
 
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {}
 
-bool FolderList::setPath(const QString& path)
-{
+bool FolderList::setPath(const QString& path) {
     const QDir dir(path);
     if (path.isEmpty() || !dir.exists())
         return false;
@@ -106,8 +99,7 @@ bool FolderList::setPath(const QString& path)
 
 FileList::FileList(QWidget* parent) : QListWidget(parent) {}
 
-bool FileList::setPath(const QString& path)
-{
+bool FileList::setPath(const QString& path) {
     const QDir dir(path);
     if (path.isEmpty() || !dir.exists())
         return false;
@@ -116,14 +108,12 @@ bool FileList::setPath(const QString& path)
     return true;
 }
 
-void FileList::setPattern(const QString& pattern)
-{
+void FileList::setPattern(const QString& pattern) {
     pattern_ = pattern;
     refresh();
 }
 
-void FileList::refresh()
-{
+void FileList::refresh() {
     clear();
     if (path_.isEmpty())
         return;

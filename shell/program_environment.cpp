@@ -8,8 +8,7 @@
 
 namespace kav::shell {
 
-ProgramEnvironment environmentFromApplication()
-{
+ProgramEnvironment environmentFromApplication() {
     ProgramEnvironment u;
     u.folder = QCoreApplication::applicationDirPath();
     u.executableName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

@@ -14,13 +14,13 @@ class FtApi;
 namespace kav::shell {
 
 struct ProgramEnvironment {
-    QString folder;          // the executable's folder (where "Settings.ini" lives)
-    QString executableName;  // without folder, e.g. "KavStudio"
+    QString folder;         // the executable's folder (where "Settings.ini" lives)
+    QString executableName; // without folder, e.g. "KavStudio"
     QString title = QStringLiteral("KavStudio");
     int versionMajor = 0;
     int versionMinor = 0;
     int versionRevision = 0;
-    QString commandLine;     // the arguments after the program name, joined by blanks
+    QString commandLine; // the arguments after the program name, joined by blanks
 
     // The device to talk to instead of the backend chosen from the command line
     // (not owned; must outlive the window). nullptr: the command line decides.

@@ -6,8 +6,7 @@
 
 namespace kav::shell {
 
-void setForeColor(QWidget* widget, std::uint32_t bgr)
-{
+void setForeColor(QWidget* widget, std::uint32_t bgr) {
     if (!widget)
         return;
     QPalette p = widget->palette();
@@ -18,8 +17,7 @@ void setForeColor(QWidget* widget, std::uint32_t bgr)
     widget->setProperty("ForeColor", QVariant::fromValue<quint32>(bgr));
 }
 
-std::uint32_t foreColor(const QWidget* widget)
-{
+std::uint32_t foreColor(const QWidget* widget) {
     if (!widget)
         return 0;
     const QVariant v = widget->property("ForeColor");

@@ -16,14 +16,12 @@ inline constexpr std::uint32_t kFarbeGrau = 0x808080;
 inline constexpr std::uint32_t kFarbeHellgrau = 0xD0D0D0;
 inline constexpr std::uint32_t kFarbeSchwarz = 0x000000;
 
-constexpr std::uint32_t rgbWert(int r, int g, int b)
-{
+constexpr std::uint32_t rgbWert(int r, int g, int b) {
     auto clamp = [](int v) { return static_cast<std::uint32_t>(v < 0 ? 0 : (v > 255 ? 255 : v)); };
     return clamp(r) | (clamp(g) << 8) | (clamp(b) << 16);
 }
 
-inline QColor qtFarbe(std::uint32_t bgr)
-{
+inline QColor qtFarbe(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }

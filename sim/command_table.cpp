@@ -111,9 +111,10 @@ std::vector<CommandEntry> arrangeCommandList(const std::vector<std::string>& omi
     int spare = 0;
     while (kept.size() < 41) {
         const std::uint8_t code = static_cast<std::uint8_t>(0xE0 + spare);
-        kept.push_back({"DO_Reserve" + std::to_string(++spare), code, "01 " + std::string{"0123456789ABCDEF"[code >> 4]} +
-                                                                           std::string{"0123456789ABCDEF"[code & 15]} + " ",
-                        CommandId::Acknowledge});
+        kept.push_back(
+            {"DO_Reserve" + std::to_string(++spare), code,
+             "01 " + std::string{"0123456789ABCDEF"[code >> 4]} + std::string{"0123456789ABCDEF"[code & 15]} + " ",
+             CommandId::Acknowledge});
     }
     std::vector<CommandEntry> result(kept.begin(), kept.begin() + 41);
     result.insert(result.end(), moved.begin(), moved.end());

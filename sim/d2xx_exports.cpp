@@ -79,14 +79,13 @@ KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetRts(FT_HANDLE handle) {
     return device().FT_SetRts(handle);
 }
 
-KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength,
-                                                                   UCHAR stopBits, UCHAR parity) {
+KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits,
+                                                                  UCHAR parity) {
     std::lock_guard lock(mutex);
     return device().FT_SetDataCharacteristics(handle, wordLength, stopBits, parity);
 }
 
-KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetFlowControl(FT_HANDLE handle, USHORT flowControl, UCHAR xon,
-                                                           UCHAR xoff) {
+KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetFlowControl(FT_HANDLE handle, USHORT flowControl, UCHAR xon, UCHAR xoff) {
     std::lock_guard lock(mutex);
     return device().FT_SetFlowControl(handle, flowControl, xon, xoff);
 }
@@ -97,19 +96,19 @@ KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetTimeouts(FT_HANDLE handle, ULONG r
 }
 
 KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_SetChars(FT_HANDLE handle, UCHAR eventChar, UCHAR eventCharEnabled,
-                                                     UCHAR errorChar, UCHAR errorCharEnabled) {
+                                                    UCHAR errorChar, UCHAR errorCharEnabled) {
     std::lock_guard lock(mutex);
     return device().FT_SetChars(handle, eventChar, eventCharEnabled, errorChar, errorCharEnabled);
 }
 
 KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_Write(FT_HANDLE handle, void* buffer, DWORD bytesToWrite,
-                                                  DWORD* bytesWritten) {
+                                                 DWORD* bytesWritten) {
     std::lock_guard lock(mutex);
     return device().FT_Write(handle, buffer, bytesToWrite, bytesWritten);
 }
 
 KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesToRead,
-                                                 DWORD* bytesReturned) {
+                                                DWORD* bytesReturned) {
     std::lock_guard lock(mutex);
     return device().FT_Read(handle, buffer, bytesToRead, bytesReturned);
 }

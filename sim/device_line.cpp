@@ -70,37 +70,28 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
     Clock::duration extra{};
     bool dropAfter = false;
     if (fault) {
-        auto kept = [&] { return fault->keepBytes >= 0 ? static_cast<std::size_t>(fault->keepBytes)
-                                                       : std::max<std::size_t>(1, reply.size() / 2); };
+        auto kept = [&] {
+            return fault->keepBytes >= 0 ? static_cast<std::size_t>(fault->keepBytes)
+                                         : std::max<std::size_t>(1, reply.size() / 2);
+        };
         switch (fault->kind) {
-        case FaultRule::Kind::Silent:
-            break;
-        case FaultRule::Kind::CorruptCrc:
-            reply.back() ^= 0x5A;
-            break;
-        case FaultRule::Kind::FailureBit:
-            reply = failureReply();
-            break;
+        case FaultRule::Kind::Silent: break;
+        case FaultRule::Kind::CorruptCrc: reply.back() ^= 0x5A; break;
+        case FaultRule::Kind::FailureBit: reply = failureReply(); break;
         case FaultRule::Kind::ErrorReport:
             reply = errorReport(fault->errorMask);
             if (fault->keepBytes >= 0 && fault->keepBytes < 4) // a report cut short
                 reply = makeReply(0x00, 'L', Bytes(reply.begin() + 3, reply.begin() + 3 + fault->keepBytes));
             break;
-        case FaultRule::Kind::Truncated:
-            reply.resize(std::min(reply.size(), kept()));
-            break;
-        case FaultRule::Kind::BadLength:
-            reply[0] = fault->lengthByte;
-            break;
+        case FaultRule::Kind::Truncated: reply.resize(std::min(reply.size(), kept())); break;
+        case FaultRule::Kind::BadLength: reply[0] = fault->lengthByte; break;
         case FaultRule::Kind::Garbage: {
             reply.assign(fault->keepBytes >= 0 ? static_cast<std::size_t>(fault->keepBytes) : 9u, 0);
             for (auto& b : reply)
                 b = static_cast<std::uint8_t>(noise_.next() & 0xFF);
             break;
         }
-        case FaultRule::Kind::Slow:
-            extra = fault->delay;
-            break;
+        case FaultRule::Kind::Slow: extra = fault->delay; break;
         case FaultRule::Kind::DropOff:
             reply.resize(std::min(reply.size(), kept()));
             dropAfter = true;

@@ -63,8 +63,7 @@ Bytes Kav100Device::recordCommand(CommandId id, std::span<const std::uint8_t> p)
         r->name = std::string(name.begin(), name.end());
         return acknowledgeReply();
     }
-    default:
-        return failureReply();
+    default: return failureReply();
     }
 }
 

@@ -112,12 +112,12 @@ std::optional<Kav100Device::TypedValue> Kav100Device::valueOf(int number) {
     case 3: return TypedValue{'S', textBytes(id.serial)};
     case 4: return TypedValue{'L', le32(1873 + static_cast<std::int32_t>(minutesOn / 60.0))};
     case 5: // warms up by a degree and a half over the first half hour
-        return TypedValue{'P', le16(static_cast<std::int32_t>(
-                                   std::lround((29.5 + 1.5 * std::min(1.0, minutesOn / 30.0)) * 256.0)))};
+        return TypedValue{
+            'P', le16(static_cast<std::int32_t>(std::lround((29.5 + 1.5 * std::min(1.0, minutesOn / 30.0)) * 256.0)))};
     case 6: return TypedValue{'S', textBytes(id.manufactured)};
     case 7: // the record count, 255 while the device measures on its own
-        return TypedValue{'B', one(settings_.scenario.ownMeasuringMode ? 255
-                                                                       : static_cast<std::uint8_t>(records_.count()))};
+        return TypedValue{'B',
+                          one(settings_.scenario.ownMeasuringMode ? 255 : static_cast<std::uint8_t>(records_.count()))};
     case 8: return TypedValue{'B', one(stateByte())};
     case 9: return TypedValue{'S', textBytes(id.calibrated)};
     case 10: return TypedValue{'L', le32(600000)};
@@ -177,8 +177,7 @@ std::string Kav100Device::arrayDescriptor(int arrayNumber) const {
         count = current_.deviationPositions.size();
         block = kDeviationBlock;
         break;
-    default:
-        return {};
+    default: return {};
     }
     // Four digits hold at most 9999; the reader takes 9999 for the full 10000.
     char text[24];
@@ -211,8 +210,7 @@ Bytes Kav100Device::infoUpdatePayload() const {
         b[3] = 0x06;
         b[7] = 0x1F;
         break;
-    case ResultType::None:
-        break;
+    case ResultType::None: break;
     }
     return b;
 }
@@ -240,17 +238,10 @@ Bytes Kav100Device::infoArray(std::span<const std::uint8_t> p) {
     std::size_t elementSize = 0;
     char letter = 0;
     switch (arrayNumber) {
-    case value::OscillationArray:
-        count = current_.samples.size(), elementSize = 2, letter = 'I';
-        break;
-    case value::DeviationValues:
-        count = current_.deviationValues.size(), elementSize = 1, letter = 'B';
-        break;
-    case value::DeviationPositions:
-        count = current_.deviationPositions.size(), elementSize = 4, letter = 'L';
-        break;
-    default:
-        return failureReply();
+    case value::OscillationArray: count = current_.samples.size(), elementSize = 2, letter = 'I'; break;
+    case value::DeviationValues: count = current_.deviationValues.size(), elementSize = 1, letter = 'B'; break;
+    case value::DeviationPositions: count = current_.deviationPositions.size(), elementSize = 4, letter = 'L'; break;
+    default: return failureReply();
     }
     if (from > to || from >= count)
         return failureReply();

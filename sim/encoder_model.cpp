@@ -12,9 +12,7 @@ std::uint8_t signedPercent(int v) {
     return static_cast<std::uint8_t>(static_cast<std::int8_t>(std::clamp(v, -100, 100)));
 }
 
-std::int16_t clamp16(double v) {
-    return static_cast<std::int16_t>(std::lround(std::clamp(v, -32768.0, 32767.0)));
-}
+std::int16_t clamp16(double v) { return static_cast<std::int16_t>(std::lround(std::clamp(v, -32768.0, 32767.0))); }
 } // namespace
 
 EncoderModel::EncoderModel(std::uint64_t seed, EncoderSettings settings)
@@ -127,8 +125,9 @@ MeasurementResult EncoderModel::measureOscillation(int revolutions) {
     const double wobble = random_.uniform(0.9, 1.1);
     for (int i = 0; i < count; ++i) {
         const double angle = kTwoPi * i / ppr;
-        const double v = wobble * amplitude1_ * std::sin(angle + phase1_) + amplitude2_ * std::sin(2 * angle + phase2_) +
-                         amplitude7_ * std::sin(7 * angle + phase7_) + random_.normal(0.0, 3.0);
+        const double v = wobble * amplitude1_ * std::sin(angle + phase1_) +
+                         amplitude2_ * std::sin(2 * angle + phase2_) + amplitude7_ * std::sin(7 * angle + phase7_) +
+                         random_.normal(0.0, 3.0);
         r.samples.push_back(clamp16(v));
     }
     if (!r.samples.empty()) {

@@ -106,23 +106,18 @@ Bytes Kav100Device::handleFrame(std::span<const std::uint8_t> frame) {
 Bytes Kav100Device::dispatch(const CommandEntry& entry, std::span<const std::uint8_t> p) {
     Scenario& s = settings_.scenario;
     switch (entry.id) {
-    case CommandId::ListQuery:
-        return listQuery(p);
-    case CommandId::InfoText:
-        return infoText(p);
-    case CommandId::Info:
-        return info(p);
-    case CommandId::PcVersion:
-        return pcVersion(p);
-    case CommandId::InfoUpdate:
-        return dataReply('B', infoUpdatePayload());
-    case CommandId::InfoArray:
-        return infoArray(p);
+    case CommandId::ListQuery: return listQuery(p);
+    case CommandId::InfoText: return infoText(p);
+    case CommandId::Info: return info(p);
+    case CommandId::PcVersion: return pcVersion(p);
+    case CommandId::InfoUpdate: return dataReply('B', infoUpdatePayload());
+    case CommandId::InfoArray: return infoArray(p);
     case CommandId::ReadClock: {
         const LocalTime t = clock_.localTime();
-        const Bytes b{static_cast<std::uint8_t>(t.second), static_cast<std::uint8_t>(t.minute),
-                      static_cast<std::uint8_t>(t.hour),   static_cast<std::uint8_t>(t.day),
-                      static_cast<std::uint8_t>(t.month),  static_cast<std::uint8_t>(std::clamp(t.year - 2000, 0, 255))};
+        const Bytes b{
+            static_cast<std::uint8_t>(t.second), static_cast<std::uint8_t>(t.minute),
+            static_cast<std::uint8_t>(t.hour),   static_cast<std::uint8_t>(t.day),
+            static_cast<std::uint8_t>(t.month),  static_cast<std::uint8_t>(std::clamp(t.year - 2000, 0, 255))};
         return dataReply('B', b);
     }
     case CommandId::Reset:
@@ -136,30 +131,20 @@ Bytes Kav100Device::dispatch(const CommandEntry& entry, std::span<const std::uin
         appendLe32(b, static_cast<std::int32_t>(errorMemory_));
         return dataReply('L', b);
     }
-    case CommandId::ClearErrorMemory:
-        errorMemory_ = 0;
-        return acknowledgeReply();
-    case CommandId::MeasureCurrent:
-        return startMeasurement(ResultType::Current, 0);
-    case CommandId::MeasureBadPulses:
-        return startMeasurement(ResultType::BadPulses, 0);
-    case CommandId::MeasureOscillation:
-        return startMeasurement(ResultType::Oscillation, p[0]);
-    case CommandId::MeasureStop:
-        running_.reset();
-        return acknowledgeReply();
+    case CommandId::ClearErrorMemory: errorMemory_ = 0; return acknowledgeReply();
+    case CommandId::MeasureCurrent: return startMeasurement(ResultType::Current, 0);
+    case CommandId::MeasureBadPulses: return startMeasurement(ResultType::BadPulses, 0);
+    case CommandId::MeasureOscillation: return startMeasurement(ResultType::Oscillation, p[0]);
+    case CommandId::MeasureStop: running_.reset(); return acknowledgeReply();
     case CommandId::RecordCount:
     case CommandId::RecordHead:
     case CommandId::RecordLoad:
     case CommandId::FormatMemory:
     case CommandId::RecordSave:
     case CommandId::RecordDelete:
-    case CommandId::RecordRename:
-        return recordCommand(entry.id, p);
-    case CommandId::WriteDeviceSerial:
-        return writeSerial(p, 6, true);
-    case CommandId::WriteEncoderSerial:
-        return writeSerial(p, 8, false);
+    case CommandId::RecordRename: return recordCommand(entry.id, p);
+    case CommandId::WriteDeviceSerial: return writeSerial(p, 6, true);
+    case CommandId::WriteEncoderSerial: return writeSerial(p, 8, false);
     case CommandId::WritePulses: {
         const int pulses = (p[0] << 8) | p[1];
         if (pulses < 1)
@@ -180,8 +165,7 @@ Bytes Kav100Device::dispatch(const CommandEntry& entry, std::span<const std::uin
         return dataReply(v->letter, v->bytes);
     }
     case CommandId::WriteClock:
-    case CommandId::Acknowledge:
-        return acknowledgeReply();
+    case CommandId::Acknowledge: return acknowledgeReply();
     }
     return reportError(kErrRs232CmdFault);
 }
@@ -229,14 +213,13 @@ Bytes Kav100Device::startMeasurement(ResultType type, int revolutions) {
             return failureReply();
         r.result = encoder_.measureOscillation(revolutions);
         const double rpm = std::abs(r.result.speedRpm());
-        const auto turning = rpm > 1.0 ? milliseconds(static_cast<long long>(revolutions * 60000.0 / rpm))
-                                       : milliseconds(2000);
+        const auto turning =
+            rpm > 1.0 ? milliseconds(static_cast<long long>(revolutions * 60000.0 / rpm)) : milliseconds(2000);
         r.doneAfter = scaled(d.oscillationProcessing, jitter) + turning;
         r.readyAfter = r.doneAfter / 2;
         break;
     }
-    case ResultType::None:
-        return failureReply();
+    case ResultType::None: return failureReply();
     }
     running_ = std::move(r);
     ready_ = false;

@@ -50,8 +50,8 @@ inline constexpr int Firmware = 0, DeviceSerial = 3, DeviceState = 8, EncoderSer
 inline constexpr int Pulses = 24, Speed = 25, Frequency = 26, Symmetry0 = 27, Symmetry90 = 28, Phase = 29,
                      TrackError = 30, Supply = 32, Current = 33;
 inline constexpr int Revolutions = 56, Minimum = 57, Maximum = 58, PeakToPeak = 59, OscillationArray = 60;
-inline constexpr int MaxPositive = 65, PosMaxPositive = 66, MaxNegative = 67, PosMaxNegative = 68,
-                     DeviationValues = 69, DeviationPositions = 70, DeviationCount = 71;
+inline constexpr int MaxPositive = 65, PosMaxPositive = 66, MaxNegative = 67, PosMaxNegative = 68, DeviationValues = 69,
+                     DeviationPositions = 70, DeviationCount = 71;
 } // namespace value
 
 // Elements per RD_InfoArray block as the array descriptors announce them.

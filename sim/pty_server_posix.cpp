@@ -73,7 +73,7 @@ int runPtyServer(const SimOptions& options, std::FILE* out, std::FILE* err) {
         std::fprintf(err, "kav100sim: no pipe\n");
         return 1;
     }
-    struct sigaction sa{};
+    struct sigaction sa {};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     ::sigaction(SIGINT, &sa, nullptr);

@@ -25,7 +25,9 @@ std::vector<std::vector<std::uint8_t>> RequestAssembler::feed(std::span<const st
     lastByte_ = at;
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
 
-    auto drop = [&](std::size_t n) { buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(n)); };
+    auto drop = [&](std::size_t n) {
+        buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(n));
+    };
     auto laterValidFrame = [&]() -> std::size_t {
         for (std::size_t k = 1; k < buffer_.size(); ++k)
             if (completeValidAt(k))

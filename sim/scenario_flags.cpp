@@ -55,20 +55,34 @@ struct FlagDef {
 };
 
 constexpr FlagDef kFlags[] = {
-    {"seed", FlagDef::Required},          {"records", FlagDef::Required},
-    {"pulses", FlagDef::Required},        {"speed", FlagDef::Required},
-    {"wire-time", FlagDef::None},         {"no-wire-time", FlagDef::None},
-    {"latency-us", FlagDef::Required},    {"no-converter", FlagDef::None},
-    {"silent", FlagDef::Optional},        {"silent-after", FlagDef::Required},
-    {"silent-for", FlagDef::Required},    {"bad-crc", FlagDef::Optional},
-    {"failure-bit", FlagDef::Optional},   {"error-report", FlagDef::Required},
-    {"truncate", FlagDef::Optional},      {"bad-length", FlagDef::Optional},
-    {"garbage", FlagDef::Optional},       {"slow", FlagDef::Required},
-    {"drop-after", FlagDef::Required},    {"refuse-version", FlagDef::None},
-    {"omit", FlagDef::Required},          {"beyond-40", FlagDef::Required},
-    {"device-error", FlagDef::None},      {"not-pc-mode", FlagDef::None},
-    {"measuring-mode", FlagDef::None},    {"busy-forever", FlagDef::None},
-    {"fail-array-block", FlagDef::Required}, {"empty-error-report", FlagDef::Optional},
+    {"seed", FlagDef::Required},
+    {"records", FlagDef::Required},
+    {"pulses", FlagDef::Required},
+    {"speed", FlagDef::Required},
+    {"wire-time", FlagDef::None},
+    {"no-wire-time", FlagDef::None},
+    {"latency-us", FlagDef::Required},
+    {"no-converter", FlagDef::None},
+    {"silent", FlagDef::Optional},
+    {"silent-after", FlagDef::Required},
+    {"silent-for", FlagDef::Required},
+    {"bad-crc", FlagDef::Optional},
+    {"failure-bit", FlagDef::Optional},
+    {"error-report", FlagDef::Required},
+    {"truncate", FlagDef::Optional},
+    {"bad-length", FlagDef::Optional},
+    {"garbage", FlagDef::Optional},
+    {"slow", FlagDef::Required},
+    {"drop-after", FlagDef::Required},
+    {"refuse-version", FlagDef::None},
+    {"omit", FlagDef::Required},
+    {"beyond-40", FlagDef::Required},
+    {"device-error", FlagDef::None},
+    {"not-pc-mode", FlagDef::None},
+    {"measuring-mode", FlagDef::None},
+    {"busy-forever", FlagDef::None},
+    {"fail-array-block", FlagDef::Required},
+    {"empty-error-report", FlagDef::Optional},
 };
 
 const FlagDef* findFlag(const std::string& name) {
@@ -125,25 +139,38 @@ bool applyOne(const std::string& name, const std::string& value, SimOptions& o, 
         o.wireTime = name == "wire-time";
         return true;
     }
-    if (name == "no-converter") return (s.noConverter = true);
-    if (name == "refuse-version") return (s.refuseVersion = true);
-    if (name == "device-error") return (s.deviceError = true);
-    if (name == "not-pc-mode") return (s.notPcMode = true);
-    if (name == "measuring-mode") return (s.ownMeasuringMode = true);
-    if (name == "busy-forever") return (s.busyForever = true);
+    if (name == "no-converter")
+        return (s.noConverter = true);
+    if (name == "refuse-version")
+        return (s.refuseVersion = true);
+    if (name == "device-error")
+        return (s.deviceError = true);
+    if (name == "not-pc-mode")
+        return (s.notPcMode = true);
+    if (name == "measuring-mode")
+        return (s.ownMeasuringMode = true);
+    if (name == "busy-forever")
+        return (s.busyForever = true);
     if (name == "omit" || name == "beyond-40") {
         if (value.empty())
             return bad();
         (name == "omit" ? s.omittedCommands : s.commandsBeyond40).push_back(value);
         return true;
     }
-    if (name == "silent") return fault(FaultRule::Kind::Silent, value);
-    if (name == "silent-for") return !value.empty() && fault(FaultRule::Kind::Silent, value);
-    if (name == "bad-crc") return fault(FaultRule::Kind::CorruptCrc, value);
-    if (name == "failure-bit") return fault(FaultRule::Kind::FailureBit, value);
-    if (name == "truncate") return fault(FaultRule::Kind::Truncated, value);
-    if (name == "bad-length") return fault(FaultRule::Kind::BadLength, value);
-    if (name == "garbage") return fault(FaultRule::Kind::Garbage, value);
+    if (name == "silent")
+        return fault(FaultRule::Kind::Silent, value);
+    if (name == "silent-for")
+        return !value.empty() && fault(FaultRule::Kind::Silent, value);
+    if (name == "bad-crc")
+        return fault(FaultRule::Kind::CorruptCrc, value);
+    if (name == "failure-bit")
+        return fault(FaultRule::Kind::FailureBit, value);
+    if (name == "truncate")
+        return fault(FaultRule::Kind::Truncated, value);
+    if (name == "bad-length")
+        return fault(FaultRule::Kind::BadLength, value);
+    if (name == "garbage")
+        return fault(FaultRule::Kind::Garbage, value);
     if (name == "empty-error-report") {
         FaultRule r = FaultRule::make(FaultRule::Kind::ErrorReport);
         r.keepBytes = 0;

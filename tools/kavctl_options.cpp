@@ -2,21 +2,20 @@
 
 namespace kav::kavctl {
 
-const char kUsage[] =
-    "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
-    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
-    "\n"
-    "  --sim            the simulated KAV100 in this process\n"
-    "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
-    "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
-    "                   without one of these: the D2XX library when it loads, else the\n"
-    "                   first serial port with FTDI's vendor id\n"
-    "  --trace          communication log lines to standard error\n"
-    "  info             identity, command list and info list as one JSON object\n"
-    "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
-    "                   the value is decoded with type letter T (default S)\n"
-    "\n"
-    "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments.\n";
+const char kUsage[] = "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
+                      "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
+                      "\n"
+                      "  --sim            the simulated KAV100 in this process\n"
+                      "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
+                      "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
+                      "                   without one of these: the D2XX library when it loads, else the\n"
+                      "                   first serial port with FTDI's vendor id\n"
+                      "  --trace          communication log lines to standard error\n"
+                      "  info             identity, command list and info list as one JSON object\n"
+                      "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
+                      "                   the value is decoded with type letter T (default S)\n"
+                      "\n"
+                      "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments.\n";
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     options = Options{};

@@ -26,21 +26,11 @@ std::string jsonString(const std::string& latin1Text) {
     for (char ch : latin1ToUtf8(latin1Text)) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
         default:
             if (c < 0x20) {
                 char buf[8];

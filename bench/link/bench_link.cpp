@@ -29,9 +29,7 @@ public:
     }
     ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE, ft::USHORT, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
     ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE, ft::ULONG, ft::ULONG) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR, ft::UCHAR) override {
-        return ft::FT_OK;
-    }
+    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
     ft::FT_STATUS FT_Write(ft::FT_HANDLE, void*, ft::DWORD n, ft::DWORD* written) override {
         *written = n;
         cursor_ = 0;

@@ -29,11 +29,13 @@ namespace {
 QStringList searchFolders() {
     static const int anchor = 0;
     const QString self = libraryPathOf(&anchor);
-    if (self.isEmpty()) return {};
+    if (self.isEmpty())
+        return {};
     const QDir here = QFileInfo(self).absoluteDir();
     QStringList folders{here.absolutePath()};
     QDir up = here;
-    if (up.cdUp()) folders << up.absolutePath();
+    if (up.cdUp())
+        folders << up.absolutePath();
     return folders;
 }
 
@@ -48,7 +50,8 @@ QString findLibrary(const ControlDescription& d) {
     }
     for (const QString& folder : folders) {
         QLibrary probe(QDir(folder).filePath(d.libraryName));
-        if (probe.load()) return probe.fileName();
+        if (probe.load())
+            return probe.fileName();
     }
     return {};
 }
@@ -57,22 +60,27 @@ QString findLibrary(const ControlDescription& d) {
 
 QWidget* createDesignControl(const ControlDescription& d, QWidget* parent, QString* error) {
     const auto fail = [&](const QString& why) -> QWidget* {
-        if (error != nullptr) *error = why;
+        if (error != nullptr)
+            *error = why;
         return nullptr;
     };
     const QString path = findLibrary(d);
-    if (path.isEmpty()) return fail(QStringLiteral("%1: library %2 not found").arg(d.progId, d.libraryName));
+    if (path.isEmpty())
+        return fail(QStringLiteral("%1: library %2 not found").arg(d.progId, d.libraryName));
     QLibrary library(path); // stays loaded while Designer runs
-    if (!library.load()) return fail(library.errorString());
+    if (!library.load())
+        return fail(library.errorString());
     auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(library.resolve("DllGetClassObject"));
-    if (getClassObject == nullptr) return fail(QStringLiteral("%1: no DllGetClassObject").arg(path));
+    if (getClassObject == nullptr)
+        return fail(QStringLiteral("%1: no DllGetClassObject").arg(path));
     ControlFactory* factory = nullptr;
     const QByteArray id = d.progId.toUtf8();
     if (getClassObject(id.constData(), &factory) != kS_OK || factory == nullptr) {
         return fail(QStringLiteral("%1: class not available in %2").arg(d.progId, path));
     }
     HostedControl* control = factory->createInstance(parent);
-    if (control == nullptr) return fail(QStringLiteral("%1: no instance").arg(d.progId));
+    if (control == nullptr)
+        return fail(QStringLiteral("%1: no instance").arg(d.progId));
     control->setAmbientUserMode(false); // design time
     control->InitProperties();
     control->widget()->resize(d.width, d.height);

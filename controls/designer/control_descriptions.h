@@ -14,7 +14,7 @@ struct ControlDescription {
     QString className;   // the widget's meta-object class name
     QString includeFile;
     QString toolTip;
-    int width = 0;       // size of a newly placed control, pixels
+    int width = 0; // size of a newly placed control, pixels
     int height = 0;
 };
 

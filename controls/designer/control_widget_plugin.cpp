@@ -9,7 +9,8 @@ ControlWidgetPlugin::ControlWidgetPlugin(ControlDescription description, QObject
 
 QWidget* ControlWidgetPlugin::createWidget(QWidget* parent) {
     error_.clear();
-    if (QWidget* w = createDesignControl(d_, parent, &error_)) return w;
+    if (QWidget* w = createDesignControl(d_, parent, &error_))
+        return w;
     // Designer needs a widget in any case: say what is missing instead.
     qWarning("%s", qPrintable(error_));
     auto* placeholder = new QLabel(error_, parent);

@@ -5,7 +5,8 @@
 namespace kav::controls::designer {
 
 ControlsCollection::ControlsCollection(QObject* parent) : QObject(parent) {
-    for (const ControlDescription& d : controlDescriptions()) widgets_.append(new ControlWidgetPlugin(d, this));
+    for (const ControlDescription& d : controlDescriptions())
+        widgets_.append(new ControlWidgetPlugin(d, this));
 }
 
 } // namespace kav::controls::designer

@@ -27,8 +27,8 @@ inline constexpr int kMinMark = 11;
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kQuarterPi = 0.7853981633974475;
 
-inline constexpr double kRingMargin = 135;   // outer ring to the control's edge, beside the text room
-inline constexpr double kInnerGap = 150;     // inner ring to the outer ring, beside the text room
+inline constexpr double kRingMargin = 135; // outer ring to the control's edge, beside the text room
+inline constexpr double kInnerGap = 150;   // inner ring to the outer ring, beside the text room
 inline constexpr double kPointerLength = 120;
 inline constexpr double kWingLength = 120;
 inline constexpr double kLabelGap = 15;
@@ -95,7 +95,7 @@ struct MarkInput {
 
 // Everything the layout depends on.
 struct BarInput {
-    double width = 0;  // client area, twips
+    double width = 0; // client area, twips
     double height = 0;
     bool enabled = true;
     qint16 impulsZahl = 1024;

@@ -31,44 +31,31 @@ private:
     const ocxBadInc& control_;
 };
 
-QPointF toPixels(QPointF twips)
-{
-    return twips / kTwipsPerPixel;
-}
+QPointF toPixels(QPointF twips) { return twips / kTwipsPerPixel; }
 
 } // namespace
 
-ocxBadInc::ocxBadInc(QWidget* parent) : QWidget(parent)
-{
+ocxBadInc::ocxBadInc(QWidget* parent) : QWidget(parent) {
     ++g_liveInstances;
     applyDefaults();
     QWidget::setEnabled(enabled_);
     redraw();
 }
 
-ocxBadInc::~ocxBadInc()
-{
-    --g_liveInstances;
-}
+ocxBadInc::~ocxBadInc() { --g_liveInstances; }
 
-int ocxBadInc::liveInstances()
-{
-    return g_liveInstances.load();
-}
+int ocxBadInc::liveInstances() { return g_liveInstances.load(); }
 
-double ocxBadInc::textWidth(const QString& text) const
-{
+double ocxBadInc::textWidth(const QString& text) const {
     return QFontMetricsF(font()).horizontalAdvance(text) * kTwipsPerPixel;
 }
 
-double ocxBadInc::textHeight(const QString&) const
-{
+double ocxBadInc::textHeight(const QString&) const {
     // The height of one line of the font, also for an empty text.
     return QFontMetricsF(font()).height() * kTwipsPerPixel;
 }
 
-BarInput ocxBadInc::layoutInput() const
-{
+BarInput ocxBadInc::layoutInput() const {
     BarInput in;
     in.width = width() * kTwipsPerPixel;
     in.height = height() * kTwipsPerPixel;
@@ -88,15 +75,13 @@ BarInput ocxBadInc::layoutInput() const
     return in;
 }
 
-void ocxBadInc::redraw()
-{
+void ocxBadInc::redraw() {
     layout_ = computeLayout(layoutInput(), WidgetTextMeasure(*this), layout_);
     update();
 }
 
 template <typename T>
-void ocxBadInc::assign(T& field, T value, void (ocxBadInc::*notify)(), const char* name)
-{
+void ocxBadInc::assign(T& field, T value, void (ocxBadInc::*notify)(), const char* name) {
     if (field == value)
         return;
     field = value;
@@ -105,8 +90,7 @@ void ocxBadInc::assign(T& field, T value, void (ocxBadInc::*notify)(), const cha
     emit propertyChanged(QString::fromLatin1(name));
 }
 
-void ocxBadInc::setEnabledProperty(bool value)
-{
+void ocxBadInc::setEnabledProperty(bool value) {
     if (enabled_ == value)
         return;
     enabled_ = value;
@@ -116,8 +100,7 @@ void ocxBadInc::setEnabledProperty(bool value)
     emit propertyChanged(QStringLiteral("Enabled"));
 }
 
-void ocxBadInc::setImpulsZahl(qint16 value)
-{
+void ocxBadInc::setImpulsZahl(qint16 value) {
     // A pulse number of 0 or below would divide by zero in the mark angle;
     // it switches the control off instead.
     const bool enable = value > 0;
@@ -148,8 +131,12 @@ void ocxBadInc::setPosMin2(qint16 value) { assign(marks_[6].position, value, &oc
 void ocxBadInc::setPosMin3(qint16 value) { assign(marks_[7].position, value, &ocxBadInc::PosMin3Changed, "PosMin3"); }
 void ocxBadInc::setPosMin4(qint16 value) { assign(marks_[8].position, value, &ocxBadInc::PosMin4Changed, "PosMin4"); }
 void ocxBadInc::setPosMin5(qint16 value) { assign(marks_[9].position, value, &ocxBadInc::PosMin5Changed, "PosMin5"); }
-void ocxBadInc::setPosMin(qint16 value) { assign(marks_[kMinMark].position, value, &ocxBadInc::PosMinChanged, "PosMin"); }
-void ocxBadInc::setPosMax(qint16 value) { assign(marks_[kMaxMark].position, value, &ocxBadInc::PosMaxChanged, "PosMax"); }
+void ocxBadInc::setPosMin(qint16 value) {
+    assign(marks_[kMinMark].position, value, &ocxBadInc::PosMinChanged, "PosMin");
+}
+void ocxBadInc::setPosMax(qint16 value) {
+    assign(marks_[kMaxMark].position, value, &ocxBadInc::PosMaxChanged, "PosMax");
+}
 void ocxBadInc::setMax(qint16 value) { assign(marks_[kMaxMark].value, value, &ocxBadInc::MaxChanged, "Max"); }
 void ocxBadInc::setMax1(qint16 value) { assign(marks_[0].value, value, &ocxBadInc::Max1Changed, "Max1"); }
 void ocxBadInc::setMax2(qint16 value) { assign(marks_[1].value, value, &ocxBadInc::Max2Changed, "Max2"); }
@@ -162,46 +149,70 @@ void ocxBadInc::setMin2(qint16 value) { assign(marks_[6].value, value, &ocxBadIn
 void ocxBadInc::setMin3(qint16 value) { assign(marks_[7].value, value, &ocxBadInc::Min3Changed, "Min3"); }
 void ocxBadInc::setMin4(qint16 value) { assign(marks_[8].value, value, &ocxBadInc::Min4Changed, "Min4"); }
 void ocxBadInc::setMin5(qint16 value) { assign(marks_[9].value, value, &ocxBadInc::Min5Changed, "Min5"); }
-void ocxBadInc::setPosMaxFarbe(qint32 value) { assign(posMaxFarbe_, value, &ocxBadInc::PosMaxFarbeChanged, "PosMaxFarbe"); }
-void ocxBadInc::setPosMinFarbe(qint32 value) { assign(posMinFarbe_, value, &ocxBadInc::PosMinFarbeChanged, "PosMinFarbe"); }
+void ocxBadInc::setPosMaxFarbe(qint32 value) {
+    assign(posMaxFarbe_, value, &ocxBadInc::PosMaxFarbeChanged, "PosMaxFarbe");
+}
+void ocxBadInc::setPosMinFarbe(qint32 value) {
+    assign(posMinFarbe_, value, &ocxBadInc::PosMinFarbeChanged, "PosMinFarbe");
+}
 void ocxBadInc::setMaxFarbe(qint32 value) { assign(maxFarbe_, value, &ocxBadInc::MaxFarbeChanged, "MaxFarbe"); }
 void ocxBadInc::setMinFarbe(qint32 value) { assign(minFarbe_, value, &ocxBadInc::MinFarbeChanged, "MinFarbe"); }
-void ocxBadInc::setPosMaxZeigen(bool value) { assign(marks_[kMaxMark].showLabels, value, &ocxBadInc::PosMaxZeigenChanged, "PosMaxZeigen"); }
-void ocxBadInc::setPosMax1Zeigen(bool value) { assign(marks_[0].showLabels, value, &ocxBadInc::PosMax1ZeigenChanged, "PosMax1Zeigen"); }
-void ocxBadInc::setPosMax2Zeigen(bool value) { assign(marks_[1].showLabels, value, &ocxBadInc::PosMax2ZeigenChanged, "PosMax2Zeigen"); }
-void ocxBadInc::setPosMax3Zeigen(bool value) { assign(marks_[2].showLabels, value, &ocxBadInc::PosMax3ZeigenChanged, "PosMax3Zeigen"); }
-void ocxBadInc::setPosMax4Zeigen(bool value) { assign(marks_[3].showLabels, value, &ocxBadInc::PosMax4ZeigenChanged, "PosMax4Zeigen"); }
-void ocxBadInc::setPosMax5Zeigen(bool value) { assign(marks_[4].showLabels, value, &ocxBadInc::PosMax5ZeigenChanged, "PosMax5Zeigen"); }
-void ocxBadInc::setPosMinZeigen(bool value) { assign(marks_[kMinMark].showLabels, value, &ocxBadInc::PosMinZeigenChanged, "PosMinZeigen"); }
-void ocxBadInc::setPosMin1Zeigen(bool value) { assign(marks_[5].showLabels, value, &ocxBadInc::PosMin1ZeigenChanged, "PosMin1Zeigen"); }
-void ocxBadInc::setPosMin2Zeigen(bool value) { assign(marks_[6].showLabels, value, &ocxBadInc::PosMin2ZeigenChanged, "PosMin2Zeigen"); }
-void ocxBadInc::setPosMin3Zeigen(bool value) { assign(marks_[7].showLabels, value, &ocxBadInc::PosMin3ZeigenChanged, "PosMin3Zeigen"); }
-void ocxBadInc::setPosMin4Zeigen(bool value) { assign(marks_[8].showLabels, value, &ocxBadInc::PosMin4ZeigenChanged, "PosMin4Zeigen"); }
-void ocxBadInc::setPosMin5Zeigen(bool value) { assign(marks_[9].showLabels, value, &ocxBadInc::PosMin5ZeigenChanged, "PosMin5Zeigen"); }
+void ocxBadInc::setPosMaxZeigen(bool value) {
+    assign(marks_[kMaxMark].showLabels, value, &ocxBadInc::PosMaxZeigenChanged, "PosMaxZeigen");
+}
+void ocxBadInc::setPosMax1Zeigen(bool value) {
+    assign(marks_[0].showLabels, value, &ocxBadInc::PosMax1ZeigenChanged, "PosMax1Zeigen");
+}
+void ocxBadInc::setPosMax2Zeigen(bool value) {
+    assign(marks_[1].showLabels, value, &ocxBadInc::PosMax2ZeigenChanged, "PosMax2Zeigen");
+}
+void ocxBadInc::setPosMax3Zeigen(bool value) {
+    assign(marks_[2].showLabels, value, &ocxBadInc::PosMax3ZeigenChanged, "PosMax3Zeigen");
+}
+void ocxBadInc::setPosMax4Zeigen(bool value) {
+    assign(marks_[3].showLabels, value, &ocxBadInc::PosMax4ZeigenChanged, "PosMax4Zeigen");
+}
+void ocxBadInc::setPosMax5Zeigen(bool value) {
+    assign(marks_[4].showLabels, value, &ocxBadInc::PosMax5ZeigenChanged, "PosMax5Zeigen");
+}
+void ocxBadInc::setPosMinZeigen(bool value) {
+    assign(marks_[kMinMark].showLabels, value, &ocxBadInc::PosMinZeigenChanged, "PosMinZeigen");
+}
+void ocxBadInc::setPosMin1Zeigen(bool value) {
+    assign(marks_[5].showLabels, value, &ocxBadInc::PosMin1ZeigenChanged, "PosMin1Zeigen");
+}
+void ocxBadInc::setPosMin2Zeigen(bool value) {
+    assign(marks_[6].showLabels, value, &ocxBadInc::PosMin2ZeigenChanged, "PosMin2Zeigen");
+}
+void ocxBadInc::setPosMin3Zeigen(bool value) {
+    assign(marks_[7].showLabels, value, &ocxBadInc::PosMin3ZeigenChanged, "PosMin3Zeigen");
+}
+void ocxBadInc::setPosMin4Zeigen(bool value) {
+    assign(marks_[8].showLabels, value, &ocxBadInc::PosMin4ZeigenChanged, "PosMin4Zeigen");
+}
+void ocxBadInc::setPosMin5Zeigen(bool value) {
+    assign(marks_[9].showLabels, value, &ocxBadInc::PosMin5ZeigenChanged, "PosMin5Zeigen");
+}
 
-void ocxBadInc::resizeEvent(QResizeEvent* event)
-{
+void ocxBadInc::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     redraw();
     emit Resize();
 }
 
-void ocxBadInc::showEvent(QShowEvent* event)
-{
+void ocxBadInc::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     redraw();
     emit Show();
 }
 
-void ocxBadInc::changeEvent(QEvent* event)
-{
+void ocxBadInc::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         redraw();
 }
 
-void ocxBadInc::paintEvent(QPaintEvent*)
-{
+void ocxBadInc::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     p.fillRect(rect(), toQColor(kBackColour, pal));

@@ -23,8 +23,7 @@ const QVariant kZero = QVariant::fromValue<qint16>(0);
 
 // Stored values that do not fit the property fall back to its default
 // rather than wrapping around.
-qint16 toInt16(const QVariant& v, const QVariant& fallback)
-{
+qint16 toInt16(const QVariant& v, const QVariant& fallback) {
     bool ok = false;
     const qlonglong x = v.toLongLong(&ok);
     if (!ok || x < std::numeric_limits<qint16>::min() || x > std::numeric_limits<qint16>::max())
@@ -34,8 +33,7 @@ qint16 toInt16(const QVariant& v, const QVariant& fallback)
 
 // Colours may come back as signed or unsigned 32-bit numbers (system colours
 // have the top bit set).
-qint32 toColour(const QVariant& v, const QVariant& fallback)
-{
+qint32 toColour(const QVariant& v, const QVariant& fallback) {
     bool ok = false;
     const qlonglong x = v.toLongLong(&ok);
     if (!ok || x < std::numeric_limits<qint32>::min() || x > std::numeric_limits<quint32>::max())
@@ -45,8 +43,7 @@ qint32 toColour(const QVariant& v, const QVariant& fallback)
 
 } // namespace
 
-std::vector<ocxBadInc::PersistedField> ocxBadInc::persistedFields()
-{
+std::vector<ocxBadInc::PersistedField> ocxBadInc::persistedFields() {
     std::vector<PersistedField> f;
     const QVariant yes(true);
     f.push_back({QStringLiteral("Enabled"), &enabled_, QVariant(false)});
@@ -76,8 +73,7 @@ std::vector<ocxBadInc::PersistedField> ocxBadInc::persistedFields()
     return f;
 }
 
-void ocxBadInc::applyDefaults()
-{
+void ocxBadInc::applyDefaults() {
     enabled_ = true;
     impulsZahl_ = 1024;
     posMaxFarbe_ = posMinFarbe_ = maxFarbe_ = minFarbe_ = 0;
@@ -85,16 +81,14 @@ void ocxBadInc::applyDefaults()
         m = MarkInput{};
 }
 
-void ocxBadInc::InitProperties()
-{
+void ocxBadInc::InitProperties() {
     applyDefaults();
     QWidget::setEnabled(enabled_);
     redraw();
     emit InitProperties(QPrivateSignal());
 }
 
-void ocxBadInc::ReadProperties(PropertyBag& bag)
-{
+void ocxBadInc::ReadProperties(PropertyBag& bag) {
     for (const PersistedField& f : persistedFields()) {
         const QVariant v = bag.readProperty(f.name, f.defaultValue);
         if (auto b = std::get_if<bool*>(&f.field))
@@ -108,8 +102,7 @@ void ocxBadInc::ReadProperties(PropertyBag& bag)
     redraw();
 }
 
-void ocxBadInc::WriteProperties(PropertyBag& bag)
-{
+void ocxBadInc::WriteProperties(PropertyBag& bag) {
     for (const PersistedField& f : persistedFields()) {
         if (auto b = std::get_if<bool*>(&f.field))
             bag.writeProperty(f.name, QVariant(**b), f.defaultValue);

@@ -16,8 +16,7 @@ enum class TickUnit { T1, T2, T3 };
 
 } // namespace
 
-int roundToInteger(double value)
-{
+int roundToInteger(double value) {
     const double below = std::floor(value);
     const double fraction = value - below;
     if (fraction > 0.5)
@@ -27,8 +26,7 @@ int roundToInteger(double value)
     return std::fmod(below, 2.0) == 0.0 ? static_cast<int>(below) : static_cast<int>(below) + 1;
 }
 
-FontChoice SchriftGroesse(double widthTwips, double heightTwips)
-{
+FontChoice SchriftGroesse(double widthTwips, double heightTwips) {
     const double c = (0.6 * widthTwips <= heightTwips) ? widthTwips : heightTwips;
     FontChoice choice;
     if (c > 9999)
@@ -48,8 +46,7 @@ FontChoice SchriftGroesse(double widthTwips, double heightTwips)
     return choice;
 }
 
-DialFrame dialFrame(int widthTwips, int heightTwips)
-{
+DialFrame dialFrame(int widthTwips, int heightTwips) {
     DialFrame f;
     f.width = widthTwips;
     f.height = heightTwips;
@@ -63,30 +60,26 @@ DialFrame dialFrame(int widthTwips, int heightTwips)
     return f;
 }
 
-QPointF pointAtMathAngle(const DialFrame& frame, double degrees, double radius)
-{
+QPointF pointAtMathAngle(const DialFrame& frame, double degrees, double radius) {
     const double a = radians(degrees);
     return {frame.cx + radius * std::cos(a), frame.cy - radius * std::sin(a)};
 }
 
-QPointF pointAtScreenAngle(const DialFrame& frame, double degrees, double radius)
-{
+QPointF pointAtScreenAngle(const DialFrame& frame, double degrees, double radius) {
     const double b = radians(degrees);
     return {frame.cx + radius * std::cos(b), frame.cy + radius * std::sin(b)};
 }
 
 int usableMax(int maxAnzahl) { return std::max(1, maxAnzahl); }
 
-QString scaleLabelText(int maxAnzahl, int twelfths)
-{
+QString scaleLabelText(int maxAnzahl, int twelfths) {
     // Integer division keeps the digits before the decimal point without
     // the rounding noise of a floating-point twelfth.
     const qint64 scaled = static_cast<qint64>(maxAnzahl) * twelfths;
     return QString::number(scaled / 12);
 }
 
-ScaleLayout scaleLayout(int widthTwips, int heightTwips, int maxAnzahl, const TextMeasure& measure)
-{
+ScaleLayout scaleLayout(int widthTwips, int heightTwips, int maxAnzahl, const TextMeasure& measure) {
     ScaleLayout s;
     s.frame = dialFrame(widthTwips, heightTwips);
     s.font = SchriftGroesse(widthTwips, heightTwips);
@@ -127,7 +120,7 @@ ScaleLayout scaleLayout(int widthTwips, int heightTwips, int maxAnzahl, const Te
         // The ends show the stored values as they are; the rest are shares of full scale.
         label.text = def.twelfths == 0    ? QStringLiteral("0")
                      : def.twelfths == 12 ? QString::number(maxAnzahl)
-                                           : scaleLabelText(maxAnzahl, def.twelfths);
+                                          : scaleLabelText(maxAnzahl, def.twelfths);
         label.point = pointAtMathAngle(f, def.angle, f.labelRadius);
         const QSizeF size = measure ? measure(label.text, s.font.size, s.font.bold) : QSizeF();
         const double w = size.width();
@@ -147,16 +140,14 @@ ScaleLayout scaleLayout(int widthTwips, int heightTwips, int maxAnzahl, const Te
     return s;
 }
 
-double pointerAngle(int value, int maxAnzahl)
-{
+double pointerAngle(int value, int maxAnzahl) {
     return 135.0 + 270.0 * static_cast<double>(value) / static_cast<double>(usableMax(maxAnzahl));
 }
 
 qint16 nextMaxReached(qint16 maxReached, qint16 value) { return maxReached < value ? value : maxReached; }
 
 PointerLayout pointerLayout(int widthTwips, int heightTwips, int value, int maxAnzahl, int maxReached,
-                            const QString& caption, const TextMeasure& measure)
-{
+                            const QString& caption, const TextMeasure& measure) {
     PointerLayout p;
     p.frame = dialFrame(widthTwips, heightTwips);
     p.font = SchriftGroesse(widthTwips, heightTwips);

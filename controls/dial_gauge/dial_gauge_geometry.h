@@ -54,9 +54,9 @@ struct Line {
 };
 
 struct Tick {
-    double angle = 0;  // mathematical degrees
-    int length = 0;    // twips
-    Line line;         // from radius r inward
+    double angle = 0; // mathematical degrees
+    int length = 0;   // twips
+    Line line;        // from radius r inward
 };
 
 // How a number label hangs on its point P at the label radius.
@@ -73,8 +73,8 @@ struct ScaleLabel {
     int twelfths = 0; // share of full scale in twelfths
     QString text;
     LabelAnchor anchor = LabelAnchor::LeftBottom;
-    QPointF point;    // P
-    QRectF rect;      // where the text goes (twips)
+    QPointF point; // P
+    QRectF rect;   // where the text goes (twips)
 };
 
 // Width and height (twips) of a text in Arial of the given size and weight.
@@ -84,10 +84,10 @@ using TextMeasure = std::function<QSizeF(const QString& text, int pointSize, boo
 struct ScaleLayout {
     DialFrame frame;
     FontChoice font;
-    QRectF arcRect;           // circle of radius r around the centre
-    double arcStart = 315;    // mathematical degrees
-    double arcSpan = 270;     // counter-clockwise, leaving the bottom quarter open
-    std::vector<Tick> ticks;  // from 225 degrees down to -45 degrees
+    QRectF arcRect;                 // circle of radius r around the centre
+    double arcStart = 315;          // mathematical degrees
+    double arcSpan = 270;           // counter-clockwise, leaving the bottom quarter open
+    std::vector<Tick> ticks;        // from 225 degrees down to -45 degrees
     std::vector<ScaleLabel> labels; // 0, 2/12, 4/12, 6/12, 8/12, 10/12, full scale
 };
 
@@ -105,13 +105,13 @@ double pointerAngle(int value, int maxAnzahl);
 struct PointerLayout {
     DialFrame frame;
     FontChoice font;
-    int valueFontSize = 14;  // font size + 6, bold
+    int valueFontSize = 14; // font size + 6, bold
     QString valueText;
     QRectF valueRect;
-    Line pointer;            // centre to the label radius
-    int pointerWidth = 2;    // pixels
+    Line pointer;         // centre to the label radius
+    int pointerWidth = 2; // pixels
     bool dragMarkVisible = false;
-    Line dragMark;           // radius r to the label radius
+    Line dragMark; // radius r to the label radius
     int dragMarkWidth = 2;
     QString caption;
     QRectF captionRect;

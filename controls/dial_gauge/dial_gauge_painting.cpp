@@ -13,28 +13,22 @@ constexpr int kDotsPerMeter = 3780;
 
 QPointF toPixels(const QPointF& twips) { return twips / kTwipsPerPixel; }
 
-QRectF toPixels(const QRectF& twips)
-{
-    return {twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel};
-}
+QRectF toPixels(const QRectF& twips) { return {twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel}; }
 
-QPen linePen(const QColor& colour, int widthPixels)
-{
+QPen linePen(const QColor& colour, int widthPixels) {
     QPen pen(colour);
     pen.setWidth(widthPixels);
     pen.setCapStyle(widthPixels > 1 ? Qt::RoundCap : Qt::SquareCap);
     return pen;
 }
 
-void drawText(QPainter& painter, const QRectF& rectTwips, const QString& text)
-{
+void drawText(QPainter& painter, const QRectF& rectTwips, const QString& text) {
     if (text.isEmpty())
         return;
     painter.drawText(toPixels(rectTwips), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
-const QImage& measuringDevice()
-{
+const QImage& measuringDevice() {
     static const QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
         image.setDotsPerMeterX(kDotsPerMeter);
@@ -46,24 +40,21 @@ const QImage& measuringDevice()
 
 } // namespace
 
-QFont dialFont(int pointSize, bool bold)
-{
+QFont dialFont(int pointSize, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
 }
 
-QSizeF measureText(const QString& text, int pointSize, bool bold)
-{
+QSizeF measureText(const QString& text, int pointSize, bool bold) {
     const QFontMetricsF metrics(dialFont(pointSize, bold), &measuringDevice());
     return {metrics.horizontalAdvance(text) * kTwipsPerPixel, metrics.height() * kTwipsPerPixel};
 }
 
 TextMeasure fontTextMeasure() { return &measureText; }
 
-QImage clearedBox(QSize pixelSize, qreal devicePixelRatio, const QColor& backColour)
-{
+QImage clearedBox(QSize pixelSize, qreal devicePixelRatio, const QColor& backColour) {
     const QSize physical = (QSizeF(pixelSize) * devicePixelRatio).toSize();
     QImage box(physical.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     box.setDevicePixelRatio(devicePixelRatio);
@@ -73,8 +64,7 @@ QImage clearedBox(QSize pixelSize, qreal devicePixelRatio, const QColor& backCol
     return box;
 }
 
-void paintScale(QImage& box, const ScaleLayout& layout, const ScaleColours& colours)
-{
+void paintScale(QImage& box, const ScaleLayout& layout, const ScaleColours& colours) {
     QPainter painter(&box);
     painter.setPen(linePen(colours.outer, layout.font.lineWidth));
     painter.drawArc(toPixels(layout.arcRect), qRound(layout.arcStart * 16), qRound(layout.arcSpan * 16));
@@ -87,8 +77,7 @@ void paintScale(QImage& box, const ScaleLayout& layout, const ScaleColours& colo
         drawText(painter, label.rect, label.text);
 }
 
-void paintPointerLayer(QImage& box, const PointerLayout& layout, const PointerColours& colours)
-{
+void paintPointerLayer(QImage& box, const PointerLayout& layout, const PointerColours& colours) {
     QPainter painter(&box);
     painter.setPen(colours.pointer);
     painter.setFont(dialFont(layout.valueFontSize, true));

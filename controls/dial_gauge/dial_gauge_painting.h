@@ -28,7 +28,7 @@ struct ScaleColours {
 void paintScale(QImage& box, const ScaleLayout& layout, const ScaleColours& colours);
 
 struct PointerColours {
-    QColor pointer;  // pointer and value digits
+    QColor pointer; // pointer and value digits
     QColor dragMark;
     QColor caption;
 };

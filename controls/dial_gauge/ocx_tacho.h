@@ -19,14 +19,14 @@ namespace kav::controls {
 class ocxTacho : public QWidget, public HostedControl {
     Q_OBJECT
     Q_PROPERTY(qint32 AusenFarbe READ AusenFarbe WRITE setAusenFarbe NOTIFY AusenFarbeChanged)
-    Q_PROPERTY(qint32 AusenBuchstabenFarbe READ AusenBuchstabenFarbe WRITE setAusenBuchstabenFarbe
-                   NOTIFY AusenBuchstabenFarbeChanged)
+    Q_PROPERTY(qint32 AusenBuchstabenFarbe READ AusenBuchstabenFarbe WRITE setAusenBuchstabenFarbe NOTIFY
+                   AusenBuchstabenFarbeChanged)
     Q_PROPERTY(qint16 AktuellAnzahl READ AktuellAnzahl WRITE setAktuellAnzahl NOTIFY AktuellAnzahlChanged)
-    Q_PROPERTY(qint32 AktuellAnzahlFarbe READ AktuellAnzahlFarbe WRITE setAktuellAnzahlFarbe
-                   NOTIFY AktuellAnzahlFarbeChanged)
+    Q_PROPERTY(
+        qint32 AktuellAnzahlFarbe READ AktuellAnzahlFarbe WRITE setAktuellAnzahlFarbe NOTIFY AktuellAnzahlFarbeChanged)
     Q_PROPERTY(qint16 MaxAnzahl READ MaxAnzahl WRITE setMaxAnzahl NOTIFY MaxAnzahlChanged)
-    Q_PROPERTY(qint32 AktMaxAnzahlFarbe READ AktMaxAnzahlFarbe WRITE setAktMaxAnzahlFarbe
-                   NOTIFY AktMaxAnzahlFarbeChanged)
+    Q_PROPERTY(
+        qint32 AktMaxAnzahlFarbe READ AktMaxAnzahlFarbe WRITE setAktMaxAnzahlFarbe NOTIFY AktMaxAnzahlFarbeChanged)
     Q_PROPERTY(QString BenutzerText READ BenutzerText WRITE setBenutzerText NOTIFY BenutzerTextChanged)
 
 public:

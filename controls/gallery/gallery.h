@@ -9,8 +9,8 @@
 class QWidget;
 
 struct GalleryEntry {
-    QString fileName;                 // PNG file written into the output folder
-    std::function<QWidget*()> make;   // a new, set-up control; the gallery deletes it
+    QString fileName;               // PNG file written into the output folder
+    std::function<QWidget*()> make; // a new, set-up control; the gallery deletes it
 };
 
 void registerGallery(std::vector<GalleryEntry> entries);

@@ -12,13 +12,12 @@ namespace {
 
 using kav::controls::ocxBadInc;
 
-constexpr qint32 kRed = 0x0000C0;    // 0x00BBGGRR
+constexpr qint32 kRed = 0x0000C0; // 0x00BBGGRR
 constexpr qint32 kBlue = 0xC00000;
 constexpr qint32 kGreen = 0x008000;
 constexpr qint32 kOrange = 0x0080FF;
 
-QWidget* bar(int width, int height, const std::function<void(ocxBadInc&)>& setUp)
-{
+QWidget* bar(int width, int height, const std::function<void(ocxBadInc&)>& setUp) {
     auto* b = new ocxBadInc;
     b->resize(width, height);
     b->InitProperties();
@@ -26,8 +25,7 @@ QWidget* bar(int width, int height, const std::function<void(ocxBadInc&)>& setUp
     return b;
 }
 
-void colours(ocxBadInc& b)
-{
+void colours(ocxBadInc& b) {
     b.setMaxFarbe(kRed);
     b.setMinFarbe(kBlue);
     b.setPosMaxFarbe(kOrange);
@@ -36,8 +34,7 @@ void colours(ocxBadInc& b)
 
 // A bad-pulse result as the window shows it: the two largest deviations and
 // the further ones of the list.
-void typicalResult(ocxBadInc& b)
-{
+void typicalResult(ocxBadInc& b) {
     colours(b);
     b.setImpulsZahl(1024);
     b.setPosMax(300);
@@ -59,8 +56,7 @@ void typicalResult(ocxBadInc& b)
 }
 
 const struct DeviationBarGallery {
-    DeviationBarGallery()
-    {
+    DeviationBarGallery() {
         registerGallery({
             {"badinc_defaults.png", [] { return bar(260, 260, [](ocxBadInc&) {}); }},
             {"badinc_typical.png", [] { return bar(260, 260, typicalResult); }},
@@ -101,12 +97,12 @@ const struct DeviationBarGallery {
              [] {
                  return bar(260, 260, [](ocxBadInc& b) {
                      colours(b);
-                     b.setPosMax(0);     // not a position: hidden
+                     b.setPosMax(0); // not a position: hidden
                      b.setMax(12);
-                     b.setPosMin(1025);  // beyond the pulse number: hidden
+                     b.setPosMin(1025); // beyond the pulse number: hidden
                      b.setMin(-9);
                      b.setPosMax1(-20);
-                     b.setPosMin1(400);  // the only mark drawn
+                     b.setPosMin1(400); // the only mark drawn
                      b.setMin1(-4);
                  });
              }},

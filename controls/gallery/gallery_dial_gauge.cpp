@@ -12,24 +12,21 @@ namespace {
 using kav::controls::ocxTacho;
 
 // A new instance of the given pixel size, initialised like a freshly placed control.
-ocxTacho* newGauge(int width, int height)
-{
+ocxTacho* newGauge(int width, int height) {
     auto* gauge = new ocxTacho;
     gauge->resize(width, height);
     gauge->InitProperties();
     return gauge;
 }
 
-QWidget* gauge(int width, int height, const std::function<void(ocxTacho&)>& setUp)
-{
+QWidget* gauge(int width, int height, const std::function<void(ocxTacho&)>& setUp) {
     ocxTacho* g = newGauge(width, height);
     setUp(*g);
     return g;
 }
 
 const struct DialGaugeGallery {
-    DialGaugeGallery()
-    {
+    DialGaugeGallery() {
         registerGallery({
             {"tacho_defaults.png", [] { return gauge(200, 200, [](ocxTacho&) {}); }},
             {"tacho_typical.png",
@@ -46,7 +43,8 @@ const struct DialGaugeGallery {
                      g.setAktuellAnzahl(7000);
                  });
              }},
-            {"tacho_limit_full_scale.png", [] { return gauge(200, 200, [](ocxTacho& g) { g.setAktuellAnzahl(6000); }); }},
+            {"tacho_limit_full_scale.png",
+             [] { return gauge(200, 200, [](ocxTacho& g) { g.setAktuellAnzahl(6000); }); }},
             {"tacho_max_100.png",
              [] {
                  return gauge(200, 200, [](ocxTacho& g) {
@@ -70,7 +68,8 @@ const struct DialGaugeGallery {
                      g.setBenutzerText(QStringLiteral("ERROR"));
                  });
              }},
-            {"tacho_small_1500_twips.png", [] { return gauge(100, 100, [](ocxTacho& g) { g.setAktuellAnzahl(1500); }); }},
+            {"tacho_small_1500_twips.png",
+             [] { return gauge(100, 100, [](ocxTacho& g) { g.setAktuellAnzahl(1500); }); }},
             {"tacho_large_colours.png",
              [] {
                  return gauge(700, 700, [](ocxTacho& g) {

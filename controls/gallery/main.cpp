@@ -20,14 +20,16 @@ std::vector<GalleryEntry>& registry() {
 } // namespace
 
 void registerGallery(std::vector<GalleryEntry> entries) {
-    for (auto& e : entries) registry().push_back(std::move(e));
+    for (auto& e : entries)
+        registry().push_back(std::move(e));
 }
 
 const std::vector<GalleryEntry>& galleryEntries() { return registry(); }
 
 int main(int argc, char* argv[]) {
     // Pictures need no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 2) {
@@ -58,6 +60,7 @@ int main(int argc, char* argv[]) {
             ++failures;
         }
     }
-    if (galleryEntries().empty()) std::fprintf(stderr, "no controls built\n");
+    if (galleryEntries().empty())
+        std::fprintf(stderr, "no controls built\n");
     return failures == 0 ? 0 : 1;
 }

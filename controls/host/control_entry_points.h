@@ -32,26 +32,26 @@ HResult getClassObject(const char* wanted, ControlFactory& factory, ControlFacto
 
 } // namespace kav::controls::entry
 
-#define KAV_CONTROL_LIBRARY(PROG_ID, CONTROL_CLASS)                                                          \
-    namespace {                                                                                              \
-    kav::controls::ControlFactory& kavLibraryFactory() {                                                     \
-        static kav::controls::entry::SingleControlFactory<CONTROL_CLASS> factory(PROG_ID);                   \
-        return factory;                                                                                      \
-    }                                                                                                        \
-    const void* kavLibraryAddress() { return reinterpret_cast<const void*>(&kavLibraryFactory); }            \
-    }                                                                                                        \
-    extern "C" {                                                                                             \
-    KAV_CONTROL_EXPORT kav::controls::HResult DllRegisterServer() {                                          \
-        return kav::controls::entry::registerServer(PROG_ID, kavLibraryAddress());                           \
-    }                                                                                                        \
-    KAV_CONTROL_EXPORT kav::controls::HResult DllUnregisterServer() {                                        \
-        return kav::controls::entry::unregisterServer(PROG_ID, kavLibraryAddress());                         \
-    }                                                                                                        \
-    KAV_CONTROL_EXPORT kav::controls::HResult DllGetClassObject(const char* progId,                          \
-                                                                kav::controls::ControlFactory** factory) {   \
-        return kav::controls::entry::getClassObject(progId, kavLibraryFactory(), factory);                   \
-    }                                                                                                        \
-    KAV_CONTROL_EXPORT kav::controls::HResult DllCanUnloadNow() {                                            \
-        return CONTROL_CLASS::liveInstances() == 0 ? kav::controls::kS_OK : kav::controls::kS_FALSE;         \
-    }                                                                                                        \
+#define KAV_CONTROL_LIBRARY(PROG_ID, CONTROL_CLASS)                                                                    \
+    namespace {                                                                                                        \
+    kav::controls::ControlFactory& kavLibraryFactory() {                                                               \
+        static kav::controls::entry::SingleControlFactory<CONTROL_CLASS> factory(PROG_ID);                             \
+        return factory;                                                                                                \
+    }                                                                                                                  \
+    const void* kavLibraryAddress() { return reinterpret_cast<const void*>(&kavLibraryFactory); }                      \
+    }                                                                                                                  \
+    extern "C" {                                                                                                       \
+    KAV_CONTROL_EXPORT kav::controls::HResult DllRegisterServer() {                                                    \
+        return kav::controls::entry::registerServer(PROG_ID, kavLibraryAddress());                                     \
+    }                                                                                                                  \
+    KAV_CONTROL_EXPORT kav::controls::HResult DllUnregisterServer() {                                                  \
+        return kav::controls::entry::unregisterServer(PROG_ID, kavLibraryAddress());                                   \
+    }                                                                                                                  \
+    KAV_CONTROL_EXPORT kav::controls::HResult DllGetClassObject(const char* progId,                                    \
+                                                                kav::controls::ControlFactory** factory) {             \
+        return kav::controls::entry::getClassObject(progId, kavLibraryFactory(), factory);                             \
+    }                                                                                                                  \
+    KAV_CONTROL_EXPORT kav::controls::HResult DllCanUnloadNow() {                                                      \
+        return CONTROL_CLASS::liveInstances() == 0 ? kav::controls::kS_OK : kav::controls::kS_FALSE;                   \
+    }                                                                                                                  \
     }

@@ -16,9 +16,7 @@ QStringList ControlHost::controlLibraryNames() {
     return {QStringLiteral("Brinda"), QStringLiteral("Valtrix"), QStringLiteral("Tacho")};
 }
 
-int ControlHost::registerLibrariesIn(const QString& folder) {
-    return registerLibraries(folder, controlLibraryNames());
-}
+int ControlHost::registerLibrariesIn(const QString& folder) { return registerLibraries(folder, controlLibraryNames()); }
 
 int ControlHost::registerLibraries(const QString& folder, const QStringList& baseNames) {
     error_.clear();
@@ -40,8 +38,8 @@ int ControlHost::registerLibraries(const QString& folder, const QStringList& bas
         if (hr == kS_OK) {
             ++registered;
         } else {
-            failures << name + QStringLiteral(": DllRegisterServer returned 0x")
-                            + QString::number(static_cast<quint32>(hr), 16);
+            failures << name + QStringLiteral(": DllRegisterServer returned 0x") +
+                            QString::number(static_cast<quint32>(hr), 16);
         }
     }
     error_ = failures.join(QLatin1Char('\n'));

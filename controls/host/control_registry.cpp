@@ -1,8 +1,8 @@
 #include "control_registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -13,18 +13,22 @@ namespace {
 // The registry is small; it is read whole and rewritten whole.
 QStringList readLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
     }
-    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
 bool writeLines(const QString& path, const QStringList& lines) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
     QByteArray data;
     for (const QString& line : lines) {
         data += line.toUtf8();
@@ -40,9 +44,11 @@ bool writeLines(const QString& path, const QStringList& lines) {
 // The identifier of a line, "" for comments and lines without "=".
 QString identifierOf(const QString& line) {
     const QString trimmed = line.trimmed();
-    if (trimmed.startsWith(QLatin1Char('#')) || trimmed.startsWith(QLatin1Char(';'))) return {};
+    if (trimmed.startsWith(QLatin1Char('#')) || trimmed.startsWith(QLatin1Char(';')))
+        return {};
     const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq <= 0) return {};
+    if (eq <= 0)
+        return {};
     return line.left(eq).trimmed();
 }
 
@@ -50,7 +56,8 @@ QString identifierOf(const QString& line) {
 
 QString ControlRegistry::defaultPath(const QString& folder) {
     const QString fromEnv = qEnvironmentVariable("KAV_CONTROL_REGISTRY");
-    if (!fromEnv.isEmpty()) return fromEnv;
+    if (!fromEnv.isEmpty())
+        return fromEnv;
     return QDir(folder).filePath(QStringLiteral("kavcontrols.reg"));
 }
 
@@ -58,8 +65,8 @@ ControlRegistry::ControlRegistry(QString filePath) : path_(std::move(filePath)) 
 
 bool ControlRegistry::add(const QString& progId, const QString& libraryPath) {
     const QString id = progId.trimmed();
-    if (id.isEmpty() || id.contains(QLatin1Char('=')) || libraryPath.isEmpty()
-        || libraryPath.contains(QLatin1Char('\n'))) {
+    if (id.isEmpty() || id.contains(QLatin1Char('=')) || libraryPath.isEmpty() ||
+        libraryPath.contains(QLatin1Char('\n'))) {
         return false;
     }
     QStringList lines = readLines(path_);
@@ -76,7 +83,8 @@ bool ControlRegistry::add(const QString& progId, const QString& libraryPath) {
         }
         ++i;
     }
-    if (!replaced) lines.append(entry);
+    if (!replaced)
+        lines.append(entry);
     return writeLines(path_, lines);
 }
 
@@ -84,16 +92,16 @@ bool ControlRegistry::remove(const QString& progId) {
     const QString id = progId.trimmed();
     QStringList lines = readLines(path_);
     const qsizetype before = lines.size();
-    lines.removeIf([&](const QString& line) {
-        return identifierOf(line).compare(id, Qt::CaseInsensitive) == 0;
-    });
-    if (lines.size() == before) return true;
+    lines.removeIf([&](const QString& line) { return identifierOf(line).compare(id, Qt::CaseInsensitive) == 0; });
+    if (lines.size() == before)
+        return true;
     return writeLines(path_, lines);
 }
 
 QString ControlRegistry::libraryFor(const QString& progId) const {
     const QString id = progId.trimmed();
-    if (id.isEmpty()) return {};
+    if (id.isEmpty())
+        return {};
     for (const QString& line : readLines(path_)) {
         if (identifierOf(line).compare(id, Qt::CaseInsensitive) == 0) {
             return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
@@ -104,14 +112,16 @@ QString ControlRegistry::libraryFor(const QString& progId) const {
 
 bool registerLibrary(const QString& progId, const void* addressInLibrary) {
     const QString path = libraryPathOf(addressInLibrary);
-    if (path.isEmpty()) return false;
+    if (path.isEmpty())
+        return false;
     ControlRegistry registry(ControlRegistry::defaultPath(QFileInfo(path).absolutePath()));
     return registry.add(progId, path);
 }
 
 bool unregisterLibrary(const QString& progId, const void* addressInLibrary) {
     const QString path = libraryPathOf(addressInLibrary);
-    if (path.isEmpty()) return false;
+    if (path.isEmpty())
+        return false;
     ControlRegistry registry(ControlRegistry::defaultPath(QFileInfo(path).absolutePath()));
     return registry.remove(progId);
 }

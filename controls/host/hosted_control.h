@@ -9,7 +9,7 @@ namespace kav::controls {
 class PropertyBag;
 
 // Error numbers a control raises when a property refuses assignment.
-inline constexpr int kErrSetNotPermitted = 387;      // ambient user mode False
+inline constexpr int kErrSetNotPermitted = 387;          // ambient user mode False
 inline constexpr int kErrSetNotSupportedAtRuntime = 382; // ambient user mode True
 
 class HostedControl {

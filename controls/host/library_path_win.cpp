@@ -13,13 +13,16 @@
 namespace kav::controls {
 
 QString libraryPathOf(const void* addressInLibrary) {
-    if (addressInLibrary == nullptr) return {};
+    if (addressInLibrary == nullptr)
+        return {};
     HMODULE module = nullptr;
     const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
-    if (!GetModuleHandleExW(flags, static_cast<LPCWSTR>(addressInLibrary), &module)) return {};
+    if (!GetModuleHandleExW(flags, static_cast<LPCWSTR>(addressInLibrary), &module))
+        return {};
     wchar_t buffer[32768];
     const DWORD length = GetModuleFileNameW(module, buffer, static_cast<DWORD>(std::size(buffer)));
-    if (length == 0 || length >= std::size(buffer)) return {};
+    if (length == 0 || length >= std::size(buffer))
+        return {};
     return QDir::fromNativeSeparators(QString::fromWCharArray(buffer, static_cast<qsizetype>(length)));
 }
 

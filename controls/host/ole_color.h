@@ -18,9 +18,7 @@ inline constexpr int kColorWindowText = 8;
 inline constexpr int kColorButtonFace = 15;
 inline constexpr int kColorButtonText = 18;
 
-constexpr bool isSystemColor(qint32 value) {
-    return (static_cast<quint32>(value) & 0xFF000000u) == 0x80000000u;
-}
+constexpr bool isSystemColor(qint32 value) { return (static_cast<quint32>(value) & 0xFF000000u) == 0x80000000u; }
 
 // Plain colours use the low three bytes (so -1 reads as white); system
 // colours are looked up in the palette.

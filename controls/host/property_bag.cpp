@@ -5,15 +5,14 @@ namespace kav::controls {
 QVariant MemoryPropertyBag::readProperty(const QString& name, const QVariant& defaultValue) {
     reads_.append(name);
     for (const auto& entry : entries_) {
-        if (entry.first == name) return entry.second;
+        if (entry.first == name)
+            return entry.second;
     }
     return defaultValue;
 }
 
 // Every value is kept, defaults included, so a reader sees the full write order.
-void MemoryPropertyBag::writeProperty(const QString& name, const QVariant& value, const QVariant&) {
-    set(name, value);
-}
+void MemoryPropertyBag::writeProperty(const QString& name, const QVariant& value, const QVariant&) { set(name, value); }
 
 void MemoryPropertyBag::set(const QString& name, const QVariant& value) {
     for (auto& entry : entries_) {
@@ -27,14 +26,16 @@ void MemoryPropertyBag::set(const QString& name, const QVariant& value) {
 
 bool MemoryPropertyBag::contains(const QString& name) const {
     for (const auto& entry : entries_) {
-        if (entry.first == name) return true;
+        if (entry.first == name)
+            return true;
     }
     return false;
 }
 
 QVariant MemoryPropertyBag::value(const QString& name) const {
     for (const auto& entry : entries_) {
-        if (entry.first == name) return entry.second;
+        if (entry.first == name)
+            return entry.second;
     }
     return {};
 }
@@ -42,7 +43,8 @@ QVariant MemoryPropertyBag::value(const QString& name) const {
 QStringList MemoryPropertyBag::names() const {
     QStringList out;
     out.reserve(entries_.size());
-    for (const auto& entry : entries_) out.append(entry.first);
+    for (const auto& entry : entries_)
+        out.append(entry.first);
     return out;
 }
 

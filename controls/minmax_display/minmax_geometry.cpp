@@ -6,21 +6,23 @@
 namespace kav::controls::minmax {
 
 int floorToInt(double value) {
-    if (std::isnan(value)) return 0;
+    if (std::isnan(value))
+        return 0;
     const double f = std::floor(value);
-    if (f <= static_cast<double>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    if (f >= static_cast<double>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    if (f <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (f >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
     return static_cast<int>(f);
 }
 
-int toPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
+int toPixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
 
 int toTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 QString valueText(float value) {
-    if (value == 0.0f) return QStringLiteral("0"); // no "-0"
+    if (value == 0.0f)
+        return QStringLiteral("0"); // no "-0"
     return QString::number(static_cast<double>(value), 'G', 7);
 }
 
@@ -35,12 +37,14 @@ Layout computeLayout(const Input& in) {
     int w = in.width;
     int h = in.height;
 
-    if (h < in.minHeight) h = in.minHeight;
+    if (h < in.minHeight)
+        h = in.minHeight;
 
     int barWidth = 0;
     if (in.wertVisible) {
         const int smallest = in.minTxtGroesse + in.wertGrafikAbst + in.minWidth;
-        if (w < smallest) w = smallest;
+        if (w < smallest)
+            w = smallest;
         int box = in.txtGroesse;
         if ((box + in.wertGrafikAbst + in.minWidth > w || box < in.minTxtGroesse) && box != in.minTxtGroesse) {
             out.resetTxtGroesse = true;
@@ -53,7 +57,8 @@ Layout computeLayout(const Input& in) {
         out.boxWarning = in.ufZeigen && outside;
         out.text = valueText(in.iValue);
     } else {
-        if (w < in.minWidth) w = in.minWidth;
+        if (w < in.minWidth)
+            w = in.minWidth;
         barWidth = w;
         out.lblWert = Rect{false, 0, 0, 0, h};
     }
@@ -67,9 +72,7 @@ Layout computeLayout(const Input& in) {
     out.scaled = span != 0.0 && std::isfinite(span);
     const double k = out.scaled ? barWidth / span : 0.0;
     out.scale = k;
-    const auto at = [&](float x) {
-        return floorToInt(k * (static_cast<double>(x) - static_cast<double>(in.iMin)));
-    };
+    const auto at = [&](float x) { return floorToInt(k * (static_cast<double>(x) - static_cast<double>(in.iMin))); };
 
     if (out.scaled) {
         const int left = at(in.iOMin);
@@ -81,7 +84,8 @@ Layout computeLayout(const Input& in) {
 
     const int mid = floorToInt(h / 2.0);
     if (in.iValue >= in.iMin && in.iValue <= in.iMax) {
-        if (out.scaled) out.linWert = vertical(at(in.iValue), h);
+        if (out.scaled)
+            out.linWert = vertical(at(in.iValue), h);
     } else if (in.iValue > in.iMax) {
         out.linRechtsOben = Line{true, barWidth - kArrowLength, 0, barWidth, mid};
         out.linRechtsUnten = Line{true, barWidth - kArrowLength, h, barWidth, mid};

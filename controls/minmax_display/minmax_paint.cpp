@@ -39,19 +39,23 @@ QRect pixelRect(const Rect& r) {
                  pixelsClamped(qint64(r.top) + r.height) - top);
 }
 
-void drawShape(QPainter& p, const Rect& r, const QColor& back, bool opaque, Qt::BrushStyle pattern,
-               const QColor& fill, const QColor& border) {
+void drawShape(QPainter& p, const Rect& r, const QColor& back, bool opaque, Qt::BrushStyle pattern, const QColor& fill,
+               const QColor& border) {
     const QRect px = pixelRect(r);
-    if (!r.visible || px.width() <= 0 || px.height() <= 0) return;
-    if (opaque) p.fillRect(px, back);
-    if (pattern != Qt::NoBrush) p.fillRect(px, QBrush(fill, pattern));
+    if (!r.visible || px.width() <= 0 || px.height() <= 0)
+        return;
+    if (opaque)
+        p.fillRect(px, back);
+    if (pattern != Qt::NoBrush)
+        p.fillRect(px, QBrush(fill, pattern));
     p.setPen(QPen(border, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(px.adjusted(0, 0, -1, -1));
 }
 
 void drawLine(QPainter& p, const Line& l, const QColor& color, qint16 width) {
-    if (!l.visible) return;
+    if (!l.visible)
+        return;
     QPen pen(color, std::max<int>(1, width));
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
@@ -74,15 +78,16 @@ void paintLayout(QPainter& p, const Layout& layout, const Style& style, const QP
     drawLine(p, layout.linZero, color(style.zeroColor), style.zeroWidth);
     drawLine(p, layout.linWert, color(style.wertGrColor), style.wertGrWidth);
     p.setRenderHint(QPainter::Antialiasing, true); // the arrows are slanted
-    for (const Line* arrow : {&layout.linLinksOben, &layout.linLinksUnten, &layout.linRechtsOben,
-                              &layout.linRechtsUnten}) {
+    for (const Line* arrow :
+         {&layout.linLinksOben, &layout.linLinksUnten, &layout.linRechtsOben, &layout.linRechtsUnten}) {
         drawLine(p, *arrow, color(style.pfeileColor), style.pfeileWidth);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
 
     if (layout.lblWert.visible) {
         const QRect box = pixelRect(layout.lblWert);
-        if (style.wertStyle != 0) p.fillRect(box, color(style.wertBackColor));
+        if (style.wertStyle != 0)
+            p.fillRect(box, color(style.wertBackColor));
         if (style.wertBorder != 0) {
             p.setPen(QPen(Qt::black, 1));
             p.setBrush(Qt::NoBrush);

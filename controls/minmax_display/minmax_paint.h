@@ -40,7 +40,7 @@ struct Style {
 
 // Draws the control's background and every visible part, in pixels of the
 // target (15 twips per pixel).
-void paintLayout(QPainter& painter, const Layout& layout, const Style& style, const QPalette& palette,
-                 int widthPixels, int heightPixels);
+void paintLayout(QPainter& painter, const Layout& layout, const Style& style, const QPalette& palette, int widthPixels,
+                 int heightPixels);
 
 } // namespace kav::controls::minmax

@@ -31,7 +31,8 @@ float readFloat(PropertyBag& bag, const char* name, float def) {
 qint16 readInt16(PropertyBag& bag, const char* name, qint16 def) {
     bool ok = false;
     const qlonglong v = bag.readProperty(QString::fromLatin1(name), def).toLongLong(&ok);
-    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max()) return def;
+    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
+        return def;
     return static_cast<qint16>(v);
 }
 
@@ -39,7 +40,8 @@ qint16 readInt16(PropertyBag& bag, const char* name, qint16 def) {
 qint32 readColor(PropertyBag& bag, const char* name, qint32 def) {
     bool ok = false;
     const qlonglong v = bag.readProperty(QString::fromLatin1(name), def).toLongLong(&ok);
-    if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<quint32>::max()) return def;
+    if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<quint32>::max())
+        return def;
     return static_cast<qint32>(static_cast<quint32>(v));
 }
 
@@ -49,10 +51,12 @@ bool readBool(PropertyBag& bag, const char* name, bool def) {
 
 QFont readFont(PropertyBag& bag, const char* name, const QFont& def) {
     const QVariant v = bag.readProperty(QString::fromLatin1(name), def);
-    if (v.metaType().id() == QMetaType::QFont) return v.value<QFont>();
+    if (v.metaType().id() == QMetaType::QFont)
+        return v.value<QFont>();
     if (v.metaType().id() == QMetaType::QString) {
         QFont f;
-        if (f.fromString(v.toString())) return f;
+        if (f.fromString(v.toString()))
+            return f;
     }
     return def;
 }
@@ -182,22 +186,39 @@ void ocxMinMaxWert::WriteProperties(PropertyBag& bag) {
 }
 
 void ocxMinMaxWert::emitAllChanged() {
-    for (auto notify : {&ocxMinMaxWert::iMinChanged, &ocxMinMaxWert::iOMinChanged, &ocxMinMaxWert::iOMaxChanged,
-                        &ocxMinMaxWert::iValueChanged, &ocxMinMaxWert::MinHeightChanged,
-                        &ocxMinMaxWert::MinWidthChanged, &ocxMinMaxWert::iTxtGroesseChanged,
-                        &ocxMinMaxWert::MinTxtGroesseChanged, &ocxMinMaxWert::BackColorChanged,
-                        &ocxMinMaxWert::FontChanged, &ocxMinMaxWert::WertStyleChanged,
-                        &ocxMinMaxWert::WertBorderChanged, &ocxMinMaxWert::PfeileColorChanged,
-                        &ocxMinMaxWert::PfeileWidthChanged, &ocxMinMaxWert::WertGrColorChanged,
-                        &ocxMinMaxWert::WertGrWidthChanged, &ocxMinMaxWert::ZeroColorChanged,
-                        &ocxMinMaxWert::ZeroWidthChanged, &ocxMinMaxWert::Hint_BackColorChanged,
-                        &ocxMinMaxWert::Hint_BorderColorChanged, &ocxMinMaxWert::Hint_FillColorChanged,
-                        &ocxMinMaxWert::Hint_BackStyleChanged, &ocxMinMaxWert::Hint_FillStyleChanged,
-                        &ocxMinMaxWert::GBer_BackColorChanged, &ocxMinMaxWert::GBer_BorderColorChanged,
-                        &ocxMinMaxWert::EnabledChanged, &ocxMinMaxWert::WertVisibleChanged,
-                        &ocxMinMaxWert::WertGrafikAbstChanged, &ocxMinMaxWert::UfZeigenChanged,
-                        &ocxMinMaxWert::iMaxChanged, &ocxMinMaxWert::UfFarbeChanged,
-                        &ocxMinMaxWert::WertColorChanged, &ocxMinMaxWert::FontColorChanged}) {
+    for (auto notify : {&ocxMinMaxWert::iMinChanged,
+                        &ocxMinMaxWert::iOMinChanged,
+                        &ocxMinMaxWert::iOMaxChanged,
+                        &ocxMinMaxWert::iValueChanged,
+                        &ocxMinMaxWert::MinHeightChanged,
+                        &ocxMinMaxWert::MinWidthChanged,
+                        &ocxMinMaxWert::iTxtGroesseChanged,
+                        &ocxMinMaxWert::MinTxtGroesseChanged,
+                        &ocxMinMaxWert::BackColorChanged,
+                        &ocxMinMaxWert::FontChanged,
+                        &ocxMinMaxWert::WertStyleChanged,
+                        &ocxMinMaxWert::WertBorderChanged,
+                        &ocxMinMaxWert::PfeileColorChanged,
+                        &ocxMinMaxWert::PfeileWidthChanged,
+                        &ocxMinMaxWert::WertGrColorChanged,
+                        &ocxMinMaxWert::WertGrWidthChanged,
+                        &ocxMinMaxWert::ZeroColorChanged,
+                        &ocxMinMaxWert::ZeroWidthChanged,
+                        &ocxMinMaxWert::Hint_BackColorChanged,
+                        &ocxMinMaxWert::Hint_BorderColorChanged,
+                        &ocxMinMaxWert::Hint_FillColorChanged,
+                        &ocxMinMaxWert::Hint_BackStyleChanged,
+                        &ocxMinMaxWert::Hint_FillStyleChanged,
+                        &ocxMinMaxWert::GBer_BackColorChanged,
+                        &ocxMinMaxWert::GBer_BorderColorChanged,
+                        &ocxMinMaxWert::EnabledChanged,
+                        &ocxMinMaxWert::WertVisibleChanged,
+                        &ocxMinMaxWert::WertGrafikAbstChanged,
+                        &ocxMinMaxWert::UfZeigenChanged,
+                        &ocxMinMaxWert::iMaxChanged,
+                        &ocxMinMaxWert::UfFarbeChanged,
+                        &ocxMinMaxWert::WertColorChanged,
+                        &ocxMinMaxWert::FontColorChanged}) {
         emit(this->*notify)();
     }
 }
@@ -243,7 +264,8 @@ void ocxMinMaxWert::redraw() {
 
 void ocxMinMaxWert::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!inRedraw_) redraw();
+    if (!inRedraw_)
+        redraw();
 }
 
 void ocxMinMaxWert::showEvent(QShowEvent* event) {

@@ -45,9 +45,13 @@ void ocxMinMaxWert::setIOMin(float v) { assign(iOMin_, v, "iOMin", &ocxMinMaxWer
 
 void ocxMinMaxWert::setIOMax(float v) { assign(iOMax_, v, "iOMax", &ocxMinMaxWert::iOMaxChanged); }
 
-void ocxMinMaxWert::setITxtGroesse(qint16 v) { assign(iTxtGroesse_, v, "iTxtGroesse", &ocxMinMaxWert::iTxtGroesseChanged); }
+void ocxMinMaxWert::setITxtGroesse(qint16 v) {
+    assign(iTxtGroesse_, v, "iTxtGroesse", &ocxMinMaxWert::iTxtGroesseChanged);
+}
 
-void ocxMinMaxWert::setWertVisible(bool v) { assign(wertVisible_, v, "WertVisible", &ocxMinMaxWert::WertVisibleChanged); }
+void ocxMinMaxWert::setWertVisible(bool v) {
+    assign(wertVisible_, v, "WertVisible", &ocxMinMaxWert::WertVisibleChanged);
+}
 
 void ocxMinMaxWert::setUfZeigen(bool v) { assign(ufZeigen_, v, "UfZeigen", &ocxMinMaxWert::UfZeigenChanged); }
 
@@ -57,36 +61,70 @@ void ocxMinMaxWert::setUfFarbe(qint32 v) { assign(ufFarbe_, v, "UfFarbe", &ocxMi
 
 void ocxMinMaxWert::setWertColor(qint32 v) { assign(wertColor_, v, "WertColor", &ocxMinMaxWert::WertColorChanged); }
 
-void ocxMinMaxWert::setBackColor(qint32 v) { assign(style_.backColor, v, "BackColor", &ocxMinMaxWert::BackColorChanged); }
+void ocxMinMaxWert::setBackColor(qint32 v) {
+    assign(style_.backColor, v, "BackColor", &ocxMinMaxWert::BackColorChanged);
+}
 
-void ocxMinMaxWert::setWertStyle(qint16 v) { assign(style_.wertStyle, v, "WertStyle", &ocxMinMaxWert::WertStyleChanged); }
+void ocxMinMaxWert::setWertStyle(qint16 v) {
+    assign(style_.wertStyle, v, "WertStyle", &ocxMinMaxWert::WertStyleChanged);
+}
 
-void ocxMinMaxWert::setWertBorder(qint16 v) { assign(style_.wertBorder, v, "WertBorder", &ocxMinMaxWert::WertBorderChanged); }
+void ocxMinMaxWert::setWertBorder(qint16 v) {
+    assign(style_.wertBorder, v, "WertBorder", &ocxMinMaxWert::WertBorderChanged);
+}
 
-void ocxMinMaxWert::setPfeileColor(qint32 v) { assign(style_.pfeileColor, v, "PfeileColor", &ocxMinMaxWert::PfeileColorChanged); }
+void ocxMinMaxWert::setPfeileColor(qint32 v) {
+    assign(style_.pfeileColor, v, "PfeileColor", &ocxMinMaxWert::PfeileColorChanged);
+}
 
-void ocxMinMaxWert::setPfeileWidth(qint16 v) { assign(style_.pfeileWidth, v, "PfeileWidth", &ocxMinMaxWert::PfeileWidthChanged); }
+void ocxMinMaxWert::setPfeileWidth(qint16 v) {
+    assign(style_.pfeileWidth, v, "PfeileWidth", &ocxMinMaxWert::PfeileWidthChanged);
+}
 
-void ocxMinMaxWert::setWertGrColor(qint32 v) { assign(style_.wertGrColor, v, "WertGrColor", &ocxMinMaxWert::WertGrColorChanged); }
+void ocxMinMaxWert::setWertGrColor(qint32 v) {
+    assign(style_.wertGrColor, v, "WertGrColor", &ocxMinMaxWert::WertGrColorChanged);
+}
 
-void ocxMinMaxWert::setWertGrWidth(qint16 v) { assign(style_.wertGrWidth, v, "WertGrWidth", &ocxMinMaxWert::WertGrWidthChanged); }
+void ocxMinMaxWert::setWertGrWidth(qint16 v) {
+    assign(style_.wertGrWidth, v, "WertGrWidth", &ocxMinMaxWert::WertGrWidthChanged);
+}
 
-void ocxMinMaxWert::setZeroColor(qint32 v) { assign(style_.zeroColor, v, "ZeroColor", &ocxMinMaxWert::ZeroColorChanged); }
+void ocxMinMaxWert::setZeroColor(qint32 v) {
+    assign(style_.zeroColor, v, "ZeroColor", &ocxMinMaxWert::ZeroColorChanged);
+}
 
-void ocxMinMaxWert::setZeroWidth(qint16 v) { assign(style_.zeroWidth, v, "ZeroWidth", &ocxMinMaxWert::ZeroWidthChanged); }
+void ocxMinMaxWert::setZeroWidth(qint16 v) {
+    assign(style_.zeroWidth, v, "ZeroWidth", &ocxMinMaxWert::ZeroWidthChanged);
+}
 
-void ocxMinMaxWert::setHint_BackColor(qint32 v) { assign(style_.hintBackColor, v, "Hint_BackColor", &ocxMinMaxWert::Hint_BackColorChanged); }
+void ocxMinMaxWert::setHint_BackColor(qint32 v) {
+    assign(style_.hintBackColor, v, "Hint_BackColor", &ocxMinMaxWert::Hint_BackColorChanged);
+}
 
-void ocxMinMaxWert::setHint_BorderColor(qint32 v) { assign(style_.hintBorderColor, v, "Hint_BorderColor", &ocxMinMaxWert::Hint_BorderColorChanged); }
+void ocxMinMaxWert::setHint_BorderColor(qint32 v) {
+    assign(style_.hintBorderColor, v, "Hint_BorderColor", &ocxMinMaxWert::Hint_BorderColorChanged);
+}
 
-void ocxMinMaxWert::setHint_FillColor(qint32 v) { assign(style_.hintFillColor, v, "Hint_FillColor", &ocxMinMaxWert::Hint_FillColorChanged); }
+void ocxMinMaxWert::setHint_FillColor(qint32 v) {
+    assign(style_.hintFillColor, v, "Hint_FillColor", &ocxMinMaxWert::Hint_FillColorChanged);
+}
 
-void ocxMinMaxWert::setHint_BackStyle(qint16 v) { assign(style_.hintBackStyle, v, "Hint_BackStyle", &ocxMinMaxWert::Hint_BackStyleChanged); }
+void ocxMinMaxWert::setHint_BackStyle(qint16 v) {
+    assign(style_.hintBackStyle, v, "Hint_BackStyle", &ocxMinMaxWert::Hint_BackStyleChanged);
+}
 
-void ocxMinMaxWert::setHint_FillStyle(qint16 v) { assign(style_.hintFillStyle, v, "Hint_FillStyle", &ocxMinMaxWert::Hint_FillStyleChanged); }
+void ocxMinMaxWert::setHint_FillStyle(qint16 v) {
+    assign(style_.hintFillStyle, v, "Hint_FillStyle", &ocxMinMaxWert::Hint_FillStyleChanged);
+}
 
-void ocxMinMaxWert::setGBer_BackColor(qint32 v) { assign(style_.gberBackColor, v, "GBer_BackColor", &ocxMinMaxWert::GBer_BackColorChanged); }
+void ocxMinMaxWert::setGBer_BackColor(qint32 v) {
+    assign(style_.gberBackColor, v, "GBer_BackColor", &ocxMinMaxWert::GBer_BackColorChanged);
+}
 
-void ocxMinMaxWert::setGBer_BorderColor(qint32 v) { assign(style_.gberBorderColor, v, "GBer_BorderColor", &ocxMinMaxWert::GBer_BorderColorChanged); }
+void ocxMinMaxWert::setGBer_BorderColor(qint32 v) {
+    assign(style_.gberBorderColor, v, "GBer_BorderColor", &ocxMinMaxWert::GBer_BorderColorChanged);
+}
 
-void ocxMinMaxWert::setFontColor(qint32 v) { assign(style_.fontColor, v, "FontColor", &ocxMinMaxWert::FontColorChanged); }
+void ocxMinMaxWert::setFontColor(qint32 v) {
+    assign(style_.fontColor, v, "FontColor", &ocxMinMaxWert::FontColorChanged);
+}

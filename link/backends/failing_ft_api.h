@@ -22,8 +22,7 @@ public:
                               ft::UCHAR errorChar, ft::UCHAR errorCharEnabled) override;
     ft::FT_STATUS FT_Write(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToWrite,
                            ft::DWORD* bytesWritten) override;
-    ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead,
-                          ft::DWORD* bytesReturned) override;
+    ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
 };
 
 } // namespace kav::backends

@@ -135,52 +135,30 @@ FT_STATUS SerialPortFtApi::FT_SetRts(FT_HANDLE handle) {
     return p->port.setRequestToSend(true) ? FT_OK : FT_IO_ERROR;
 }
 
-FT_STATUS SerialPortFtApi::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits,
-                                                     UCHAR parity) {
+FT_STATUS SerialPortFtApi::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits, UCHAR parity) {
     OpenPort* p = find(handle);
     if (!p)
         return FT_INVALID_HANDLE;
     QSerialPort::DataBits bits;
     switch (wordLength) {
-    case FT_BITS_8:
-        bits = QSerialPort::Data8;
-        break;
-    case FT_BITS_7:
-        bits = QSerialPort::Data7;
-        break;
-    default:
-        return FT_INVALID_PARAMETER;
+    case FT_BITS_8: bits = QSerialPort::Data8; break;
+    case FT_BITS_7: bits = QSerialPort::Data7; break;
+    default: return FT_INVALID_PARAMETER;
     }
     QSerialPort::StopBits stop;
     switch (stopBits) {
-    case FT_STOP_BITS_1:
-        stop = QSerialPort::OneStop;
-        break;
-    case FT_STOP_BITS_2:
-        stop = QSerialPort::TwoStop;
-        break;
-    default:
-        return FT_INVALID_PARAMETER;
+    case FT_STOP_BITS_1: stop = QSerialPort::OneStop; break;
+    case FT_STOP_BITS_2: stop = QSerialPort::TwoStop; break;
+    default: return FT_INVALID_PARAMETER;
     }
     QSerialPort::Parity par;
     switch (parity) {
-    case FT_PARITY_NONE:
-        par = QSerialPort::NoParity;
-        break;
-    case FT_PARITY_ODD:
-        par = QSerialPort::OddParity;
-        break;
-    case FT_PARITY_EVEN:
-        par = QSerialPort::EvenParity;
-        break;
-    case FT_PARITY_MARK:
-        par = QSerialPort::MarkParity;
-        break;
-    case FT_PARITY_SPACE:
-        par = QSerialPort::SpaceParity;
-        break;
-    default:
-        return FT_INVALID_PARAMETER;
+    case FT_PARITY_NONE: par = QSerialPort::NoParity; break;
+    case FT_PARITY_ODD: par = QSerialPort::OddParity; break;
+    case FT_PARITY_EVEN: par = QSerialPort::EvenParity; break;
+    case FT_PARITY_MARK: par = QSerialPort::MarkParity; break;
+    case FT_PARITY_SPACE: par = QSerialPort::SpaceParity; break;
+    default: return FT_INVALID_PARAMETER;
     }
     const bool ok = p->port.setDataBits(bits) && p->port.setStopBits(stop) && p->port.setParity(par);
     return ok ? FT_OK : FT_IO_ERROR;
@@ -192,17 +170,12 @@ FT_STATUS SerialPortFtApi::FT_SetFlowControl(FT_HANDLE handle, USHORT flowContro
         return FT_INVALID_HANDLE;
     QSerialPort::FlowControl flow;
     switch (flowControl) {
-    case FT_FLOW_NONE:
-        flow = QSerialPort::NoFlowControl;
-        break;
-    case FT_FLOW_RTS_CTS:
-        flow = QSerialPort::HardwareControl;
-        break;
+    case FT_FLOW_NONE: flow = QSerialPort::NoFlowControl; break;
+    case FT_FLOW_RTS_CTS: flow = QSerialPort::HardwareControl; break;
     case FT_FLOW_XON_XOFF:
         flow = QSerialPort::SoftwareControl; // the driver's own XON/XOFF characters
         break;
-    default:
-        return FT_INVALID_PARAMETER;
+    default: return FT_INVALID_PARAMETER;
     }
     return p->port.setFlowControl(flow) ? FT_OK : FT_IO_ERROR;
 }

@@ -44,8 +44,7 @@ public:
                               ft::UCHAR errorChar, ft::UCHAR errorCharEnabled) override;
     ft::FT_STATUS FT_Write(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToWrite,
                            ft::DWORD* bytesWritten) override;
-    ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead,
-                          ft::DWORD* bytesReturned) override;
+    ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
 
     // Why the last FT_OpenEx failed (empty after a success).
     const std::string& lastOpenError() const { return lastOpenError_; }

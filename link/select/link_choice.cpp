@@ -72,8 +72,7 @@ std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::stri
         diagnose += error + "\r\n";
         return std::make_unique<backends::FailingFtApi>();
     }
-    case LinkChoice::Kind::Automatic:
-        break;
+    case LinkChoice::Kind::Automatic: break;
     }
     std::string error;
     if (auto api = backends::loadD2xxLibrary(choice.d2xxLibrary, error))

@@ -26,7 +26,6 @@ LinkChoice linkChoiceFromCommandLine(const std::string& befehlszeile);
 // Never null. When the chosen way cannot be used, the backend answers every
 // call with a failure status, so opening the link gives result 1; `diagnose`
 // receives a line saying why (lines end with CR LF).
-std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::string& diagnose,
-                                             Clock* clock = nullptr);
+std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::string& diagnose, Clock* clock = nullptr);
 
 } // namespace kav

@@ -49,9 +49,7 @@ QByteArray toAnsi(const QString& text) {
 
 QString fromAnsi(const QByteArray& bytes) { return ausBytes(bytes.constData(), bytes.size()); }
 
-QString fromAnsi(const std::string& bytes) {
-    return ausBytes(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+QString fromAnsi(const std::string& bytes) { return ausBytes(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
 std::string toAnsiStd(const QString& text) { return toAnsi(text).toStdString(); }
 

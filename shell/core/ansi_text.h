@@ -8,7 +8,7 @@
 
 namespace kav::shell {
 
-QByteArray toAnsi(const QString& text);  // characters outside the code page become '?'
+QByteArray toAnsi(const QString& text); // characters outside the code page become '?'
 QString fromAnsi(const QByteArray& bytes);
 QString fromAnsi(const std::string& bytes);
 std::string toAnsiStd(const QString& text);

@@ -258,7 +258,8 @@ QString qtDateiFilter(const QString& filter) {
         QString muster = teile[i + 1].trimmed();
         muster.replace(u';', u' ');
         // The description usually names its pattern already ("KAV Datei (*.kav)").
-        qt << (beschreibung.contains(u'(' + muster + u')') ? beschreibung : beschreibung + QStringLiteral(" (") + muster + u')');
+        qt << (beschreibung.contains(u'(' + muster + u')') ? beschreibung
+                                                           : beschreibung + QStringLiteral(" (") + muster + u')');
     }
     if (qt.isEmpty() && !filter.trimmed().isEmpty())
         qt << filter.trimmed();

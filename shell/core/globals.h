@@ -5,12 +5,12 @@
 namespace kav::shell {
 
 struct Global {
-    QString Befehlszeile;   // the arguments after the program name, joined by blanks
+    QString Befehlszeile; // the arguments after the program name, joined by blanks
     bool DebugAn = false;
     bool SpracheAn = false;
     bool KommunAn = false;
     bool MathAn = false;
-    bool AdminSchalter = false;   // the administrator switch was given
+    bool AdminSchalter = false; // the administrator switch was given
     bool FehlerSpeichern = true;
     QString Sprache = QStringLiteral("E");
 };

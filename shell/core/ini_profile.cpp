@@ -51,7 +51,7 @@ struct Zeile {
     qsizetype anfang = 0;
     qsizetype inhaltEnde = 0;
     qsizetype ende = 0;
-    QByteArray name;                 // section or key name, untrimmed
+    QByteArray name;                   // section or key name, untrimmed
     qsizetype gleichheitszeichen = -1; // offset of '=' in a key line, -1 without one
 };
 

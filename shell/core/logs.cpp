@@ -36,8 +36,8 @@ void eintragen(const char* vorsilbe, const QString& meldung) noexcept {
         const Clock& uhr = z.uhr ? *z.uhr : static_cast<const Clock&>(SystemClock::instance());
         const LocalTime t = uhr.localTime();
 
-        const QString name = QLatin1StringView(vorsilbe) + QString::number(t.year) + u'.' + zweistellig(t.month) + u'.' +
-                             zweistellig(t.day) + QStringLiteral(".log");
+        const QString name = QLatin1StringView(vorsilbe) + QString::number(t.year) + u'.' + zweistellig(t.month) +
+                             u'.' + zweistellig(t.day) + QStringLiteral(".log");
         const QString ordner = z.ordner.isEmpty() ? QDir::currentPath() : z.ordner;
         QFile datei(QDir(ordner).filePath(name));
         if (!datei.open(QIODevice::WriteOnly | QIODevice::Append))

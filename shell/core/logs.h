@@ -10,9 +10,9 @@ class Clock;
 
 namespace kav::shell {
 
-void LogSchreiben(const QString& meldung);        // "2008.03.05.log"
-void FehlerLogSchreiben(const QString& meldung);  // "Errors_2008.03.05.log"
-void KommunLogSchreiben(const QString& meldung);  // "Kommun_2008.03.05.log"
+void LogSchreiben(const QString& meldung);       // "2008.03.05.log"
+void FehlerLogSchreiben(const QString& meldung); // "Errors_2008.03.05.log"
+void KommunLogSchreiben(const QString& meldung); // "Kommun_2008.03.05.log"
 
 // For tests: the clock the logs read (nullptr: the system clock) and the
 // folder they write to (empty: the process's current working folder).

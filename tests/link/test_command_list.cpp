@@ -59,9 +59,8 @@ TEST_F(CommandList, ShortListStillQueriesEntryTenOnce) {
     std::string meldung;
     ASSERT_EQ(link.COM_READBefehlsliste(meldung), 0);
     // Entries 1..5 name and structure, the end mark at 6, then entry 10 once.
-    const std::vector<std::string> expected = {
-        "03010100", "03010101", "03010200", "03010201", "03010300", "03010301", "03010400",
-        "03010401", "03010500", "03010501", "03010600", "03010A00"};
+    const std::vector<std::string> expected = {"03010100", "03010101", "03010200", "03010201", "03010300", "03010301",
+                                               "03010400", "03010401", "03010500", "03010501", "03010600", "03010A00"};
     EXPECT_EQ(listQueries(), expected);
     // The handshake sits between entry 6 and entry 10, followed by a pump.
     const auto handshake = std::find(kav.requests.begin(), kav.requests.end(), "0904" + COM_Text2Hex("KA010000"));

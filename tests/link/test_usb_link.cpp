@@ -14,8 +14,8 @@ struct UsbLink : ::testing::Test {
     FakeKav kav = FakeKav::standard();
     ScriptedFtApi ft;
     std::vector<std::string> events;
-    ComUSB link{ft, LinkHooks{[this] { events.push_back("pump@" + std::to_string(ft.calls.size())); }, {}, {},
-                              nullptr}};
+    ComUSB link{ft,
+                LinkHooks{[this] { events.push_back("pump@" + std::to_string(ft.calls.size())); }, {}, {}, nullptr}};
 
     void SetUp() override {
         ft.responder = [this](const Bytes& frame) { return kav.reply(frame); };

@@ -31,23 +31,22 @@ constexpr std::uint32_t cyan = shell::kFarbeCyan, blau = shell::kFarbeBlau, rot 
 
 class VerbindungTest : public FensterTest {
 protected:
-    static std::vector<std::uint32_t> usb(const KAV_Main& w)
-    {
+    static std::vector<std::uint32_t> usb(const KAV_Main& w) {
         std::vector<std::uint32_t> f;
         for (int i = 0; i < 4; ++i)
             f.push_back(w.Verbindungsdiagramm->LConnection(i));
         return f;
     }
-    static std::vector<std::uint32_t> versorgung(const KAV_Main& w)
-    {
+    static std::vector<std::uint32_t> versorgung(const KAV_Main& w) {
         return {w.Verbindungsdiagramm->LUb1(0), w.Verbindungsdiagramm->LUb1(1)};
     }
-    static std::vector<std::uint32_t> alle(std::size_t n, std::uint32_t farbe) { return std::vector<std::uint32_t>(n, farbe); }
+    static std::vector<std::uint32_t> alle(std::size_t n, std::uint32_t farbe) {
+        return std::vector<std::uint32_t>(n, farbe);
+    }
 
     static const QString kNichtHergestellt;
     // Every failure leaves the same frame around its message.
-    void fehlschlagErwartet(const KAV_Main& w)
-    {
+    void fehlschlagErwartet(const KAV_Main& w) {
         EXPECT_FALSE(w.Verbunden);
         EXPECT_FALSE(w.Beschaeftigt);
         EXPECT_FALSE(w.frmAlle[8]->isHidden()) << "the panel stays with its message";
@@ -67,8 +66,7 @@ protected:
 
 const QString VerbindungTest::kNichtHergestellt = QStringLiteral("Connection to KAV100 not possible.");
 
-TEST_F(VerbindungTest, ASuccessfulConnectionShowsIdentityAndOnlineInBlue)
-{
+TEST_F(VerbindungTest, ASuccessfulConnectionShowsIdentityAndOnlineInBlue) {
     auto w = starteUndAktiviere();
     EXPECT_TRUE(w->Verbunden);
     EXPECT_FALSE(w->Beschaeftigt);
@@ -90,8 +88,7 @@ TEST_F(VerbindungTest, ASuccessfulConnectionShowsIdentityAndOnlineInBlue)
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 }
 
-TEST_F(VerbindungTest, DuringTheAttemptThePanelShowsTheDiagramInAttemptColours)
-{
+TEST_F(VerbindungTest, DuringTheAttemptThePanelShowsTheDiagramInAttemptColours) {
     auto w = starte();
     w->btnAlle[20]->show();
     bool gesehen = false;
@@ -117,8 +114,7 @@ TEST_F(VerbindungTest, DuringTheAttemptThePanelShowsTheDiagramInAttemptColours)
     EXPECT_TRUE(w->Verbunden);
 }
 
-TEST_F(VerbindungTest, NoDeviceShowsTheUsbVariantWithBlinkingUsbLines)
-{
+TEST_F(VerbindungTest, NoDeviceShowsTheUsbVariantWithBlinkingUsbLines) {
     neuesGeraet(ohneWandler());
     auto w = starteUndAktiviere();
     fehlschlagErwartet(*w);
@@ -141,8 +137,7 @@ TEST_F(VerbindungTest, NoDeviceShowsTheUsbVariantWithBlinkingUsbLines)
     EXPECT_EQ(usb(*w), alle(4, rot));
 }
 
-TEST_F(VerbindungTest, ASilentDeviceFailsTheCommandListAndShowsTheUsbVariant)
-{
+TEST_F(VerbindungTest, ASilentDeviceFailsTheCommandListAndShowsTheUsbVariant) {
     sim::Scenario s;
     s.silent();
     neuesGeraet(s);
@@ -152,8 +147,7 @@ TEST_F(VerbindungTest, ASilentDeviceFailsTheCommandListAndShowsTheUsbVariant)
     EXPECT_FALSE(geraet().isOpen()) << "the link closed what it opened";
 }
 
-TEST_F(VerbindungTest, ARefusedVersionSaysWrongProgramVersionWithoutBlinking)
-{
+TEST_F(VerbindungTest, ARefusedVersionSaysWrongProgramVersionWithoutBlinking) {
     neuesGeraet(versionAbgelehnt());
     auto w = starte();
     w->SpracheSetzen(QStringLiteral("D"));
@@ -166,8 +160,7 @@ TEST_F(VerbindungTest, ARefusedVersionSaysWrongProgramVersionWithoutBlinking)
     EXPECT_FALSE(w->tmrFarben.isActive());
 }
 
-TEST_F(VerbindungTest, ADeviceErrorReportInPlaceOfTheSerialNumberIsNoIdentity)
-{
+TEST_F(VerbindungTest, ADeviceErrorReportInPlaceOfTheSerialNumberIsNoIdentity) {
     sim::Scenario s;
     FaultRule r = FaultRule::make(FaultRule::Kind::ErrorReport, "RD_Info");
     r.parameterPrefix = {3};
@@ -182,8 +175,7 @@ TEST_F(VerbindungTest, ADeviceErrorReportInPlaceOfTheSerialNumberIsNoIdentity)
     EXPECT_FALSE(geraet().isOpen());
 }
 
-TEST_F(VerbindungTest, AnErrorInPlaceOfTheSerialNumberShowsTheSupplyVariantAndClosesTheLink)
-{
+TEST_F(VerbindungTest, AnErrorInPlaceOfTheSerialNumberShowsTheSupplyVariantAndClosesTheLink) {
     sim::Scenario s;
     FaultRule r = FaultRule::make(FaultRule::Kind::FailureBit, "RD_Info");
     r.parameterPrefix = {3};
@@ -215,8 +207,7 @@ TEST_F(VerbindungTest, AnErrorInPlaceOfTheSerialNumberShowsTheSupplyVariantAndCl
     EXPECT_FALSE(w->tmrFarben.isActive());
 }
 
-TEST_F(VerbindungTest, ThePlainVariantShowsOnlyTheMessageAndLightGreyLines)
-{
+TEST_F(VerbindungTest, ThePlainVariantShowsOnlyTheMessageAndLightGreyLines) {
     offlineStart();
     auto w = starte();
     w->VerbindungsInfoZeigen(true);
@@ -231,8 +222,7 @@ TEST_F(VerbindungTest, ThePlainVariantShowsOnlyTheMessageAndLightGreyLines)
     EXPECT_EQ(versorgung(*w), alle(2, rot));
 }
 
-TEST_F(VerbindungTest, BlinkingNeedsTheVisiblePanelAndTogglesEveryHalfSecond)
-{
+TEST_F(VerbindungTest, BlinkingNeedsTheVisiblePanelAndTogglesEveryHalfSecond) {
     neuesGeraet(ohneWandler());
     auto w = starteUndAktiviere();
     ASSERT_EQ(w->tmrFarben.interval(), 500);
@@ -257,8 +247,7 @@ TEST_F(VerbindungTest, BlinkingNeedsTheVisiblePanelAndTogglesEveryHalfSecond)
     EXPECT_EQ(usb(*w), vorher);
 }
 
-TEST_F(VerbindungTest, DisconnectReturnsToTheUnconnectedLayoutAndTheEndDoesNotCloseAgain)
-{
+TEST_F(VerbindungTest, DisconnectReturnsToTheUnconnectedLayoutAndTheEndDoesNotCloseAgain) {
     auto w = starteUndAktiviere();
     w->btnAlle_Click(idx::btnAktuell);
     w->mnuProgrammItem[4]->setEnabled(true);
@@ -285,8 +274,7 @@ TEST_F(VerbindungTest, DisconnectReturnsToTheUnconnectedLayoutAndTheEndDoesNotCl
     EXPECT_EQ(geraet().calls().close, schliessen + 1) << "the end has no open link to close";
 }
 
-TEST_F(VerbindungTest, ConnectingAgainClosesTheOpenLinkFirst)
-{
+TEST_F(VerbindungTest, ConnectingAgainClosesTheOpenLinkFirst) {
     auto w = starteUndAktiviere();
     const int schliessen = geraet().calls().close;
     w->VerbindungAufbauen();
@@ -295,8 +283,7 @@ TEST_F(VerbindungTest, ConnectingAgainClosesTheOpenLinkFirst)
     EXPECT_TRUE(geraet().isOpen());
 }
 
-TEST_F(VerbindungTest, AConnectClickDuringAnAttemptDoesNotStartASecondOne)
-{
+TEST_F(VerbindungTest, AConnectClickDuringAnAttemptDoesNotStartASecondOne) {
     auto w = starte();
     QTimer::singleShot(0, w.get(), [&] { w->btnAlle_Click(idx::btnVerbindungAufbauen); });
     w->Form_Activate();
@@ -304,8 +291,7 @@ TEST_F(VerbindungTest, AConnectClickDuringAnAttemptDoesNotStartASecondOne)
     EXPECT_EQ(geraet().calls().openEx, 1);
 }
 
-TEST_F(VerbindungTest, AMissingRdInfoIsOnlyLoggedWithDebug)
-{
+TEST_F(VerbindungTest, AMissingRdInfoIsOnlyLoggedWithDebug) {
     neuesGeraet(ohneBefehl("RD_Info"));
     auto w = starteUndAktiviere(QStringLiteral("/debug"));
     EXPECT_TRUE(w->Verbunden) << "the link is open";
@@ -318,16 +304,14 @@ TEST_F(VerbindungTest, AMissingRdInfoIsOnlyLoggedWithDebug)
     EXPECT_EQ(logs_.tagesLog(), "09:04:07 - VerbindungAufbauen -> 'RD_Info' konnte nicht\r\nausgelesen werden.\r\n");
 }
 
-TEST_F(VerbindungTest, WithoutDebugNoLogIsWritten)
-{
+TEST_F(VerbindungTest, WithoutDebugNoLogIsWritten) {
     neuesGeraet(ohneBefehl("RD_Info"));
     auto w = starteUndAktiviere();
     w->mnuProgrammItem[2]->trigger();
     EXPECT_TRUE(logs_.dateien().isEmpty());
 }
 
-TEST_F(VerbindungTest, TheKommunSwitchLogsEveryFrame)
-{
+TEST_F(VerbindungTest, TheKommunSwitchLogsEveryFrame) {
     auto w = starteUndAktiviere(QStringLiteral("/kommun"));
     ASSERT_TRUE(w->Verbunden);
     const QByteArray log = logs_.inhalt(QStringLiteral("Kommun_2008.03.05.log"));
@@ -335,24 +319,24 @@ TEST_F(VerbindungTest, TheKommunSwitchLogsEveryFrame)
     EXPECT_TRUE(log.contains("\r\n09:04:07 - Lesen     -> "));
 }
 
-TEST_F(VerbindungTest, DeviceTextsAreWindows1252)
-{
-    geraet().device().identity().serial = "07\xC4" "123";
+TEST_F(VerbindungTest, DeviceTextsAreWindows1252) {
+    geraet().device().identity().serial = "07\xC4"
+                                          "123";
     geraet().device().identity().firmware = "V2.13\xB5";
     auto w = starteUndAktiviere();
     EXPECT_EQ(w->txtAlle[30]->text(), QStringLiteral("07Ä123"));
     EXPECT_EQ(w->txtAlle[31]->text(), QStringLiteral("V2.13µ"));
 }
 
-TEST_F(VerbindungTest, TheStatusCheckRefusesWhileTheDeviceMeasuresOnItsOwn)
-{
+TEST_F(VerbindungTest, TheStatusCheckRefusesWhileTheDeviceMeasuresOnItsOwn) {
     auto w = starteUndAktiviere();
     geraet().scenario().ownMeasuringMode = true;
     w->tmrDateVomG.start();
     w->tmrDateVomG_Timer();
     EXPECT_FALSE(w->tmrDateVomG.isActive()) << "one-shot: it disables itself";
-    EXPECT_EQ(dialoge_.meldungsTexte(),
-              QStringList{QStringLiteral("KAV100 is in measurement mode.\r\n\r\nExit measurement mode\r\nand try again.")});
+    EXPECT_EQ(
+        dialoge_.meldungsTexte(),
+        QStringList{QStringLiteral("KAV100 is in measurement mode.\r\n\r\nExit measurement mode\r\nand try again.")});
     EXPECT_EQ(dialoge_.letzter().knoepfe, shell::Dialoge::Knoepfe::Ok);
 
     dialoge_.leeren();
@@ -361,18 +345,17 @@ TEST_F(VerbindungTest, TheStatusCheckRefusesWhileTheDeviceMeasuresOnItsOwn)
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 }
 
-TEST_F(VerbindungTest, TheStatusCheckLogsAMissingRdInfoWithDebug)
-{
+TEST_F(VerbindungTest, TheStatusCheckLogsAMissingRdInfoWithDebug) {
     neuesGeraet(ohneBefehl("RD_Info"));
     auto w = starteUndAktiviere(QStringLiteral("/debug"));
     logs_.uhr().setLocalTime({2008, 3, 5, 10, 0, 0});
     w->tmrDateVomG_Timer();
-    EXPECT_TRUE(logs_.tagesLog().endsWith("10:00:00 - tmrDateVomG -> 'RD_Info' konnte nicht\r\nausgelesen werden.\r\n"));
+    EXPECT_TRUE(
+        logs_.tagesLog().endsWith("10:00:00 - tmrDateVomG -> 'RD_Info' konnte nicht\r\nausgelesen werden.\r\n"));
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 }
 
-TEST_F(VerbindungTest, TheEndClosesAnOpenLinkAndLogsAFailureWithDebug)
-{
+TEST_F(VerbindungTest, TheEndClosesAnOpenLinkAndLogsAFailureWithDebug) {
     auto w = starteUndAktiviere(QStringLiteral("/debug"));
     ASSERT_TRUE(geraet().isOpen());
     ASSERT_TRUE(w->close());

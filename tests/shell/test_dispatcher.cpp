@@ -20,8 +20,7 @@ using shell::KAV_Main;
 class DispatcherTest : public FensterTest {
 protected:
     // What the user sees of the window: shown, enabled and texts of every control.
-    static QStringList zustand(const KAV_Main& w)
-    {
+    static QStringList zustand(const KAV_Main& w) {
         QStringList z;
         for (const QGroupBox* f : w.frmAlle)
             z << QStringLiteral("f%1").arg(f->isHidden() ? 0 : 1);
@@ -39,15 +38,13 @@ protected:
         return z;
     }
     static bool sichtbar(const QWidget* w) { return !w->isHidden(); }
-    static void homeErwartet(const KAV_Main& w)
-    {
+    static void homeErwartet(const KAV_Main& w) {
         for (int f : {0, 1, 2})
             EXPECT_TRUE(sichtbar(w.frmAlle[static_cast<std::size_t>(f)])) << f;
     }
 };
 
-TEST_F(DispatcherTest, DataFromComputerOpensTheFileBrowserAndBackShowsTheConnectFrameWhileOffline)
-{
+TEST_F(DispatcherTest, DataFromComputerOpensTheFileBrowserAndBackShowsTheConnectFrameWhileOffline) {
     offlineStart();
     auto w = starteUndAktiviere();
     w->VerbindungsInfoZeigen(true);
@@ -79,8 +76,7 @@ TEST_F(DispatcherTest, DataFromComputerOpensTheFileBrowserAndBackShowsTheConnect
         EXPECT_TRUE(w->txtAlle[static_cast<std::size_t>(t)]->text().isEmpty()) << t;
 }
 
-TEST_F(DispatcherTest, BackFromDataFromComputerWhileConnectedShowsTheHomeFrames)
-{
+TEST_F(DispatcherTest, BackFromDataFromComputerWhileConnectedShowsTheHomeFrames) {
     auto w = starteUndAktiviere();
     ASSERT_TRUE(w->Verbunden);
     w->btnAlle_Click(idx::btnDatenVomComputer);
@@ -94,8 +90,7 @@ TEST_F(DispatcherTest, BackFromDataFromComputerWhileConnectedShowsTheHomeFrames)
     EXPECT_EQ(w->txtAlle[31]->text(), QStringLiteral("V2.13"));
 }
 
-TEST_F(DispatcherTest, AfterADisconnectBackFromDataFromComputerOffersTheConnectFrame)
-{
+TEST_F(DispatcherTest, AfterADisconnectBackFromDataFromComputerOffersTheConnectFrame) {
     auto w = starteUndAktiviere();
     w->mnuProgrammItem[2]->trigger(); // "Verbindung beenden"
     w->btnAlle_Click(idx::btnDatenVomComputer);
@@ -104,8 +99,7 @@ TEST_F(DispatcherTest, AfterADisconnectBackFromDataFromComputerOffersTheConnectF
     EXPECT_TRUE(w->frmAlle[0]->isHidden());
 }
 
-TEST_F(DispatcherTest, DataFromDeviceAndBack)
-{
+TEST_F(DispatcherTest, DataFromDeviceAndBack) {
     auto w = starteUndAktiviere();
     w->btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
     w->btnAlle_Click(idx::btnDatenVomGeraet);
@@ -126,8 +120,7 @@ TEST_F(DispatcherTest, DataFromDeviceAndBack)
     EXPECT_TRUE(w->txtAlle[37]->text().isEmpty());
 }
 
-TEST_F(DispatcherTest, OscillationPageSwitchesContinuousReadingOffAndItsBackClearsTheBusyFlag)
-{
+TEST_F(DispatcherTest, OscillationPageSwitchesContinuousReadingOffAndItsBackClearsTheBusyFlag) {
     auto w = starteUndAktiviere();
     w->chkAlle[idx::chkDrehImmer]->setChecked(true);
     w->btnAlle_Click(idx::btnDrehschwebung);
@@ -150,8 +143,7 @@ TEST_F(DispatcherTest, OscillationPageSwitchesContinuousReadingOffAndItsBackClea
     homeErwartet(*w);
 }
 
-TEST_F(DispatcherTest, CurrentValuesPageSwitchesContinuousReadingOnAndItsBackStopsThePoll)
-{
+TEST_F(DispatcherTest, CurrentValuesPageSwitchesContinuousReadingOnAndItsBackStopsThePoll) {
     auto w = starteUndAktiviere();
     w->btnAlle_Click(idx::btnAktuell);
     EXPECT_TRUE(sichtbar(w->frmAlle[5]));
@@ -174,8 +166,7 @@ TEST_F(DispatcherTest, CurrentValuesPageSwitchesContinuousReadingOnAndItsBackSto
     EXPECT_TRUE(w->chkAlle[idx::chkAktuellImmer]->isChecked());
 }
 
-TEST_F(DispatcherTest, BadPulsePageAndItsBackHidesTheWaitPanel)
-{
+TEST_F(DispatcherTest, BadPulsePageAndItsBackHidesTheWaitPanel) {
     offlineStart();
     auto w = starteUndAktiviere();
     w->btnAlle_Click(idx::btnSchlechtimpulse);
@@ -192,8 +183,7 @@ TEST_F(DispatcherTest, BadPulsePageAndItsBackHidesTheWaitPanel)
     homeErwartet(*w);
 }
 
-TEST_F(DispatcherTest, CloseHidesTheConnectionPanelAndClearsItsMessage)
-{
+TEST_F(DispatcherTest, CloseHidesTheConnectionPanelAndClearsItsMessage) {
     neuesGeraet(ohneWandler());
     auto w = starteUndAktiviere();
     ASSERT_TRUE(sichtbar(w->frmAlle[8]));
@@ -208,8 +198,7 @@ TEST_F(DispatcherTest, CloseHidesTheConnectionPanelAndClearsItsMessage)
     EXPECT_TRUE(sichtbar(w->frmAlle[9])) << "the connect frame stays";
 }
 
-TEST_F(DispatcherTest, ConnectButtonHidesAnOpenPanelAndConnects)
-{
+TEST_F(DispatcherTest, ConnectButtonHidesAnOpenPanelAndConnects) {
     neuesGeraet(ohneWandler());
     auto w = starteUndAktiviere();
     ASSERT_FALSE(w->Verbunden);
@@ -221,8 +210,7 @@ TEST_F(DispatcherTest, ConnectButtonHidesAnOpenPanelAndConnects)
     EXPECT_TRUE(w->btnAlle[idx::btnAktuell]->isEnabled());
 }
 
-TEST_F(DispatcherTest, TheTrackErrorButtonHidesItself)
-{
+TEST_F(DispatcherTest, TheTrackErrorButtonHidesItself) {
     offlineStart();
     auto w = starte();
     w->btnAlle[20]->show();
@@ -230,8 +218,7 @@ TEST_F(DispatcherTest, TheTrackErrorButtonHidesItself)
     EXPECT_TRUE(w->btnAlle[20]->isHidden());
 }
 
-TEST_F(DispatcherTest, SaveButtonsWithoutDataAndIndexesOutsideTheArrayDoNothing)
-{
+TEST_F(DispatcherTest, SaveButtonsWithoutDataAndIndexesOutsideTheArrayDoNothing) {
     auto w = starteUndAktiviere();
     w->btnAlle_Click(idx::btnAktuell);
     const QStringList vorher = zustand(*w);
@@ -243,8 +230,7 @@ TEST_F(DispatcherTest, SaveButtonsWithoutDataAndIndexesOutsideTheArrayDoNothing)
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 }
 
-TEST_F(DispatcherTest, FarbenAndHilfeCannotBeChosen)
-{
+TEST_F(DispatcherTest, FarbenAndHilfeCannotBeChosen) {
     offlineStart();
     auto w = starte();
     EXPECT_FALSE(w->mnuEinstItem[4]->isEnabled());

@@ -15,15 +15,13 @@ namespace idx = shell::idx;
 
 class AnzeigenTest : public FensterTest {
 protected:
-    AnzeigenTest()
-    {
+    AnzeigenTest() {
         // The registry goes to the test's folder, not beside the built libraries.
         qputenv("KAV_CONTROL_REGISTRY", QDir(ordner()).filePath(QStringLiteral("kavcontrols.reg")).toUtf8());
     }
     ~AnzeigenTest() override { qunsetenv("KAV_CONTROL_REGISTRY"); }
 
-    std::unique_ptr<shell::KAV_Main> starteMitAnzeigen()
-    {
+    std::unique_ptr<shell::KAV_Main> starteMitAnzeigen() {
         offlineStart();
         auto u = umgebung();
         u.controlFolder = QStringLiteral(KAV_CONTROL_FOLDER);
@@ -33,8 +31,7 @@ protected:
     }
 };
 
-TEST_F(AnzeigenTest, TheFiveControlsArePlacedInTheirPanelsWithTheirDesignValues)
-{
+TEST_F(AnzeigenTest, TheFiveControlsArePlacedInTheirPanelsWithTheirDesignValues) {
     auto w = starteMitAnzeigen();
     ASSERT_TRUE(w->fehlendeAnzeigen().isEmpty()) << w->fehlendeAnzeigen().join(QLatin1Char('\n')).toStdString();
     ASSERT_NE(w->ocxBadInc1, nullptr);
@@ -59,8 +56,7 @@ TEST_F(AnzeigenTest, TheFiveControlsArePlacedInTheirPanelsWithTheirDesignValues)
     EXPECT_FALSE(w->btnAlle[idx::btnSpurfehler]->geometry().intersects(tacho));
 }
 
-TEST_F(AnzeigenTest, EnteringCurrentValuesResetsTheDialScale)
-{
+TEST_F(AnzeigenTest, EnteringCurrentValuesResetsTheDialScale) {
     auto w = starteMitAnzeigen();
     ASSERT_NE(w->ocxTacho, nullptr);
     w->ocxTacho->setProperty("MaxAnzahl", QVariant::fromValue<qint16>(12000));
@@ -68,8 +64,7 @@ TEST_F(AnzeigenTest, EnteringCurrentValuesResetsTheDialScale)
     EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
 }
 
-TEST_F(AnzeigenTest, WithoutTheLibrariesThePlacesStayEmpty)
-{
+TEST_F(AnzeigenTest, WithoutTheLibrariesThePlacesStayEmpty) {
     offlineStart();
     auto w = starte(); // the test folder holds no control library
     EXPECT_EQ(w->ocxBadInc1, nullptr);

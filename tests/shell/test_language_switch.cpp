@@ -21,8 +21,7 @@ namespace idx = shell::idx;
 class SpracheTest : public FensterTest {};
 
 // Every captioned control with its tag, in the order the language switch visits them.
-std::vector<std::pair<QWidget*, QString>> beschriftete(const shell::KAV_Main& w)
-{
+std::vector<std::pair<QWidget*, QString>> beschriftete(const shell::KAV_Main& w) {
     std::vector<std::pair<QWidget*, QString>> alle;
     for (int i = 0; i < idx::kLabels; ++i)
         alle.emplace_back(w.labAlle[static_cast<std::size_t>(i)], shell::labelTag(i));
@@ -35,18 +34,16 @@ std::vector<std::pair<QWidget*, QString>> beschriftete(const shell::KAV_Main& w)
     return alle;
 }
 
-QStringList menueTexte(const shell::KAV_Main& w)
-{
-    return {w.mnuProgramm->title(),        w.mnuProgrammItem[1]->text(), w.mnuProgrammItem[2]->text(),
-            w.mnuProgrammItem[4]->text(),  w.mnuEinst->title(),          w.mnuProgrammItem[7]->text(),
-            w.mnuEinstItem[1]->text(),     w.mnuEinstItem[2]->text(),    w.mnuSprache->title(),
-            w.mnuEinstItem[4]->text(),     w.mnuSpracheItem[1]->text(),  w.mnuSpracheItem[2]->text(),
-            w.mnuHilfe->title(),           w.mnuHilfeItem[1]->text(),    w.mnuHilfeItem[3]->text(),
-            w.mnuAdmin->title(),           w.mnuAdministrator[0]->text(), w.mnuAdministrator[1]->text()};
+QStringList menueTexte(const shell::KAV_Main& w) {
+    return {w.mnuProgramm->title(),       w.mnuProgrammItem[1]->text(),  w.mnuProgrammItem[2]->text(),
+            w.mnuProgrammItem[4]->text(), w.mnuEinst->title(),           w.mnuProgrammItem[7]->text(),
+            w.mnuEinstItem[1]->text(),    w.mnuEinstItem[2]->text(),     w.mnuSprache->title(),
+            w.mnuEinstItem[4]->text(),    w.mnuSpracheItem[1]->text(),   w.mnuSpracheItem[2]->text(),
+            w.mnuHilfe->title(),          w.mnuHilfeItem[1]->text(),     w.mnuHilfeItem[3]->text(),
+            w.mnuAdmin->title(),          w.mnuAdministrator[0]->text(), w.mnuAdministrator[1]->text()};
 }
 
-TEST_F(SpracheTest, NinetyThreeCaptionedControlsEachCarryTheirGermanTag)
-{
+TEST_F(SpracheTest, NinetyThreeCaptionedControlsEachCarryTheirGermanTag) {
     offlineStart();
     auto w = starte();
     const auto alle = beschriftete(*w);
@@ -63,8 +60,7 @@ TEST_F(SpracheTest, NinetyThreeCaptionedControlsEachCarryTheirGermanTag)
     EXPECT_TRUE(shell::buttonTag(20).isEmpty());
 }
 
-TEST_F(SpracheTest, SwitchingToGermanAndBackRestoresEveryCaption)
-{
+TEST_F(SpracheTest, SwitchingToGermanAndBackRestoresEveryCaption) {
     offlineStart();
     auto w = starte();
     const auto alle = beschriftete(*w);
@@ -74,8 +70,7 @@ TEST_F(SpracheTest, SwitchingToGermanAndBackRestoresEveryCaption)
         EXPECT_EQ(beschriftung(widget), shell::SprachText(tag)) << tag.toStdString();
     }
     const QStringList menueEnglisch = menueTexte(*w);
-    EXPECT_EQ(menueEnglisch.mid(0, 4),
-              (QStringList{"Program", "Connect", "Disconnect", "Print"}));
+    EXPECT_EQ(menueEnglisch.mid(0, 4), (QStringList{"Program", "Connect", "Disconnect", "Print"}));
 
     w->mnuSpracheItem[1]->trigger();
     EXPECT_EQ(global().Sprache, QStringLiteral("D"));
@@ -97,19 +92,16 @@ TEST_F(SpracheTest, SwitchingToGermanAndBackRestoresEveryCaption)
     EXPECT_TRUE(w->mnuSpracheItem[2]->isChecked());
 }
 
-TEST_F(SpracheTest, ChoosingTheLanguageInUseChangesNothing)
-{
+TEST_F(SpracheTest, ChoosingTheLanguageInUseChangesNothing) {
     offlineStart("D");
     auto w = starte();
     w->labAlle[idx::labVerbindungMeldung]->setText(QStringLiteral("läuft"));
     w->mnuSpracheItem[1]->trigger();
     EXPECT_TRUE(w->mnuSpracheItem[1]->isChecked()) << "the chosen language stays checked";
-    EXPECT_EQ(w->labAlle[idx::labVerbindungMeldung]->text(), QStringLiteral("läuft"))
-        << "no caption was set again";
+    EXPECT_EQ(w->labAlle[idx::labVerbindungMeldung]->text(), QStringLiteral("läuft")) << "no caption was set again";
 }
 
-TEST_F(SpracheTest, MessageLabelsAndTheTrackErrorButtonAreEmptyAfterASwitch)
-{
+TEST_F(SpracheTest, MessageLabelsAndTheTrackErrorButtonAreEmptyAfterASwitch) {
     offlineStart();
     auto w = starte();
     w->labAlle[idx::labVerbindungMeldung]->setText(QStringLiteral("x"));
@@ -121,22 +113,21 @@ TEST_F(SpracheTest, MessageLabelsAndTheTrackErrorButtonAreEmptyAfterASwitch)
     EXPECT_TRUE(w->btnAlle[idx::btnSpurfehler]->text().isEmpty());
 }
 
-TEST_F(SpracheTest, TipTextsStayGermanInEnglishAndAreLoggedWithTheSpracheSwitch)
-{
+TEST_F(SpracheTest, TipTextsStayGermanInEnglishAndAreLoggedWithTheSpracheSwitch) {
     offlineStart();
     auto w = starte(QStringLiteral("/sprache"));
     const QString tipp = QStringLiteral("Tipp: Mit Hilfe der Knöpfe kommen Sie weiter zur Livedaten Messungen.");
     EXPECT_EQ(w->labAlle[idx::labTippOnline]->text(), tipp);
-    EXPECT_EQ(w->labAlle[idx::labTippVerbindung]->text(),
-              QStringLiteral("Tipp: Drücken Sie bitte auf \"Verbindung aufbauen\" um mit dem KAV Daten auszutauschen."));
+    EXPECT_EQ(
+        w->labAlle[idx::labTippVerbindung]->text(),
+        QStringLiteral("Tipp: Drücken Sie bitte auf \"Verbindung aufbauen\" um mit dem KAV Daten auszutauschen."));
     // One log line per lookup without English text, umlauts as single bytes.
     const QByteArray zeile = "09:04:07 - (De): \"Tipp: Mit Hilfe der Kn\xF6pfe kommen Sie weiter zur Livedaten "
                              "Messungen.\" - (En): \"\"\r\n";
     EXPECT_TRUE(logs_.tagesLog().contains(zeile)) << logs_.tagesLog().left(400).toStdString();
 }
 
-TEST_F(SpracheTest, EnglishCaptionsComeFromTheTable)
-{
+TEST_F(SpracheTest, EnglishCaptionsComeFromTheTable) {
     offlineStart();
     auto w = starte();
     EXPECT_EQ(w->frmAlle[idx::frmDrehschwebung]->title(), QStringLiteral("Rotational frequ. modulation"));

@@ -25,8 +25,7 @@ using shell::rgbWert;
 
 class LayoutTest : public FensterTest {};
 
-TEST(BannerRegel, TrueColourScreensRunFromNearBlackThroughBlueToLightCyan)
-{
+TEST(BannerRegel, TrueColourScreensRunFromNearBlackThroughBlueToLightCyan) {
     const auto b = shell::bannerBaender(1, 15240, shell::bildschirmFarben(24));
     ASSERT_EQ(b.size(), 508u); // bands of 30 twips
     EXPECT_EQ(b[0].left, 0);
@@ -41,8 +40,7 @@ TEST(BannerRegel, TrueColourScreensRunFromNearBlackThroughBlueToLightCyan)
     EXPECT_EQ(shell::bannerBaender(1, 15240, shell::bildschirmFarben(16)).size(), 508u);
 }
 
-TEST(BannerRegel, FewColoursGiveGreyStepsOrNothing)
-{
+TEST(BannerRegel, FewColoursGiveGreyStepsOrNothing) {
     const auto grau = shell::bannerBaender(1, 15240, shell::bildschirmFarben(7)); // 128 colours
     ASSERT_FALSE(grau.empty());
     EXPECT_EQ(grau[0].width, 59);
@@ -56,14 +54,12 @@ TEST(BannerRegel, FewColoursGiveGreyStepsOrNothing)
     EXPECT_EQ(shell::bannerBaender(1, 15240, 32).size(), grau.size());
 }
 
-TEST(BannerRegel, OnlyStyleOneIsPainted)
-{
+TEST(BannerRegel, OnlyStyleOneIsPainted) {
     for (int style : {0, 2, 3, 4, 5, -1})
         EXPECT_TRUE(shell::bannerBaender(style, 15240, shell::bildschirmFarben(24)).empty()) << style;
 }
 
-TEST_F(LayoutTest, TheWindowAndItsAreasSitWhereTheyWereDesigned)
-{
+TEST_F(LayoutTest, TheWindowAndItsAreasSitWhereTheyWereDesigned) {
     offlineStart();
     auto w = starte();
     EXPECT_EQ(w->size(), QSize(1024, 768));
@@ -100,8 +96,7 @@ TEST_F(LayoutTest, TheWindowAndItsAreasSitWhereTheyWereDesigned)
     EXPECT_EQ(w->picOben->baender().size(), 508u) << "the offscreen screen has more than 256 colours";
 }
 
-TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes)
-{
+TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes) {
     offlineStart();
     auto w = starte();
     for (int i = 0; i < idx::kTextBoxes; ++i) {
@@ -119,10 +114,11 @@ TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes)
         x = box->x();
     }
     // Buttons and check boxes lie in the frames the design gives them.
-    const int inFrame[][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 1},  {4, 2},  {5, 3},  {6, 3},  {17, 3}, {7, 4},  {8, 4},
+    const int inFrame[][2] = {{0, 0},  {1, 0}, {2, 0},  {3, 1},  {4, 2},  {5, 3},  {6, 3},  {17, 3}, {7, 4},  {8, 4},
                               {18, 4}, {9, 5}, {10, 5}, {19, 5}, {11, 6}, {12, 6}, {13, 7}, {14, 7}, {15, 8}, {16, 9}};
     for (const auto& [b, f] : inFrame)
-        EXPECT_EQ(w->btnAlle[static_cast<std::size_t>(b)]->parentWidget(), w->frmAlle[static_cast<std::size_t>(f)]) << b;
+        EXPECT_EQ(w->btnAlle[static_cast<std::size_t>(b)]->parentWidget(), w->frmAlle[static_cast<std::size_t>(f)])
+            << b;
     EXPECT_EQ(w->btnAlle[20]->parentWidget(), w->picGrafik[2]);
     EXPECT_EQ(w->chkAlle[0]->parentWidget(), w->frmAlle[3]);
     EXPECT_EQ(w->chkAlle[1]->parentWidget(), w->frmAlle[5]);
@@ -136,8 +132,7 @@ TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes)
     EXPECT_EQ(w->fleAlle0->pattern(), QStringLiteral("*.kav"));
 }
 
-TEST_F(LayoutTest, AtStartWithoutConnectionOnlyDataFromComputerIsEnabled)
-{
+TEST_F(LayoutTest, AtStartWithoutConnectionOnlyDataFromComputerIsEnabled) {
     offlineStart();
     auto w = starteUndAktiviere();
     for (int f = 0; f <= 10; ++f) {
@@ -152,8 +147,7 @@ TEST_F(LayoutTest, AtStartWithoutConnectionOnlyDataFromComputerIsEnabled)
     EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Offline"));
 }
 
-TEST_F(LayoutTest, TheProgressBarRunsInTenStepsAndStartsAgain)
-{
+TEST_F(LayoutTest, TheProgressBarRunsInTenStepsAndStartsAgain) {
     offlineStart();
     auto w = starte();
     w->VerbindungsInfoZeigen(true);
@@ -169,8 +163,7 @@ TEST_F(LayoutTest, TheProgressBarRunsInTenStepsAndStartsAgain)
     EXPECT_EQ(w->LiveBar[0]->value(), 0);
 }
 
-TEST_F(LayoutTest, TheTimerDrivesTheBarWhileThePanelIsShown)
-{
+TEST_F(LayoutTest, TheTimerDrivesTheBarWhileThePanelIsShown) {
     offlineStart();
     auto w = starte();
     w->HinweisZeigen(true, QStringLiteral("Bitte warten Sie."));
@@ -184,8 +177,7 @@ TEST_F(LayoutTest, TheTimerDrivesTheBarWhileThePanelIsShown)
 }
 
 // No caption is cut off or wraps out of its control, in either language.
-void pruefeBeschriftungen(const shell::KAV_Main& w, const char* sprache)
-{
+void pruefeBeschriftungen(const shell::KAV_Main& w, const char* sprache) {
     auto passt = [&](const QWidget* widget, int index, const char* art) {
         const QString text = beschriftung(widget);
         if (text.isEmpty())
@@ -215,8 +207,7 @@ void pruefeBeschriftungen(const shell::KAV_Main& w, const char* sprache)
         passt(w.chkAlle[static_cast<std::size_t>(i)], i, "check box");
 }
 
-TEST_F(LayoutTest, EveryCaptionFitsItsControlInBothLanguages)
-{
+TEST_F(LayoutTest, EveryCaptionFitsItsControlInBothLanguages) {
     offlineStart();
     auto w = starte();
     pruefeBeschriftungen(*w, "E");

@@ -20,15 +20,13 @@ using shell::KAV_Main;
 
 class StartTest : public FensterTest {};
 
-QByteArray erwarteteDatei(const QString& ordner, const char* verbinden, const char* fehler, const char* sprache)
-{
+QByteArray erwarteteDatei(const QString& ordner, const char* verbinden, const char* fehler, const char* sprache) {
     const QByteArray pfad = QDir::toNativeSeparators(ordner).toUtf8() + "/";
     return QByteArray("[KAV]\r\nConnect on load=") + verbinden + "\r\nWrite errors=" + fehler +
            "\r\nProgramm path=" + pfad + "\r\nLanguage=" + sprache + "\r\n";
 }
 
-TEST_F(StartTest, WithoutSettingsFileStartsWithTheDefaultsAndWritesTheFourKeysAtTheEnd)
-{
+TEST_F(StartTest, WithoutSettingsFileStartsWithTheDefaultsAndWritesTheFourKeysAtTheEnd) {
     auto w = starte();
     EXPECT_TRUE(w->VerbindenBeimStart);
     EXPECT_TRUE(w->mnuEinstItem[1]->isChecked());
@@ -56,8 +54,7 @@ TEST_F(StartTest, WithoutSettingsFileStartsWithTheDefaultsAndWritesTheFourKeysAt
     EXPECT_FALSE(geraet().isOpen()) << "the end closes the link";
 }
 
-TEST_F(StartTest, TheEndReplacesValuesInPlaceAndKeepsForeignSectionsAndComments)
-{
+TEST_F(StartTest, TheEndReplacesValuesInPlaceAndKeepsForeignSectionsAndComments) {
     const QByteArray pfad = QDir::toNativeSeparators(ordner()).toUtf8() + "/";
     schreibeSettings("; KavStudio settings\r\n[Other]\r\nLanguage=X\r\n\r\n[kav]\r\n  connect ON LOAD = 0 \r\n"
                      "Language=D\r\n; keep me\r\nWrite errors=1\r\nProgramm path=" +
@@ -74,8 +71,7 @@ TEST_F(StartTest, TheEndReplacesValuesInPlaceAndKeepsForeignSectionsAndComments)
         << settings().toStdString();
 }
 
-TEST_F(StartTest, ConnectOnLoadCountsAsTrueOnlyForExactlyOne)
-{
+TEST_F(StartTest, ConnectOnLoadCountsAsTrueOnlyForExactlyOne) {
     for (const char* wert : {"0", "ja", "", "1 1"}) {
         SCOPED_TRACE(wert);
         schreibeSettings(QByteArray("[KAV]\r\nConnect on load=") + wert + "\r\n");
@@ -97,8 +93,7 @@ TEST_F(StartTest, ConnectOnLoadCountsAsTrueOnlyForExactlyOne)
     EXPECT_TRUE(w->VerbindenBeimStart);
 }
 
-TEST_F(StartTest, TheMenuTogglesConnectOnLoadAndTheFileKeepsIt)
-{
+TEST_F(StartTest, TheMenuTogglesConnectOnLoadAndTheFileKeepsIt) {
     offlineStart();
     auto w = starteUndAktiviere();
     w->mnuEinstItem[1]->trigger();
@@ -109,8 +104,7 @@ TEST_F(StartTest, TheMenuTogglesConnectOnLoadAndTheFileKeepsIt)
     EXPECT_TRUE(settings().contains("Connect on load=1\r\n"));
 }
 
-TEST_F(StartTest, LanguageValuesOtherThanDStartInEnglishAndAreWrittenBackAsE)
-{
+TEST_F(StartTest, LanguageValuesOtherThanDStartInEnglishAndAreWrittenBackAsE) {
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nLanguage=D\r\n");
     {
         auto w = starte();
@@ -131,16 +125,14 @@ TEST_F(StartTest, LanguageValuesOtherThanDStartInEnglishAndAreWrittenBackAsE)
     EXPECT_FALSE(settings().contains("fr"));
 }
 
-TEST_F(StartTest, AFolderThatIsGoneFallsBackToTheProgramFolder)
-{
+TEST_F(StartTest, AFolderThatIsGoneFallsBackToTheProgramFolder) {
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nProgramm path=" +
                      QDir::toNativeSeparators(ordner() + "/weg/").toUtf8() + "\r\n");
     auto w = starte();
     EXPECT_EQ(w->ProgrammPfad, QDir::toNativeSeparators(ordner()) + QDir::separator());
 }
 
-TEST_F(StartTest, AStoredFolderIsKeptAsItIs)
-{
+TEST_F(StartTest, AStoredFolderIsKeptAsItIs) {
     ASSERT_TRUE(QDir(ordner()).mkpath(QStringLiteral("daten")));
     const QString pfad = QDir::toNativeSeparators(ordner() + "/daten/");
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nProgramm path=" + pfad.toUtf8() + "\r\n");
@@ -150,8 +142,7 @@ TEST_F(StartTest, AStoredFolderIsKeptAsItIs)
     EXPECT_TRUE(settings().contains("Programm path=" + pfad.toUtf8() + "\r\n"));
 }
 
-TEST_F(StartTest, SwitchesAreFoundAnywhereIgnoringCase)
-{
+TEST_F(StartTest, SwitchesAreFoundAnywhereIgnoringCase) {
     offlineStart();
     auto w = starte(QStringLiteral("x /DEBUGGER /Kommun"));
     EXPECT_TRUE(global().DebugAn);
@@ -162,8 +153,7 @@ TEST_F(StartTest, SwitchesAreFoundAnywhereIgnoringCase)
     EXPECT_FALSE(w->mnuEinstItem[5]->isVisible());
 }
 
-TEST_F(StartTest, TheAdministratorSwitchShowsTheAdministratorSubmenu)
-{
+TEST_F(StartTest, TheAdministratorSwitchShowsTheAdministratorSubmenu) {
     offlineStart();
     auto w = starte(QStringLiteral("/USR:KILO7, PWD:ROXA /math"));
     EXPECT_TRUE(w->AdminModus);
@@ -175,8 +165,7 @@ TEST_F(StartTest, TheAdministratorSwitchShowsTheAdministratorSubmenu)
     EXPECT_TRUE(w->mnuAdministrator[1]->isEnabled());
 }
 
-TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice)
-{
+TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice) {
     auto u = umgebung(QStringLiteral("/sim"));
     u.ftApi = nullptr;
     u.clock = nullptr;
@@ -188,8 +177,7 @@ TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice)
     w.VerbindungBeenden();
 }
 
-TEST_F(StartTest, ASecondInstanceSaysSoInGermanAndTouchesNothing)
-{
+TEST_F(StartTest, ASecondInstanceSaysSoInGermanAndTouchesNothing) {
     auto erste = starte();
     dialoge_.leeren();
     KAV_Main zweite(umgebung(QStringLiteral("/debug")));
@@ -209,8 +197,7 @@ TEST_F(StartTest, ASecondInstanceSaysSoInGermanAndTouchesNothing)
     EXPECT_TRUE(dritte.Form_Load());
 }
 
-TEST_F(StartTest, CloseIsRefusedWhileBusyAndWorksAfterwards)
-{
+TEST_F(StartTest, CloseIsRefusedWhileBusyAndWorksAfterwards) {
     offlineStart();
     auto w = starteUndAktiviere();
     w->Beschaeftigt = true;
@@ -223,8 +210,7 @@ TEST_F(StartTest, CloseIsRefusedWhileBusyAndWorksAfterwards)
     EXPECT_TRUE(settingsExistiert());
 }
 
-TEST_F(StartTest, CloseDuringAConnectionAttemptIsRefused)
-{
+TEST_F(StartTest, CloseDuringAConnectionAttemptIsRefused) {
     auto w = starte();
     bool geschlossen = true;
     // Arrives while the attempt pumps messages.
@@ -236,11 +222,10 @@ TEST_F(StartTest, CloseDuringAConnectionAttemptIsRefused)
     EXPECT_TRUE(w->close());
 }
 
-TEST_F(StartTest, AllSixTimersAreOffAtLoadAndStoppedByTheClose)
-{
+TEST_F(StartTest, AllSixTimersAreOffAtLoadAndStoppedByTheClose) {
     offlineStart();
     auto w = starteUndAktiviere();
-    QTimer* timer[] = {&w->tmrBalken, &w->tmrFarben, &w->tmrDateVomG,
+    QTimer* timer[] = {&w->tmrBalken,    &w->tmrFarben,    &w->tmrDateVomG,
                        &w->tmrDateiTyp1, &w->tmrDateiTyp2, &w->tmrDateiTyp3};
     const int intervalle[] = {200, 500, 500, 500, 500, 500};
     for (int i = 0; i < 6; ++i) {
@@ -253,8 +238,7 @@ TEST_F(StartTest, AllSixTimersAreOffAtLoadAndStoppedByTheClose)
         EXPECT_FALSE(t->isActive());
 }
 
-TEST_F(StartTest, TheMenuItemExitClosesTheWindow)
-{
+TEST_F(StartTest, TheMenuItemExitClosesTheWindow) {
     offlineStart();
     auto w = starteUndAktiviere();
     w->show();
@@ -263,8 +247,7 @@ TEST_F(StartTest, TheMenuItemExitClosesTheWindow)
     EXPECT_TRUE(settingsExistiert());
 }
 
-TEST_F(StartTest, ASettingsFileThatCannotBeWrittenIsIgnored)
-{
+TEST_F(StartTest, ASettingsFileThatCannotBeWrittenIsIgnored) {
     // A folder in the file's place: reading gives the defaults, writing fails quietly.
     ASSERT_TRUE(QDir(ordner()).mkdir(QStringLiteral("Settings.ini")));
     auto w = starte();

@@ -11,8 +11,7 @@
 
 namespace kav::test {
 
-FensterTest::FensterTest()
-{
+FensterTest::FensterTest() {
     testApplication();
     // Every window starts from the program's defaults.
     shell::global() = shell::Global{};
@@ -21,23 +20,20 @@ FensterTest::FensterTest()
 
 FensterTest::~FensterTest() = default;
 
-sim::SimulatedConverter& FensterTest::geraet()
-{
+sim::SimulatedConverter& FensterTest::geraet() {
     if (!geraet_)
         neuesGeraet({});
     return *geraet_;
 }
 
-void FensterTest::neuesGeraet(const sim::Scenario& scenario)
-{
+void FensterTest::neuesGeraet(const sim::Scenario& scenario) {
     sim::SimOptions o;
     o.clock = &uhr_;
     o.scenario = scenario;
     geraet_ = std::make_unique<sim::SimulatedConverter>(o);
 }
 
-shell::ProgramEnvironment FensterTest::umgebung(const QString& befehlszeile)
-{
+shell::ProgramEnvironment FensterTest::umgebung(const QString& befehlszeile) {
     shell::ProgramEnvironment u;
     u.folder = ordner_.path();
     u.executableName = QStringLiteral("KavStudio");
@@ -53,15 +49,13 @@ shell::ProgramEnvironment FensterTest::umgebung(const QString& befehlszeile)
     return u;
 }
 
-std::unique_ptr<shell::KAV_Main> FensterTest::starte(const QString& befehlszeile)
-{
+std::unique_ptr<shell::KAV_Main> FensterTest::starte(const QString& befehlszeile) {
     auto w = std::make_unique<shell::KAV_Main>(umgebung(befehlszeile));
     EXPECT_TRUE(w->Form_Load());
     return w;
 }
 
-std::unique_ptr<shell::KAV_Main> FensterTest::starteUndAktiviere(const QString& befehlszeile)
-{
+std::unique_ptr<shell::KAV_Main> FensterTest::starteUndAktiviere(const QString& befehlszeile) {
     auto w = starte(befehlszeile);
     w->Form_Activate();
     return w;
@@ -69,49 +63,42 @@ std::unique_ptr<shell::KAV_Main> FensterTest::starteUndAktiviere(const QString& 
 
 QString FensterTest::iniPfad() const { return QDir(ordner_.path()).filePath(QStringLiteral("Settings.ini")); }
 
-void FensterTest::schreibeSettings(const QByteArray& inhalt)
-{
+void FensterTest::schreibeSettings(const QByteArray& inhalt) {
     QFile f(iniPfad());
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(inhalt);
 }
 
-QByteArray FensterTest::settings() const
-{
+QByteArray FensterTest::settings() const {
     QFile f(iniPfad());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool FensterTest::settingsExistiert() const { return QFile::exists(iniPfad()); }
 
-void FensterTest::offlineStart(const QByteArray& sprache)
-{
+void FensterTest::offlineStart(const QByteArray& sprache) {
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nLanguage=" + sprache + "\r\n");
 }
 
-sim::Scenario ohneWandler()
-{
+sim::Scenario ohneWandler() {
     sim::Scenario s;
     s.noConverter = true;
     return s;
 }
 
-sim::Scenario versionAbgelehnt()
-{
+sim::Scenario versionAbgelehnt() {
     sim::Scenario s;
     s.refuseVersion = true;
     return s;
 }
 
-sim::Scenario ohneBefehl(const std::string& name)
-{
+sim::Scenario ohneBefehl(const std::string& name) {
     sim::Scenario s;
     s.omittedCommands.push_back(name);
     return s;
 }
 
-QString beschriftung(const QWidget* w)
-{
+QString beschriftung(const QWidget* w) {
     if (auto* l = qobject_cast<const QLabel*>(w))
         return l->text();
     if (auto* b = qobject_cast<const QAbstractButton*>(w))

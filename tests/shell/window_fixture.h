@@ -54,8 +54,8 @@ private:
 };
 
 // Device scenarios the window tests use.
-sim::Scenario ohneWandler();        // no converter plugged in
-sim::Scenario versionAbgelehnt();   // the device refuses the PC version identifier
+sim::Scenario ohneWandler();                       // no converter plugged in
+sim::Scenario versionAbgelehnt();                  // the device refuses the PC version identifier
 sim::Scenario ohneBefehl(const std::string& name); // the command list lacks a command
 
 // Text of a QLabel, QPushButton, QGroupBox title or QCheckBox.

@@ -206,7 +206,8 @@ TEST_F(QtDialoge, SaveDialogHonoursTitleNameExtensionAndFilter) {
         QMetaObject::invokeMethod(d, "accept"); // the "Save" button
     });
     const QString gewaehlt = dialoge().speichernUnter(o);
-    EXPECT_EQ(QDir::fromNativeSeparators(gewaehlt), QDir(ordner.path()).filePath(QStringLiteral("2008.03.07-09.05.00.kav")));
+    EXPECT_EQ(QDir::fromNativeSeparators(gewaehlt),
+              QDir(ordner.path()).filePath(QStringLiteral("2008.03.07-09.05.00.kav")));
 
     // A typed name with another extension still gets the record file's one.
     imNaechstenDialog([](QWidget* w) {
@@ -221,7 +222,8 @@ TEST_F(QtDialoge, SaveDialogHonoursTitleNameExtensionAndFilter) {
         d->selectFile(QStringLiteral("M1.KAV"));
         QMetaObject::invokeMethod(d, "accept");
     });
-    EXPECT_EQ(QDir::fromNativeSeparators(dialoge().speichernUnter(o)), QDir(ordner.path()).filePath(QStringLiteral("M1.KAV")));
+    EXPECT_EQ(QDir::fromNativeSeparators(dialoge().speichernUnter(o)),
+              QDir(ordner.path()).filePath(QStringLiteral("M1.KAV")));
 
     imNaechstenDialog([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     EXPECT_EQ(dialoge().speichernUnter(o), o.dateiname);

@@ -57,7 +57,8 @@ TEST_F(IniProfile, MissingFileOrKeyGivesTheDefaultTrimmed) {
     EXPECT_EQ(INILesen(datei, QStringLiteral("Nowhere"), QStringLiteral("Language"), QStringLiteral("dflt")),
               QStringLiteral("dflt"));
     // A key outside its section is not found there.
-    EXPECT_EQ(INILesen(datei, QStringLiteral("Last"), QStringLiteral("Language"), QStringLiteral("-")), QStringLiteral("-"));
+    EXPECT_EQ(INILesen(datei, QStringLiteral("Last"), QStringLiteral("Language"), QStringLiteral("-")),
+              QStringLiteral("-"));
 }
 
 TEST_F(IniProfile, NamesMatchWithoutCaseAndValuesAreTrimmed) {
@@ -103,7 +104,8 @@ TEST_F(IniProfile, WritingReplacesTheValueInPlaceAndKeepsEverythingElse) {
     schreibeBytes(kGemischt);
     EXPECT_TRUE(INISchreiben(datei, QStringLiteral("kav"), QStringLiteral("LANGUAGE"), QStringLiteral("D")));
     EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Connect on load"), QStringLiteral("1")));
-    EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Programm path"), QStringLiteral("D:\\Mess daten\\")));
+    EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Programm path"),
+                             QStringLiteral("D:\\Mess daten\\")));
     QByteArray erwartet = kGemischt;
     erwartet.replace("Connect on load=0", "Connect on load=1");
     erwartet.replace("  Language =  E  ", "  Language =  D");
@@ -141,8 +143,10 @@ TEST_F(IniProfile, TheFourKeysMakeAMissingFileInOrder) {
 }
 
 TEST_F(IniProfile, ValuesAreWindows1252BytesAndStayOnOneLine) {
-    EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Programm path"), QStringLiteral("C:\\Prüfstand\\")));
-    EXPECT_TRUE(bytes().contains("C:\\Pr\xfc" "fstand\\\r\n"));
+    EXPECT_TRUE(
+        INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Programm path"), QStringLiteral("C:\\Prüfstand\\")));
+    EXPECT_TRUE(bytes().contains("C:\\Pr\xfc"
+                                 "fstand\\\r\n"));
     EXPECT_EQ(lies(QStringLiteral("Programm path")), QStringLiteral("C:\\Prüfstand\\"));
     // A line break in a value would split the key's line.
     EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Language"), QStringLiteral("D\r\n[Evil]")));
@@ -161,7 +165,8 @@ TEST_F(IniProfile, AFileThatCannotBeWrittenStaysAsItWas) {
     // A folder in the file's place, and a folder that does not exist.
     const QString ordnerStattDatei = ordner.filePath(QStringLiteral("dir.ini"));
     ASSERT_TRUE(QDir().mkpath(ordnerStattDatei));
-    EXPECT_FALSE(INISchreiben(ordnerStattDatei, QStringLiteral("KAV"), QStringLiteral("Language"), QStringLiteral("D")));
+    EXPECT_FALSE(
+        INISchreiben(ordnerStattDatei, QStringLiteral("KAV"), QStringLiteral("Language"), QStringLiteral("D")));
     EXPECT_EQ(INILesen(ordnerStattDatei, QStringLiteral("KAV"), QStringLiteral("Language"), QStringLiteral("E")),
               QStringLiteral("E"));
     EXPECT_FALSE(INISchreiben(ordner.filePath(QStringLiteral("no/such/Settings.ini")), QStringLiteral("KAV"),

@@ -95,10 +95,10 @@ TEST_F(Sprachtexte, MissingEnglishTextIsLoggedOnlyWithTheSwitch) {
     EXPECT_TRUE(env.dateien().isEmpty()); // a hit is not logged
     T("Tipp: Mit Hilfe der Knöpfe kommen Sie weiter zur Livedaten Messungen.");
     T("Datei ");
-    EXPECT_EQ(env.tagesLog(),
-              QByteArray("09:04:07 - (De): \"Tipp: Mit Hilfe der Kn\xf6" "pfe kommen Sie weiter zur Livedaten Messungen.\""
-                         " - (En): \"\"\r\n"
-                         "09:04:07 - (De): \"Datei \" - (En): \"\"\r\n"));
+    EXPECT_EQ(env.tagesLog(), QByteArray("09:04:07 - (De): \"Tipp: Mit Hilfe der Kn\xf6"
+                                         "pfe kommen Sie weiter zur Livedaten Messungen.\""
+                                         " - (En): \"\"\r\n"
+                                         "09:04:07 - (De): \"Datei \" - (En): \"\"\r\n"));
 
     global().Sprache = QStringLiteral("D");
     T("nirgends");

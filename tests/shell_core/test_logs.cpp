@@ -61,7 +61,8 @@ TEST(Logs, EntriesAppendAndAMessageWithCrLfContinuesWithoutStamp) {
 TEST(Logs, TextIsWrittenAsWindows1252Bytes) {
     LogUmgebung env;
     LogSchreiben(QStringLiteral("Prüfung fehlgeschlagen – 5 €"));
-    EXPECT_EQ(env.tagesLog(), QByteArray("09:04:07 - Pr\xfc" "fung fehlgeschlagen \x96 5 \x80\r\n"));
+    EXPECT_EQ(env.tagesLog(), QByteArray("09:04:07 - Pr\xfc"
+                                         "fung fehlgeschlagen \x96 5 \x80\r\n"));
 }
 
 TEST(Logs, ANewDayStartsANewFile) {

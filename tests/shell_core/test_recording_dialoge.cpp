@@ -22,7 +22,8 @@ TEST(RecordingDialoge, RecordsEveryCallWithTheDefaultAnswers) {
                                  QStringLiteral("KAV Datei (*.kav)|*.kav"), 0x42000};
     EXPECT_EQ(dialoge().speichernUnter(o), QStringLiteral("2008.03.07-09.05.00")); // cancelled
     EXPECT_EQ(dialoge().adminDialog(QStringLiteral("alt")), QString());
-    dialoge().about({QStringLiteral("Info about X"), QStringLiteral("X"), QStringLiteral("Version 1.0.0"), QStringLiteral("s")});
+    dialoge().about(
+        {QStringLiteral("Info about X"), QStringLiteral("X"), QStringLiteral("Version 1.0.0"), QStringLiteral("s")});
 
     ASSERT_EQ(fake.aufrufe().size(), 5u);
     const auto& frage = fake.aufrufe()[1];
@@ -54,9 +55,12 @@ TEST(RecordingDialoge, AnswersFromItsScriptInOrder) {
     // A box with OK only leaves the script for the questions.
     EXPECT_EQ(fake.meldung(QStringLiteral("info"), {}, Dialoge::Knoepfe::Ok, Dialoge::Symbol::Information),
               Dialoge::Antwort::Ok);
-    EXPECT_EQ(fake.meldung(QStringLiteral("1?"), {}, Dialoge::Knoepfe::JaNein, Dialoge::Symbol::Frage), Dialoge::Antwort::Ja);
-    EXPECT_EQ(fake.meldung(QStringLiteral("2?"), {}, Dialoge::Knoepfe::JaNein, Dialoge::Symbol::Frage), Dialoge::Antwort::Nein);
-    EXPECT_EQ(fake.meldung(QStringLiteral("3?"), {}, Dialoge::Knoepfe::JaNein, Dialoge::Symbol::Frage), Dialoge::Antwort::Nein);
+    EXPECT_EQ(fake.meldung(QStringLiteral("1?"), {}, Dialoge::Knoepfe::JaNein, Dialoge::Symbol::Frage),
+              Dialoge::Antwort::Ja);
+    EXPECT_EQ(fake.meldung(QStringLiteral("2?"), {}, Dialoge::Knoepfe::JaNein, Dialoge::Symbol::Frage),
+              Dialoge::Antwort::Nein);
+    EXPECT_EQ(fake.meldung(QStringLiteral("3?"), {}, Dialoge::Knoepfe::JaNein, Dialoge::Symbol::Frage),
+              Dialoge::Antwort::Nein);
 
     Dialoge::SpeichernOptionen o;
     o.dateiname = QStringLiteral("vorgabe");

@@ -56,8 +56,7 @@ TEST_F(DeviceConnection, CommandListNamesEveryCommandTheProgramRunsWithinEntry40
     for (const char* n : {"RD_InfoText", "RD_Info", "WR_PCVers"})
         EXPECT_LE(indexOf(n), 9) << n;
     for (const char* n : {"RD_InfoUpdate", "RD_InfoArray", "RD_FramDataNum", "RD_FramDataHead", "RD_FramData",
-                          "WR_MaschNr", "DO_FormatMem", "DO_MesAktuell", "DO_MesSchlechtimpuls",
-                          "DO_MesDrehschwebung"})
+                          "WR_MaschNr", "DO_FormatMem", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"})
         EXPECT_LE(indexOf(n), 40) << n;
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "names are unique";
 }
@@ -74,9 +73,14 @@ TEST_F(DeviceConnection, StructureTextsFollowTheSyntaxAndMatchTheirCodes) {
         int bytes = 1;
         for (std::size_t i = 6; i < e.structure.size(); ++i) {
             switch (e.structure[i]) {
-            case 'N': case 'M': case 'D': case 'B': case 'C': bytes += 1; break;
+            case 'N':
+            case 'M':
+            case 'D':
+            case 'B':
+            case 'C': bytes += 1; break;
             case 'I': bytes += 2; break;
-            case 'F': case 'Q': bytes += 4; break;
+            case 'F':
+            case 'Q': bytes += 4; break;
             case ' ': break;
             default: ADD_FAILURE() << "unexpected letter in " << e.name;
             }
@@ -130,9 +134,13 @@ TEST_F(DeviceConnection, InfoListRunsFromZeroToEndofTabWithDecodableTypes) {
         const std::size_t n = value.payload.size();
         switch (value.letter) {
         case 'S': EXPECT_EQ(value.payload.back(), 0); break;
-        case 'B': case 'C': EXPECT_EQ(n, 1u); break;
-        case 'I': case 'P': EXPECT_EQ(n, 2u); break;
-        case 'L': case 'Q': case 'F': EXPECT_EQ(n, 4u); break;
+        case 'B':
+        case 'C': EXPECT_EQ(n, 1u); break;
+        case 'I':
+        case 'P': EXPECT_EQ(n, 2u); break;
+        case 'L':
+        case 'Q':
+        case 'F': EXPECT_EQ(n, 4u); break;
         default: ADD_FAILURE() << "letter " << value.letter;
         }
     }

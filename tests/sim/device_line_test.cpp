@@ -164,9 +164,9 @@ TEST_F(Line, FailOneArrayBlock) {
     clock.advance(10s);
     scenario().failArrayBlock(60, 240);
     auto block = [&](int from, int to) {
-        return parse(exchange(request(0x14, {60, static_cast<std::uint8_t>(from >> 8),
-                                             static_cast<std::uint8_t>(from & 0xFF),
-                                             static_cast<std::uint8_t>(to >> 8), static_cast<std::uint8_t>(to & 0xFF)})));
+        return parse(
+            exchange(request(0x14, {60, static_cast<std::uint8_t>(from >> 8), static_cast<std::uint8_t>(from & 0xFF),
+                                    static_cast<std::uint8_t>(to >> 8), static_cast<std::uint8_t>(to & 0xFF)})));
     };
     EXPECT_TRUE(block(0, 119).isData());
     EXPECT_TRUE(block(120, 239).isData());

@@ -98,8 +98,8 @@ TEST_F(DeviceMeasurement, SameSeedSameResults) {
         other.handleFrame(request(codeOf("DO_MesSchlechtimpuls")));
         otherClock.advance(20s);
         for (int n : {25, 26, 65, 66, 67, 68, 71})
-            EXPECT_EQ(info(n).payload, parse(other.handleFrame(request(codeOf("RD_Info"), {static_cast<std::uint8_t>(n)})))
-                                           .payload)
+            EXPECT_EQ(info(n).payload,
+                      parse(other.handleFrame(request(codeOf("RD_Info"), {static_cast<std::uint8_t>(n)}))).payload)
                 << n;
     }
     s.seed = 43;
@@ -162,7 +162,8 @@ TEST_F(DeviceMeasurement, BadPulseArraysMatchTheirDescriptors) {
         ASSERT_TRUE(v.isData());
         EXPECT_EQ(v.letter, 'B');
         EXPECT_EQ(p.letter, 'L');
-        ASSERT_EQ(v.payload.size(), static_cast<std::size_t>(count)) << "a block past the end stops at the last element";
+        ASSERT_EQ(v.payload.size(), static_cast<std::size_t>(count))
+            << "a block past the end stops at the last element";
         ASSERT_EQ(p.payload.size(), static_cast<std::size_t>(count) * 4);
         for (int i = 0; i < count; ++i) {
             const auto dev = static_cast<std::int8_t>(v.payload[static_cast<std::size_t>(i)]);

@@ -49,9 +49,9 @@ protected:
 };
 
 TEST_F(D2xxLibrary, ExportsTheElevenD2xxFunctions) {
-    for (const char* name : {"FT_ListDevices", "FT_OpenEx", "FT_Close", "FT_SetBaudRate", "FT_SetRts",
-                             "FT_SetDataCharacteristics", "FT_SetFlowControl", "FT_SetTimeouts", "FT_SetChars",
-                             "FT_Write", "FT_Read"})
+    for (const char* name :
+         {"FT_ListDevices", "FT_OpenEx", "FT_Close", "FT_SetBaudRate", "FT_SetRts", "FT_SetDataCharacteristics",
+          "FT_SetFlowControl", "FT_SetTimeouts", "FT_SetChars", "FT_Write", "FT_Read"})
         EXPECT_NE(control.resolve(name), nullptr) << name;
 }
 

@@ -138,8 +138,7 @@ TEST_F(InProcess, OscillationWorkflowReadsTheSamplesInBlocks) {
     for (int from = 0, to = block - 1; from < count; from = to + 1, to += block) {
         if (to > count - 1)
             to = count - 1;
-        const std::string part =
-            program->raw("RD_InfoArray", "60|" + std::to_string(from) + "|" + std::to_string(to));
+        const std::string part = program->raw("RD_InfoArray", "60|" + std::to_string(from) + "|" + std::to_string(to));
         ASSERT_NE(COM_WertLesen(part, "S").toText(), "ERROR");
         samples += part;
         ++requests;

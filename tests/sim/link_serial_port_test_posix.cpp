@@ -8,8 +8,8 @@
 #include <chrono>
 #include <thread>
 
-#include "serial_port_ft_api.h"
 #include "kav100_device.h"
+#include "serial_port_ft_api.h"
 #include "sim_test_program.h"
 
 namespace kav::sim::test {

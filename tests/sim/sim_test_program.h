@@ -28,7 +28,9 @@ public:
     double number(const std::string& name, const std::string& parameters, const std::string& type) {
         return value(name, parameters, type).toNumber();
     }
-    double info(int valueNumber, const std::string& type) { return number("RD_Info", std::to_string(valueNumber), type); }
+    double info(int valueNumber, const std::string& type) {
+        return number("RD_Info", std::to_string(valueNumber), type);
+    }
     std::string infoText(int valueNumber) { return text("RD_Info", std::to_string(valueNumber)); }
     // Byte n (1-based) of a raw reply.
     static int byteOf(const std::string& hex, int n) {

@@ -17,7 +17,8 @@ inline void PrintTo(const QByteArray& b, std::ostream* os) {
         else if (c == '\n')
             *os << "\\n";
         else if (u < 0x20 || u >= 0x7f)
-            *os << "\\x" << "0123456789abcdef"[u >> 4] << "0123456789abcdef"[u & 15];
+            *os << "\\x"
+                << "0123456789abcdef"[u >> 4] << "0123456789abcdef"[u & 15];
         else
             *os << c;
     }

@@ -6,12 +6,14 @@ namespace kav::test {
 
 std::vector<RecordingDialoge::Aufruf> RecordingDialoge::aufrufe(Art art) const {
     std::vector<Aufruf> v;
-    std::copy_if(aufrufe_.begin(), aufrufe_.end(), std::back_inserter(v), [art](const Aufruf& a) { return a.art == art; });
+    std::copy_if(aufrufe_.begin(), aufrufe_.end(), std::back_inserter(v),
+                 [art](const Aufruf& a) { return a.art == art; });
     return v;
 }
 
 int RecordingDialoge::anzahl(Art art) const {
-    return static_cast<int>(std::count_if(aufrufe_.begin(), aufrufe_.end(), [art](const Aufruf& a) { return a.art == art; }));
+    return static_cast<int>(
+        std::count_if(aufrufe_.begin(), aufrufe_.end(), [art](const Aufruf& a) { return a.art == art; }));
 }
 
 QStringList RecordingDialoge::meldungsTexte() const {

@@ -33,8 +33,8 @@ TEST(KavctlPty, ExecWithTrace) {
     PtyDevice pty;
     ASSERT_TRUE(pty.ok());
     pty.startResponder();
-    const Result r =
-        runKavctl({"--port", QString::fromStdString(pty.slavePath()), "--trace", "exec", "RD_Info", "1", "--type", "I"});
+    const Result r = runKavctl(
+        {"--port", QString::fromStdString(pty.slavePath()), "--trace", "exec", "RD_Info", "1", "--type", "I"});
     pty.stop();
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "300\n");

@@ -58,7 +58,8 @@ TEST_F(KavctlRun, InfoWithoutLinkStillPrintsResultAndDiagnostic) {
     EXPECT_EQ(runWith({"info"}, "D2XX library x could not be loaded: y\r\n"), kExitNoLink);
     const std::string json = out.str();
     EXPECT_NE(json.find("\"result\": 1,"), std::string::npos);
-    EXPECT_NE(json.find("\"diagnostic\": \"D2XX library x could not be loaded: y\\r\\nNumDevices 1"), std::string::npos);
+    EXPECT_NE(json.find("\"diagnostic\": \"D2XX library x could not be loaded: y\\r\\nNumDevices 1"),
+              std::string::npos);
     EXPECT_NE(json.find("Open Failed\\r\\nClose Failed\\r\\n\""), std::string::npos);
     EXPECT_NE(json.find("\"commands\": [],\n  \"info\": []\n}"), std::string::npos);
 
@@ -118,6 +119,9 @@ TEST_F(KavctlRun, TraceWritesTheCommunicationLog) {
 TEST(KavctlText, JsonAndLatin1) {
     EXPECT_EQ(jsonString("a\"b\\c\r\n\t"), "\"a\\\"b\\\\c\\r\\n\\t\"");
     EXPECT_EQ(jsonString(std::string("\x01\0", 2)), "\"\\u0001\\u0000\"");
-    EXPECT_EQ(jsonString("Gr\xF6\xDF" "e"), "\"Gr\xC3\xB6\xC3\x9F" "e\"");
+    EXPECT_EQ(jsonString("Gr\xF6\xDF"
+                         "e"),
+              "\"Gr\xC3\xB6\xC3\x9F"
+              "e\"");
     EXPECT_EQ(latin1ToUtf8("\xB0"), "\xC2\xB0");
 }

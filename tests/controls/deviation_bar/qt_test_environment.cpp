@@ -7,13 +7,11 @@ namespace {
 
 class QtApplicationEnvironment final : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         if (QApplication::instance() == nullptr)
             app_ = new QApplication(argc_, argv_);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         delete app_;
         app_ = nullptr;
     }
@@ -25,7 +23,6 @@ private:
     QApplication* app_ = nullptr;
 };
 
-::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 } // namespace

@@ -21,8 +21,7 @@ const QString kProgId = QStringLiteral("Brinda.ocxBadInc");
 
 class BrindaLibrary : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         registryPath_ = dir_.filePath("kavcontrols.reg");
         qputenv("KAV_CONTROL_REGISTRY", registryPath_.toLocal8Bit());
@@ -48,8 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(BrindaLibrary, RegistersItsOwnPathAndUnregisters)
-{
+TEST_F(BrindaLibrary, RegistersItsOwnPathAndUnregisters) {
     const QString registered = ControlRegistry(registryPath_).libraryFor(kProgId);
     EXPECT_EQ(QFileInfo(registered).canonicalFilePath(),
               QFileInfo(QStringLiteral(BRINDA_LIBRARY_PATH)).canonicalFilePath());
@@ -61,8 +59,7 @@ TEST_F(BrindaLibrary, RegistersItsOwnPathAndUnregisters)
     EXPECT_FALSE(host.error().isEmpty());
 }
 
-TEST_F(BrindaLibrary, ServesOnlyItsOwnClass)
-{
+TEST_F(BrindaLibrary, ServesOnlyItsOwnClass) {
     ControlFactory* factory = reinterpret_cast<ControlFactory*>(1);
     EXPECT_EQ(getClassObject_("Valtrix.ocxMinMaxWert", &factory), kCLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(factory, nullptr);
@@ -72,8 +69,7 @@ TEST_F(BrindaLibrary, ServesOnlyItsOwnClass)
     EXPECT_EQ(factory->progId(), kProgId);
 }
 
-TEST_F(BrindaLibrary, NewInstanceByIdentifierWorksThroughPropertyNames)
-{
+TEST_F(BrindaLibrary, NewInstanceByIdentifierWorksThroughPropertyNames) {
     ControlHost host(registryPath_);
     EXPECT_EQ(canUnloadNow_(), kS_OK);
     HostedControl* control = host.create(kProgId, nullptr);
@@ -108,8 +104,7 @@ TEST_F(BrindaLibrary, NewInstanceByIdentifierWorksThroughPropertyNames)
     EXPECT_EQ(canUnloadNow_(), kS_OK);
 }
 
-TEST_F(BrindaLibrary, StoredInstanceReadsItsPropertiesFromTheBag)
-{
+TEST_F(BrindaLibrary, StoredInstanceReadsItsPropertiesFromTheBag) {
     MemoryPropertyBag bag;
     bag.set("Enabled", true);
     bag.set("PosMin", qint16(30));

@@ -22,8 +22,7 @@ constexpr double kEps = 1e-6;
 const QPointF kCentre(2000, 2000);
 constexpr qint32 kRed = 0x0000FF;
 
-BarInput barOf(double w, double h, qint16 n = 1024)
-{
+BarInput barOf(double w, double h, qint16 n = 1024) {
     BarInput in;
     in.width = w;
     in.height = h;
@@ -31,25 +30,23 @@ BarInput barOf(double w, double h, qint16 n = 1024)
     return in;
 }
 
-void expectPoint(QPointF actual, double x, double y)
-{
+void expectPoint(QPointF actual, double x, double y) {
     EXPECT_NEAR(actual.x(), x, kEps);
     EXPECT_NEAR(actual.y(), y, kEps);
 }
 
-bool anyVisible(const Mark& m)
-{
-    return m.pointer.visible || m.leftWing.visible || m.rightWing.visible || m.position.visible
-        || m.percent.visible;
+bool anyVisible(const Mark& m) {
+    return m.pointer.visible || m.leftWing.visible || m.rightWing.visible || m.position.visible || m.percent.visible;
 }
 
 } // namespace
 
-TEST(DeviationBarGeometry, MarksPointRightDownLeftAndUpAtTheQuarters)
-{
+TEST(DeviationBarGeometry, MarksPointRightDownLeftAndUpAtTheQuarters) {
     // n = 1024, ring of 3000 twips around (2000, 2000).
-    const struct { qint16 p; double dx, dy; } cases[] = {
-        {256, 1, 0}, {512, 0, 1}, {768, -1, 0}, {1024, 0, -1}};
+    const struct {
+        qint16 p;
+        double dx, dy;
+    } cases[] = {{256, 1, 0}, {512, 0, 1}, {768, -1, 0}, {1024, 0, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.p);
         const MarkLines m = markLines(c.p, 1024, 3000, kCentre, kRed);
@@ -65,8 +62,7 @@ TEST(DeviationBarGeometry, MarksPointRightDownLeftAndUpAtTheQuarters)
     }
 }
 
-TEST(DeviationBarGeometry, RingsLeaveRoomForTheLabels)
-{
+TEST(DeviationBarGeometry, RingsLeaveRoomForTheLabels) {
     const FixedMeasure fm;
     const CircleShape outer = outerCircle(6000, 5000, fm);
     // "000" is 300 x 200 twips.
@@ -83,16 +79,14 @@ TEST(DeviationBarGeometry, RingsLeaveRoomForTheLabels)
     EXPECT_EQ(innerRingText(32767), QStringLiteral("0000"));
 }
 
-TEST(DeviationBarGeometry, CentreLabelIsCentred)
-{
+TEST(DeviationBarGeometry, CentreLabelIsCentred) {
     const Label l = centreLabel(6000, 5000, 1024, FixedMeasure());
     EXPECT_EQ(l.caption, QStringLiteral("1024"));
     expectPoint(l.topLeft, 3000 - 200, 2500 - 100);
     EXPECT_TRUE(l.visible);
 }
 
-TEST(DeviationBarGeometry, TooSmallControlGivesEmptyRingsNotNegativeOnes)
-{
+TEST(DeviationBarGeometry, TooSmallControlGivesEmptyRingsNotNegativeOnes) {
     const Layout l = computeLayout(barOf(600, 450), FixedMeasure(), Layout{});
     EXPECT_GE(l.outer.box.width(), 0);
     EXPECT_GE(l.outer.box.height(), 0);
@@ -101,12 +95,14 @@ TEST(DeviationBarGeometry, TooSmallControlGivesEmptyRingsNotNegativeOnes)
     EXPECT_DOUBLE_EQ(l.outer.diameter(), 0);
 }
 
-TEST(DeviationBarGeometry, SectorBoundariesBelongToTheLowerSector)
-{
-    const struct { double p; int pos; int pct; } at1024[] = {
-        {1, 0, 0},   {128, 0, 0}, {129, 1, 1}, {256, 1, 1}, {257, 2, 1}, {384, 2, 1},
-        {385, 3, 2}, {512, 3, 2}, {513, 4, 2}, {640, 4, 2}, {641, 5, 3}, {768, 5, 3},
-        {769, 6, 3}, {896, 6, 3}, {897, 7, 4}, {1024, 7, 4}};
+TEST(DeviationBarGeometry, SectorBoundariesBelongToTheLowerSector) {
+    const struct {
+        double p;
+        int pos;
+        int pct;
+    } at1024[] = {{1, 0, 0},   {128, 0, 0}, {129, 1, 1}, {256, 1, 1}, {257, 2, 1}, {384, 2, 1},
+                  {385, 3, 2}, {512, 3, 2}, {513, 4, 2}, {640, 4, 2}, {641, 5, 3}, {768, 5, 3},
+                  {769, 6, 3}, {896, 6, 3}, {897, 7, 4}, {1024, 7, 4}};
     for (const auto& c : at1024) {
         SCOPED_TRACE(c.p);
         EXPECT_EQ(positionLabelSector(c.p, 1024), c.pos);
@@ -123,8 +119,7 @@ TEST(DeviationBarGeometry, SectorBoundariesBelongToTheLowerSector)
     EXPECT_EQ(percentLabelSector(893, 1020), 4); // 7n/8 = 892.5
 }
 
-TEST(DeviationBarGeometry, LabelPlacementMatchesHandWorkedFigures)
-{
+TEST(DeviationBarGeometry, LabelPlacementMatchesHandWorkedFigures) {
     // Caption 400 x 200 twips, ring of 3000 twips around (2000, 2000), n = 1024.
     const double w = 400;
     const double t = 200;
@@ -147,8 +142,7 @@ TEST(DeviationBarGeometry, LabelPlacementMatchesHandWorkedFigures)
     expectPoint(percentLabelTopLeft(900, 1024, at(900), w, t), 504.194318, 626.719726);
 }
 
-TEST(DeviationBarGeometry, DrawnMarkCarriesCaptionsColourAndMeasuredPlacement)
-{
+TEST(DeviationBarGeometry, DrawnMarkCarriesCaptionsColourAndMeasuredPlacement) {
     BarInput in = barOf(6000, 5000);
     in.marks[kMaxMark] = MarkInput{256, 12, kRed, true};
     const Layout l = computeLayout(in, FixedMeasure(), Layout{});
@@ -164,8 +158,7 @@ TEST(DeviationBarGeometry, DrawnMarkCarriesCaptionsColourAndMeasuredPlacement)
     expectPoint(m.percent.topLeft, lines.pointer.to.x() + 15, lines.pointer.to.y() - 100 + 15);
 }
 
-TEST(DeviationBarGeometry, MarksOffTheRingAreHidden)
-{
+TEST(DeviationBarGeometry, MarksOffTheRingAreHidden) {
     BarInput in = barOf(6000, 5000);
     in.marks[0] = MarkInput{0, 5, kRed, true};    // 0 would be the top, but is not a position
     in.marks[5] = MarkInput{1025, 5, kRed, true}; // beyond the pulse number
@@ -182,8 +175,7 @@ TEST(DeviationBarGeometry, MarksOffTheRingAreHidden)
     EXPECT_TRUE(l.marks[2].pointer.visible && l.marks[2].percent.visible);
 }
 
-TEST(DeviationBarGeometry, FlagHidesOnlyLabelsOfFurtherMarksButWholeLargestMarks)
-{
+TEST(DeviationBarGeometry, FlagHidesOnlyLabelsOfFurtherMarksButWholeLargestMarks) {
     const FixedMeasure fm;
     BarInput in = barOf(6000, 5000);
     in.marks[1] = MarkInput{300, 4, kRed, true};
@@ -217,8 +209,7 @@ TEST(DeviationBarGeometry, FlagHidesOnlyLabelsOfFurtherMarksButWholeLargestMarks
     EXPECT_FALSE(l.marks[3].percent.visible);
 }
 
-TEST(DeviationBarGeometry, DisabledHidesEverythingAndKeepsCaptions)
-{
+TEST(DeviationBarGeometry, DisabledHidesEverythingAndKeepsCaptions) {
     const FixedMeasure fm;
     BarInput in = barOf(6000, 5000);
     in.marks[0] = MarkInput{100, 3, kRed, true};
@@ -233,8 +224,7 @@ TEST(DeviationBarGeometry, DisabledHidesEverythingAndKeepsCaptions)
     EXPECT_EQ(hidden.marks[0].position.caption, QStringLiteral("100"));
 }
 
-TEST(DeviationBarGeometry, NonPositivePulseNumberDrawsNoMarks)
-{
+TEST(DeviationBarGeometry, NonPositivePulseNumberDrawsNoMarks) {
     // Enabled again by hand after the pulse number went to 0: the ring shows,
     // no mark can lie on it, and nothing divides by zero.
     for (qint16 n : {qint16(0), qint16(-5)}) {
@@ -249,14 +239,13 @@ TEST(DeviationBarGeometry, NonPositivePulseNumberDrawsNoMarks)
     }
 }
 
-TEST(DeviationBarGeometry, PulseNumber100RescalesTheMarks)
-{
+TEST(DeviationBarGeometry, PulseNumber100RescalesTheMarks) {
     BarInput in = barOf(6000, 6000, 100);
     in.marks[0] = MarkInput{50, 3, kRed, true};
     in.marks[1] = MarkInput{25, 3, kRed, true};
     const Layout l = computeLayout(in, FixedMeasure(), Layout{});
     EXPECT_EQ(l.centre.caption, QStringLiteral("100"));
     const double r = l.outer.diameter() / 2;
-    expectPoint(l.marks[0].pointer.from, 3000, 3000 + r);       // half way: bottom
-    expectPoint(l.marks[1].pointer.from, 3000 + r, 3000);       // a quarter: right
+    expectPoint(l.marks[0].pointer.from, 3000, 3000 + r); // half way: bottom
+    expectPoint(l.marks[1].pointer.from, 3000 + r, 3000); // a quarter: right
 }

@@ -14,24 +14,20 @@ using namespace kav::controls::deviation_bar;
 
 namespace {
 
-constexpr qint32 kRed = 0x0000FF;  // 0x00BBGGRR
+constexpr qint32 kRed = 0x0000FF; // 0x00BBGGRR
 constexpr qint32 kBlue = 0xFF0000;
 constexpr qint32 kGreen = 0x00FF00;
 
 const QStringList kStoredOrder = {
-    "Enabled",
-    "PosMax1", "PosMax2", "PosMax3", "PosMax4", "PosMax5",
-    "PosMin1", "PosMin2", "PosMin3", "PosMin4", "PosMin5",
-    "PosMin", "PosMax", "Max",
-    "Max1", "Max2", "Max3", "Max4", "Max5",
-    "Min", "Min1", "Min2", "Min3", "Min4", "Min5",
-    "PosMaxFarbe", "PosMinFarbe", "MaxFarbe", "MinFarbe",
-    "PosMaxZeigen", "PosMax1Zeigen", "PosMax2Zeigen", "PosMax3Zeigen", "PosMax4Zeigen", "PosMax5Zeigen",
-    "PosMinZeigen", "PosMin1Zeigen", "PosMin2Zeigen", "PosMin3Zeigen", "PosMin4Zeigen", "PosMin5Zeigen",
-    "ImpulsZahl"};
+    "Enabled",       "PosMax1",       "PosMax2",       "PosMax3",       "PosMax4",       "PosMax5",
+    "PosMin1",       "PosMin2",       "PosMin3",       "PosMin4",       "PosMin5",       "PosMin",
+    "PosMax",        "Max",           "Max1",          "Max2",          "Max3",          "Max4",
+    "Max5",          "Min",           "Min1",          "Min2",          "Min3",          "Min4",
+    "Min5",          "PosMaxFarbe",   "PosMinFarbe",   "MaxFarbe",      "MinFarbe",      "PosMaxZeigen",
+    "PosMax1Zeigen", "PosMax2Zeigen", "PosMax3Zeigen", "PosMax4Zeigen", "PosMax5Zeigen", "PosMinZeigen",
+    "PosMin1Zeigen", "PosMin2Zeigen", "PosMin3Zeigen", "PosMin4Zeigen", "PosMin5Zeigen", "ImpulsZahl"};
 
-QMetaType::Type typeOf(const QString& name)
-{
+QMetaType::Type typeOf(const QString& name) {
     if (name == "Enabled" || name.endsWith("Zeigen"))
         return QMetaType::Bool;
     if (name.endsWith("Farbe"))
@@ -39,15 +35,12 @@ QMetaType::Type typeOf(const QString& name)
     return QMetaType::Short;
 }
 
-bool anyVisible(const Mark& m)
-{
-    return m.pointer.visible || m.leftWing.visible || m.rightWing.visible || m.position.visible
-        || m.percent.visible;
+bool anyVisible(const Mark& m) {
+    return m.pointer.visible || m.leftWing.visible || m.rightWing.visible || m.position.visible || m.percent.visible;
 }
 
 // Whether a pixel of the colour lies within one pixel of the point.
-bool colourNear(const QImage& img, QPointF at, QColor colour)
-{
+bool colourNear(const QImage& img, QPointF at, QColor colour) {
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             const QPoint p(qRound(at.x()) + dx, qRound(at.y()) + dy);
@@ -57,8 +50,7 @@ bool colourNear(const QImage& img, QPointF at, QColor colour)
     return false;
 }
 
-int countColour(const QImage& img, QColor colour)
-{
+int countColour(const QImage& img, QColor colour) {
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
@@ -68,8 +60,7 @@ int countColour(const QImage& img, QColor colour)
 
 } // namespace
 
-TEST(OcxBadInc, EveryPropertyHasItsNameTypeAndChangeSignal)
-{
+TEST(OcxBadInc, EveryPropertyHasItsNameTypeAndChangeSignal) {
     ocxBadInc bar;
     const QMetaObject* mo = bar.metaObject();
     for (const QString& name : kStoredOrder) {
@@ -85,8 +76,7 @@ TEST(OcxBadInc, EveryPropertyHasItsNameTypeAndChangeSignal)
         EXPECT_GE(mo->indexOfSignal(sig), 0) << sig;
 }
 
-TEST(OcxBadInc, NewInstanceStartsEnabledWithDefaults)
-{
+TEST(OcxBadInc, NewInstanceStartsEnabledWithDefaults) {
     ocxBadInc bar;
     QSignalSpy init(&bar, SIGNAL(InitProperties()));
     bar.InitProperties();
@@ -104,8 +94,7 @@ TEST(OcxBadInc, NewInstanceStartsEnabledWithDefaults)
     EXPECT_TRUE(bar.isEnabled());
 }
 
-TEST(OcxBadInc, SetterStoresRedrawsThenMarksChanged)
-{
+TEST(OcxBadInc, SetterStoresRedrawsThenMarksChanged) {
     ocxBadInc bar;
     bar.resize(300, 300);
     bool checked = false;
@@ -129,8 +118,7 @@ TEST(OcxBadInc, SetterStoresRedrawsThenMarksChanged)
     EXPECT_EQ(changed.count(), 0);
 }
 
-TEST(OcxBadInc, ColoursAndValuesReachTheirMarks)
-{
+TEST(OcxBadInc, ColoursAndValuesReachTheirMarks) {
     ocxBadInc bar;
     bar.resize(300, 300);
     bar.setPosMaxFarbe(kRed);
@@ -156,8 +144,7 @@ TEST(OcxBadInc, ColoursAndValuesReachTheirMarks)
     EXPECT_EQ(m[kMinMark].percent.caption, QStringLiteral("-99%"));
 }
 
-TEST(OcxBadInc, PulseNumberZeroDisablesAndPositiveEnablesWithNewScale)
-{
+TEST(OcxBadInc, PulseNumberZeroDisablesAndPositiveEnablesWithNewScale) {
     ocxBadInc bar;
     bar.resize(300, 300);
     bar.setPosMin1(50);
@@ -193,8 +180,7 @@ TEST(OcxBadInc, PulseNumberZeroDisablesAndPositiveEnablesWithNewScale)
     EXPECT_TRUE(bar.elements().outer.visible);
 }
 
-TEST(OcxBadInc, FlagsWorkThroughTheProperties)
-{
+TEST(OcxBadInc, FlagsWorkThroughTheProperties) {
     ocxBadInc bar;
     bar.resize(300, 300);
     bar.setPosMax2(300);
@@ -218,8 +204,7 @@ TEST(OcxBadInc, FlagsWorkThroughTheProperties)
     EXPECT_TRUE(bar.elements().marks[kMaxMark].position.visible);
 }
 
-TEST(OcxBadInc, ShowAndResizeRedrawBeforeRaisingTheirEvents)
-{
+TEST(OcxBadInc, ShowAndResizeRedrawBeforeRaisingTheirEvents) {
     ocxBadInc bar;
     bar.resize(200, 200);
     // Size of the control as the ring saw it when the event came.
@@ -243,8 +228,7 @@ TEST(OcxBadInc, ShowAndResizeRedrawBeforeRaisingTheirEvents)
     EXPECT_DOUBLE_EQ(seenOnResize, 400 * 15);
 }
 
-TEST(OcxBadInc, FontChangeRemeasuresTheRings)
-{
+TEST(OcxBadInc, FontChangeRemeasuresTheRings) {
     ocxBadInc bar;
     bar.resize(400, 400);
     const double before = bar.elements().outer.box.left();
@@ -255,8 +239,7 @@ TEST(OcxBadInc, FontChangeRemeasuresTheRings)
     EXPECT_DOUBLE_EQ(bar.elements().outer.box.left(), bar.textWidth("000") + 135);
 }
 
-TEST(OcxBadInc, PropertyStoreRoundTripKeepsOrderTypesAndValues)
-{
+TEST(OcxBadInc, PropertyStoreRoundTripKeepsOrderTypesAndValues) {
     ocxBadInc bar;
     bar.setPosMax1(11);
     bar.setPosMin5(55);
@@ -286,8 +269,7 @@ TEST(OcxBadInc, PropertyStoreRoundTripKeepsOrderTypesAndValues)
     EXPECT_EQ(copy.PosMinFarbe(), static_cast<qint32>(0x80000008u));
 }
 
-TEST(OcxBadInc, EmptyStoreGivesTheStoreDefaults)
-{
+TEST(OcxBadInc, EmptyStoreGivesTheStoreDefaults) {
     MemoryPropertyBag bag;
     ocxBadInc bar;
     bar.setPosMax(100);
@@ -301,12 +283,11 @@ TEST(OcxBadInc, EmptyStoreGivesTheStoreDefaults)
     EXPECT_FALSE(bar.elements().outer.visible);
 }
 
-TEST(OcxBadInc, StoredValuesThatDoNotFitFallBackToTheDefault)
-{
+TEST(OcxBadInc, StoredValuesThatDoNotFitFallBackToTheDefault) {
     MemoryPropertyBag bag;
     bag.set("Enabled", true);
-    bag.set("PosMax", 40000);          // beyond a 16-bit integer
-    bag.set("ImpulsZahl", "x");        // not a number
+    bag.set("PosMax", 40000);   // beyond a 16-bit integer
+    bag.set("ImpulsZahl", "x"); // not a number
     bag.set("Min", -32768);
     bag.set("MinFarbe", qlonglong(0x80000012u)); // unsigned form of a system colour
     ocxBadInc bar;
@@ -317,8 +298,7 @@ TEST(OcxBadInc, StoredValuesThatDoNotFitFallBackToTheDefault)
     EXPECT_EQ(bar.MinFarbe(), static_cast<qint32>(0x80000012u));
 }
 
-TEST(OcxBadInc, PaintsTheMarkColourAtThePointerAndTheRings)
-{
+TEST(OcxBadInc, PaintsTheMarkColourAtThePointerAndTheRings) {
     ocxBadInc bar;
     bar.resize(300, 300);
     bar.setMaxFarbe(kRed);

@@ -15,16 +15,14 @@ namespace {
 // 100 twips per character, 200 twips high, bold or not.
 QSizeF fakeMeasure(const QString& text, int, bool) { return {100.0 * text.size(), 200.0}; }
 
-QStringList labelTexts(const ScaleLayout& layout)
-{
+QStringList labelTexts(const ScaleLayout& layout) {
     QStringList texts;
     for (const ScaleLabel& label : layout.labels)
         texts << label.text;
     return texts;
 }
 
-void expectNear(const QPointF& actual, double x, double y)
-{
+void expectNear(const QPointF& actual, double x, double y) {
     EXPECT_NEAR(actual.x(), x, 1e-6);
     EXPECT_NEAR(actual.y(), y, 1e-6);
 }
@@ -33,29 +31,26 @@ constexpr double kCos45 = 0.70710678118654752;
 
 } // namespace
 
-TEST(DialGaugeLabels, DefaultFullScaleReadsThousands)
-{
+TEST(DialGaugeLabels, DefaultFullScaleReadsThousands) {
     const ScaleLayout s = scaleLayout(1500, 1500, 6000, fakeMeasure);
     EXPECT_EQ(labelTexts(s), (QStringList{"0", "1000", "2000", "3000", "4000", "5000", "6000"}));
 }
 
-TEST(DialGaugeLabels, FractionalSharesShowTheirIntegerPart)
-{
+TEST(DialGaugeLabels, FractionalSharesShowTheirIntegerPart) {
     const ScaleLayout s = scaleLayout(1500, 1500, 100, fakeMeasure);
     EXPECT_EQ(labelTexts(s), (QStringList{"0", "16", "33", "50", "66", "83", "100"}));
     EXPECT_EQ(scaleLabelText(31999, 10), "26665");
     EXPECT_EQ(scaleLabelText(1, 2), "0");
 }
 
-TEST(DialGaugeFrame, CentreRadiusAndTickUnitsOfA1500TwipControl)
-{
+TEST(DialGaugeFrame, CentreRadiusAndTickUnitsOfA1500TwipControl) {
     const DialFrame f = dialFrame(1500, 1500);
     EXPECT_EQ(f.cx, 750);
     EXPECT_EQ(f.cy, 750);
     EXPECT_EQ(f.r, 735);
     EXPECT_EQ(f.t1, 10); // 9.8
     EXPECT_EQ(f.t2, 7);
-    EXPECT_EQ(f.t3, 5);  // 5.44
+    EXPECT_EQ(f.t3, 5); // 5.44
     EXPECT_EQ(f.labelRadius, 585);
 
     // The smaller half decides the radius; halves round to even like a 16-bit assignment.
@@ -69,17 +64,15 @@ TEST(DialGaugeFrame, CentreRadiusAndTickUnitsOfA1500TwipControl)
     EXPECT_EQ(roundToInteger(9.8), 10);
 }
 
-TEST(DialGaugeFont, SizeBoldAndLineWidthByReferenceLength)
-{
+TEST(DialGaugeFont, SizeBoldAndLineWidthByReferenceLength) {
     struct Case {
         double c;
         int size;
         bool bold;
     };
-    const Case cases[] = {{10000, 24, true}, {9999, 18, true}, {8000, 18, true}, {7999, 14, true},
-                          {6000, 14, true},  {5999, 12, true}, {4000, 12, true}, {3999, 10, true},
-                          {3000, 10, true},  {2999, 8, true},  {2000, 8, true},  {1999, 8, false},
-                          {1500, 8, false}};
+    const Case cases[] = {{10000, 24, true}, {9999, 18, true}, {8000, 18, true}, {7999, 14, true}, {6000, 14, true},
+                          {5999, 12, true},  {4000, 12, true}, {3999, 10, true}, {3000, 10, true}, {2999, 8, true},
+                          {2000, 8, true},   {1999, 8, false}, {1500, 8, false}};
     for (const Case& c : cases) {
         const FontChoice f = SchriftGroesse(c.c, c.c);
         EXPECT_EQ(f.size, c.size) << c.c;
@@ -88,8 +81,7 @@ TEST(DialGaugeFont, SizeBoldAndLineWidthByReferenceLength)
     }
 }
 
-TEST(DialGaugeFont, ReferenceLengthIsTheWidthUnlessTheControlIsFlat)
-{
+TEST(DialGaugeFont, ReferenceLengthIsTheWidthUnlessTheControlIsFlat) {
     // 0.6 * 5000 = 3000 <= 3000: the width counts.
     EXPECT_EQ(SchriftGroesse(5000, 3000).size, 12);
     // 0.6 * 10000 > 3000: the height counts.
@@ -97,8 +89,7 @@ TEST(DialGaugeFont, ReferenceLengthIsTheWidthUnlessTheControlIsFlat)
     EXPECT_EQ(SchriftGroesse(10000, 1999).bold, false);
 }
 
-TEST(DialGaugeScale, ThirteenTicksWithTheirLengths)
-{
+TEST(DialGaugeScale, ThirteenTicksWithTheirLengths) {
     const ScaleLayout s = scaleLayout(1500, 1500, 6000, fakeMeasure);
     ASSERT_EQ(s.ticks.size(), 13u);
     const int lengths[] = {150, 75, 105, 75, 105, 75, 105, 75, 105, 75, 105, 75, 150};
@@ -118,8 +109,7 @@ TEST(DialGaugeScale, ThirteenTicksWithTheirLengths)
     EXPECT_DOUBLE_EQ(s.arcSpan, 270);
 }
 
-TEST(DialGaugeScale, LabelsHangOnTheirPointsAsAligned)
-{
+TEST(DialGaugeScale, LabelsHangOnTheirPointsAsAligned) {
     const ScaleLayout s = scaleLayout(1500, 1500, 6000, fakeMeasure);
     ASSERT_EQ(s.labels.size(), 7u);
     const double d = 585 * kCos45;
@@ -139,8 +129,7 @@ TEST(DialGaugeScale, LabelsHangOnTheirPointsAsAligned)
     EXPECT_EQ(s.labels[6].rect.topLeft(), QPointF(750 + d - 430, 750 + d - 200));
 }
 
-TEST(DialGaugePointer, AngleRunsClockwiseOverTheTop)
-{
+TEST(DialGaugePointer, AngleRunsClockwiseOverTheTop) {
     EXPECT_DOUBLE_EQ(pointerAngle(0, 6000), 135);
     EXPECT_DOUBLE_EQ(pointerAngle(3000, 6000), 270);
     EXPECT_DOUBLE_EQ(pointerAngle(6000, 6000), 405);
@@ -151,8 +140,7 @@ TEST(DialGaugePointer, AngleRunsClockwiseOverTheTop)
     EXPECT_DOUBLE_EQ(pointerAngle(1, 0), 405);
 }
 
-TEST(DialGaugePointer, PointerDigitsDragMarkAndCaption)
-{
+TEST(DialGaugePointer, PointerDigitsDragMarkAndCaption) {
     const PointerLayout p = pointerLayout(1500, 1500, 3000, 6000, 3000, "ERROR", fakeMeasure);
     expectNear(p.pointer.from, 750, 750);
     expectNear(p.pointer.to, 750, 165); // straight up to the label radius
@@ -175,8 +163,7 @@ TEST(DialGaugePointer, PointerDigitsDragMarkAndCaption)
     expectNear(full.pointer.to, 750 + 585 * kCos45, 750 + 585 * kCos45);
 }
 
-TEST(DialGaugePointer, DragMarkFollowsTheHighestValue)
-{
+TEST(DialGaugePointer, DragMarkFollowsTheHighestValue) {
     EXPECT_EQ(nextMaxReached(0, 3000), 3000);
     EXPECT_EQ(nextMaxReached(3000, 0), 3000);
     EXPECT_EQ(nextMaxReached(0, -1), 0);

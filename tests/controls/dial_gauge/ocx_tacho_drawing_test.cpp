@@ -19,8 +19,7 @@ const QColor kDragMark(255, 0, 0);
 const QColor kOuter(0, 255, 0);   // 0x00FF00
 const QColor kNumbers(0, 0, 255); // 0xFF0000
 
-bool colourNear(const QImage& image, QPoint centre, int radius, const QColor& colour)
-{
+bool colourNear(const QImage& image, QPoint centre, int radius, const QColor& colour) {
     for (int dy = -radius; dy <= radius; ++dy) {
         for (int dx = -radius; dx <= radius; ++dx) {
             const QPoint p = centre + QPoint(dx, dy);
@@ -34,8 +33,7 @@ bool colourNear(const QImage& image, QPoint centre, int radius, const QColor& co
 // A 200-pixel gauge: 3000 twips, radius 99 px, label radius 79 px, pointer 3 px wide.
 class OcxTachoDrawingTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test_support::application();
         tacho = std::make_unique<ocxTacho>();
         tacho->resize(200, 200);
@@ -48,8 +46,7 @@ protected:
 
 } // namespace
 
-TEST_F(OcxTachoDrawingTest, PointerInItsColourFromTheCentreUpward)
-{
+TEST_F(OcxTachoDrawingTest, PointerInItsColourFromTheCentreUpward) {
     tacho->setAktuellAnzahl(3000);
     ASSERT_EQ(tacho->pointerGeometry().pointerWidth, 3);
     const QImage box = tacho->boxImage();
@@ -63,8 +60,7 @@ TEST_F(OcxTachoDrawingTest, PointerInItsColourFromTheCentreUpward)
     EXPECT_EQ(shown.pixelColor(100, 60), kPointer);
 }
 
-TEST_F(OcxTachoDrawingTest, ScaleArcInTheOuterColourWithTheBottomOpen)
-{
+TEST_F(OcxTachoDrawingTest, ScaleArcInTheOuterColourWithTheBottomOpen) {
     const QImage scale = tacho->scaleImage();
     // Between the ticks at 112.5 and 90 degrees, on radius r.
     const double a = 101.25 * std::numbers::pi / 180.0;
@@ -76,8 +72,7 @@ TEST_F(OcxTachoDrawingTest, ScaleArcInTheOuterColourWithTheBottomOpen)
     EXPECT_FALSE(colourNear(scale, QPoint(100, 198), 2, kOuter));
 }
 
-TEST_F(OcxTachoDrawingTest, NumbersInTheirColourInsideTheirRectangles)
-{
+TEST_F(OcxTachoDrawingTest, NumbersInTheirColourInsideTheirRectangles) {
     const QImage scale = tacho->scaleImage();
     for (const auto& label : tacho->scaleGeometry().labels) {
         const QRect r = QRectF(label.rect.topLeft() / 15, label.rect.size() / 15).toAlignedRect();
@@ -92,8 +87,7 @@ TEST_F(OcxTachoDrawingTest, NumbersInTheirColourInsideTheirRectangles)
     }
 }
 
-TEST_F(OcxTachoDrawingTest, ClearingThePointerLayerRestoresTheScale)
-{
+TEST_F(OcxTachoDrawingTest, ClearingThePointerLayerRestoresTheScale) {
     tacho->setAktuellAnzahl(3000);
     tacho->setAktuellAnzahl(0);
     const QImage box = tacho->boxImage();
@@ -108,8 +102,7 @@ TEST_F(OcxTachoDrawingTest, ClearingThePointerLayerRestoresTheScale)
     EXPECT_EQ(box.pixelColor(100 - 40, 100 + 40), kPointer);
 }
 
-TEST_F(OcxTachoDrawingTest, PointerColourChangeRepaintsOverTheSameScale)
-{
+TEST_F(OcxTachoDrawingTest, PointerColourChangeRepaintsOverTheSameScale) {
     tacho->setAktuellAnzahl(3000);
     const QImage scale = tacho->scaleImage();
     tacho->setAktuellAnzahlFarbe(0x0000FF);

@@ -16,16 +16,14 @@ namespace {
 
 class OcxTachoTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test_support::application();
         tacho = std::make_unique<ocxTacho>();
         tacho->resize(100, 100); // 1500 twips square
         tacho->show();
     }
 
-    QStringList changedNames(const QSignalSpy& spy) const
-    {
+    QStringList changedNames(const QSignalSpy& spy) const {
         QStringList names;
         for (const QList<QVariant>& args : spy)
             names << args.at(0).toString();
@@ -37,8 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(OcxTachoTest, PropertiesByNameWithTypesAndDefaults)
-{
+TEST_F(OcxTachoTest, PropertiesByNameWithTypesAndDefaults) {
     struct Expect {
         const char* name;
         QMetaType type;
@@ -67,8 +64,7 @@ TEST_F(OcxTachoTest, PropertiesByNameWithTypesAndDefaults)
         EXPECT_GE(meta->indexOfSignal(signal), 0) << signal;
 }
 
-TEST_F(OcxTachoTest, FirstShowingDrawsTheScaleLaterShowingsOnlyThePointer)
-{
+TEST_F(OcxTachoTest, FirstShowingDrawsTheScaleLaterShowingsOnlyThePointer) {
     EXPECT_FALSE(tacho->SkalaNeu());
     EXPECT_FALSE(tacho->scaleImage().isNull());
     const int scales = tacho->scaleDrawCount();
@@ -87,8 +83,7 @@ TEST_F(OcxTachoTest, FirstShowingDrawsTheScaleLaterShowingsOnlyThePointer)
     EXPECT_EQ(tacho->scaleGeometry().frame.width, 1800);
 }
 
-TEST_F(OcxTachoTest, ValueAndPointerColoursRedrawOnlyThePointerLayer)
-{
+TEST_F(OcxTachoTest, ValueAndPointerColoursRedrawOnlyThePointerLayer) {
     QSignalSpy changed(tacho.get(), &ocxTacho::propertyChanged);
     const int scales = tacho->scaleDrawCount();
     const int pointers = tacho->pointerDrawCount();
@@ -109,8 +104,7 @@ TEST_F(OcxTachoTest, ValueAndPointerColoursRedrawOnlyThePointerLayer)
     EXPECT_EQ(tacho->pointerDrawCount(), pointers + 4);
 }
 
-TEST_F(OcxTachoTest, OuterColoursAndFullScaleRedrawBothLayers)
-{
+TEST_F(OcxTachoTest, OuterColoursAndFullScaleRedrawBothLayers) {
     QSignalSpy changed(tacho.get(), &ocxTacho::propertyChanged);
     const int scales = tacho->scaleDrawCount();
     const int pointers = tacho->pointerDrawCount();
@@ -123,8 +117,7 @@ TEST_F(OcxTachoTest, OuterColoursAndFullScaleRedrawBothLayers)
     EXPECT_EQ(tacho->scaleGeometry().labels.back().text, "12000");
 }
 
-TEST_F(OcxTachoTest, ValueAboveFullScaleIsIgnored)
-{
+TEST_F(OcxTachoTest, ValueAboveFullScaleIsIgnored) {
     tacho->setAktuellAnzahl(3000);
     const QPointF pointerEnd = tacho->pointerGeometry().pointer.to;
     const int pointers = tacho->pointerDrawCount();
@@ -144,8 +137,7 @@ TEST_F(OcxTachoTest, ValueAboveFullScaleIsIgnored)
     EXPECT_EQ(tacho->pointerGeometry().valueText, "-1");
 }
 
-TEST_F(OcxTachoTest, FullScaleOutsideItsRangeIsIgnored)
-{
+TEST_F(OcxTachoTest, FullScaleOutsideItsRangeIsIgnored) {
     const int scales = tacho->scaleDrawCount();
     QSignalSpy changed(tacho.get(), &ocxTacho::propertyChanged);
     for (int bad : {0, -5, 32000})
@@ -160,8 +152,7 @@ TEST_F(OcxTachoTest, FullScaleOutsideItsRangeIsIgnored)
     EXPECT_EQ(tacho->MaxAnzahl(), 31999);
 }
 
-TEST_F(OcxTachoTest, LoweringFullScaleBelowTheValueMovesThePointerToFullScale)
-{
+TEST_F(OcxTachoTest, LoweringFullScaleBelowTheValueMovesThePointerToFullScale) {
     tacho->setAktuellAnzahl(5000);
     ASSERT_EQ(tacho->MaxErreicht(), 5000);
     QSignalSpy valueChanged(tacho.get(), &ocxTacho::AktuellAnzahlChanged);
@@ -181,8 +172,7 @@ TEST_F(OcxTachoTest, LoweringFullScaleBelowTheValueMovesThePointerToFullScale)
     EXPECT_NEAR(markInner.y(), fullScale.y(), 1e-6);
 }
 
-TEST_F(OcxTachoTest, DragMarkStaysAtTheHighestValueUntilFullScaleIsWritten)
-{
+TEST_F(OcxTachoTest, DragMarkStaysAtTheHighestValueUntilFullScaleIsWritten) {
     tacho->setAktuellAnzahl(3000);
     tacho->setAktuellAnzahl(0);
     EXPECT_EQ(tacho->MaxErreicht(), 3000);
@@ -199,8 +189,7 @@ TEST_F(OcxTachoTest, DragMarkStaysAtTheHighestValueUntilFullScaleIsWritten)
     EXPECT_FALSE(tacho->pointerGeometry().dragMarkVisible);
 }
 
-TEST_F(OcxTachoTest, SmallControlUsesThinLinesAndTheSmallestFont)
-{
+TEST_F(OcxTachoTest, SmallControlUsesThinLinesAndTheSmallestFont) {
     const auto& s = tacho->scaleGeometry();
     EXPECT_EQ(s.frame.width, 1500);
     EXPECT_EQ(s.font.size, 8);
@@ -210,8 +199,7 @@ TEST_F(OcxTachoTest, SmallControlUsesThinLinesAndTheSmallestFont)
     EXPECT_EQ(tacho->pointerGeometry().valueFontSize, 14);
 }
 
-TEST_F(OcxTachoTest, InitPropertiesRestoresDefaultsShowsAndRaisesItsEvent)
-{
+TEST_F(OcxTachoTest, InitPropertiesRestoresDefaultsShowsAndRaisesItsEvent) {
     tacho->setMaxAnzahl(12000);
     tacho->setAktuellAnzahl(7000);
     tacho->setBenutzerText("ERROR");
@@ -233,12 +221,11 @@ TEST_F(OcxTachoTest, InitPropertiesRestoresDefaultsShowsAndRaisesItsEvent)
     EXPECT_TRUE(tacho->BenutzerText().isEmpty());
 }
 
-TEST_F(OcxTachoTest, BagRoundTripInOrderWithDefaults)
-{
+TEST_F(OcxTachoTest, BagRoundTripInOrderWithDefaults) {
     MemoryPropertyBag defaults;
     tacho->WriteProperties(defaults);
-    const QStringList order{"AusenFarbe",         "AusenBuchstabenFarbe", "AktuellAnzahl", "AktuellAnzahlFarbe",
-                            "MaxAnzahl",          "AktMaxAnzahlFarbe",    "BenutzerText"};
+    const QStringList order{"AusenFarbe", "AusenBuchstabenFarbe", "AktuellAnzahl", "AktuellAnzahlFarbe",
+                            "MaxAnzahl",  "AktMaxAnzahlFarbe",    "BenutzerText"};
     EXPECT_EQ(defaults.names(), order);
     EXPECT_EQ(defaults.value("MaxAnzahl").toInt(), 6000);
     EXPECT_EQ(defaults.value("AusenBuchstabenFarbe").toInt(), 8421504);
@@ -262,8 +249,7 @@ TEST_F(OcxTachoTest, BagRoundTripInOrderWithDefaults)
         EXPECT_EQ(copy.property(name.toLatin1()), tacho->property(name.toLatin1())) << name.toStdString();
 }
 
-TEST_F(OcxTachoTest, StoredValuesAreKeptAsReadButFullScaleBelowOneBecomesOne)
-{
+TEST_F(OcxTachoTest, StoredValuesAreKeptAsReadButFullScaleBelowOneBecomesOne) {
     MemoryPropertyBag bag;
     bag.set("MaxAnzahl", 0);
     bag.set("AktuellAnzahl", 500);

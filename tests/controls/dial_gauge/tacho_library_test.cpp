@@ -24,8 +24,7 @@ const QString kProgId = QStringLiteral("Tacho.ocxTacho");
 
 class TachoLibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         test_support::application();
         ASSERT_TRUE(dir.isValid());
         registryPath = dir.filePath(QStringLiteral("kavcontrols.reg"));
@@ -50,15 +49,13 @@ protected:
 
 } // namespace
 
-TEST_F(TachoLibraryTest, RegistersItsOwnPath)
-{
+TEST_F(TachoLibraryTest, RegistersItsOwnPath) {
     const QString path = ControlRegistry(registryPath).libraryFor(kProgId);
     EXPECT_TRUE(QFileInfo(path).isAbsolute());
     EXPECT_TRUE(QFileInfo(path).fileName().contains(QStringLiteral("Tacho")));
 }
 
-TEST_F(TachoLibraryTest, CreatesByIdentifierAndCountsLiveInstances)
-{
+TEST_F(TachoLibraryTest, CreatesByIdentifierAndCountsLiveInstances) {
     EXPECT_EQ(canUnloadNow(), kS_OK);
     HostedControl* control = host->create(kProgId, nullptr);
     ASSERT_NE(control, nullptr) << host->error().toStdString();
@@ -86,8 +83,7 @@ TEST_F(TachoLibraryTest, CreatesByIdentifierAndCountsLiveInstances)
     EXPECT_EQ(canUnloadNow(), kS_OK);
 }
 
-TEST_F(TachoLibraryTest, CreatesFromStoredDesignValues)
-{
+TEST_F(TachoLibraryTest, CreatesFromStoredDesignValues) {
     MemoryPropertyBag design;
     design.set(QStringLiteral("MaxAnzahl"), 0); // a broken store: full scale 1 instead
     design.set(QStringLiteral("BenutzerText"), QStringLiteral("1/min"));
@@ -98,8 +94,7 @@ TEST_F(TachoLibraryTest, CreatesFromStoredDesignValues)
     delete control->widget();
 }
 
-TEST_F(TachoLibraryTest, OffersOnlyItsOwnClassAndUnregisters)
-{
+TEST_F(TachoLibraryTest, OffersOnlyItsOwnClassAndUnregisters) {
     auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(library.resolve("DllGetClassObject"));
     ASSERT_NE(getClassObject, nullptr);
     ControlFactory* factory = nullptr;

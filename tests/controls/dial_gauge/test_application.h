@@ -4,8 +4,7 @@
 
 namespace kav::controls::test_support {
 
-inline QApplication& application()
-{
+inline QApplication& application() {
     static int argc = 1;
     static char name[] = "dial_gauge_tests";
     static char* argv[] = {name, nullptr};

@@ -25,7 +25,10 @@ public:
     ~ocxFake() override { --g_alive; }
 
     QWidget* widget() override { return this; }
-    void InitProperties() override { started_ = QStringLiteral("init"); wert_ = 7.5f; }
+    void InitProperties() override {
+        started_ = QStringLiteral("init");
+        wert_ = 7.5f;
+    }
     void ReadProperties(PropertyBag& bag) override {
         started_ = QStringLiteral("read");
         wert_ = bag.readProperty(QStringLiteral("Wert"), 7.5f).toFloat();
@@ -35,7 +38,10 @@ public:
     bool ambientUserMode() const override { return userMode_; }
 
     float Wert() const { return wert_; }
-    void setWert(float v) { wert_ = v; emit WertChanged(); }
+    void setWert(float v) {
+        wert_ = v;
+        emit WertChanged();
+    }
     QString started() const { return started_; }
 
 signals:
@@ -71,9 +77,11 @@ KAV_CONTROL_EXPORT HResult DllUnregisterServer() {
 }
 
 KAV_CONTROL_EXPORT HResult DllGetClassObject(const char* progId, ControlFactory** factory) {
-    if (factory == nullptr) return kE_FAIL;
+    if (factory == nullptr)
+        return kE_FAIL;
     *factory = nullptr;
-    if (progId == nullptr || QString::fromUtf8(progId) != g_factory.progId()) return kCLASS_E_CLASSNOTAVAILABLE;
+    if (progId == nullptr || QString::fromUtf8(progId) != g_factory.progId())
+        return kCLASS_E_CLASSNOTAVAILABLE;
     *factory = &g_factory;
     return kS_OK;
 }

@@ -24,7 +24,8 @@ char* g_argv[] = {g_arg0, nullptr};
 class HostTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (QApplication::instance() == nullptr) app_ = new QApplication(g_argc, g_argv);
+        if (QApplication::instance() == nullptr)
+            app_ = new QApplication(g_argc, g_argv);
     }
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());

@@ -35,9 +35,8 @@ TEST(ControlRegistry, AddReplaceRemoveKeepOtherLines) {
     ASSERT_TRUE(reg.add(QStringLiteral("Valtrix.ocxMinMaxWert"), QStringLiteral("/a b/libValtrix.so")));
     ASSERT_TRUE(reg.add(QStringLiteral("Valtrix.ocxMinMaxWert"), QStringLiteral("/new/libValtrix.so")));
     EXPECT_EQ(reg.libraryFor(QStringLiteral("Valtrix.ocxMinMaxWert")), QStringLiteral("/new/libValtrix.so"));
-    EXPECT_EQ(readAll(path),
-              QByteArray("# installed controls\nTacho.ocxTacho=/opt/kav/libTacho.so\n"
-                         "Valtrix.ocxMinMaxWert=/new/libValtrix.so\n"));
+    EXPECT_EQ(readAll(path), QByteArray("# installed controls\nTacho.ocxTacho=/opt/kav/libTacho.so\n"
+                                        "Valtrix.ocxMinMaxWert=/new/libValtrix.so\n"));
 
     ASSERT_TRUE(reg.remove(QStringLiteral("Tacho.ocxTacho")));
     EXPECT_TRUE(reg.libraryFor(QStringLiteral("Tacho.ocxTacho")).isEmpty());

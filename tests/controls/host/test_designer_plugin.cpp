@@ -19,7 +19,8 @@ char* g_argv[] = {g_arg0, nullptr};
 class DesignerPlugin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (QApplication::instance() == nullptr) new QApplication(g_argc, g_argv);
+        if (QApplication::instance() == nullptr)
+            new QApplication(g_argc, g_argv);
         // Only the built libraries beside the plugin, never an installed registry.
         qunsetenv("KAV_CONTROL_REGISTRY");
     }
@@ -27,7 +28,8 @@ protected:
 
 QDesignerCustomWidgetInterface* find(const QList<QDesignerCustomWidgetInterface*>& list, const QString& name) {
     for (auto* w : list) {
-        if (w->name() == name) return w;
+        if (w->name() == name)
+            return w;
     }
     return nullptr;
 }

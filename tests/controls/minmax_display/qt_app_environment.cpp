@@ -12,7 +12,8 @@ char* g_argv[] = {g_arg0, nullptr};
 class QtApplicationEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        if (QApplication::instance() == nullptr) app_ = new QApplication(g_argc, g_argv);
+        if (QApplication::instance() == nullptr)
+            app_ = new QApplication(g_argc, g_argv);
     }
     void TearDown() override {
         delete app_;

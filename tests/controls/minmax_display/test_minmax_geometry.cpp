@@ -28,8 +28,8 @@ TEST(MinMaxGeometry, TwoThousandTwipBarPlacesValueGoodRangeAndZero) {
     EXPECT_EQ(l.shpGBereich.left + l.shpGBereich.width, 1500);
     EXPECT_EQ(l.linZero, (Line{true, 1000, 0, 1000, 300}));
     EXPECT_EQ(l.lblWert, (Rect{true, 2135, 0, 600, 300}));
-    EXPECT_FALSE(l.linLinksOben.visible || l.linLinksUnten.visible || l.linRechtsOben.visible
-                 || l.linRechtsUnten.visible);
+    EXPECT_FALSE(l.linLinksOben.visible || l.linLinksUnten.visible || l.linRechtsOben.visible ||
+                 l.linRechtsUnten.visible);
     EXPECT_EQ(l.text, QStringLiteral("0.25"));
     EXPECT_FALSE(l.boxWarning);
 }

@@ -14,7 +14,8 @@ QImage render(ocxMinMaxWert& w) { return w.grab().toImage().convertToFormat(QIma
 
 bool columnHas(const QImage& img, int x, int y, const QColor& c) {
     for (int dx = -1; dx <= 1; ++dx) {
-        if (img.pixelColor(x + dx, y) == c) return true;
+        if (img.pixelColor(x + dx, y) == c)
+            return true;
     }
     return false;
 }
@@ -22,7 +23,8 @@ bool columnHas(const QImage& img, int x, int y, const QColor& c) {
 int countColor(const QImage& img, const QRect& area, const QColor& c) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) n += img.pixelColor(x, y) == c ? 1 : 0;
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += img.pixelColor(x, y) == c ? 1 : 0;
     }
     return n;
 }

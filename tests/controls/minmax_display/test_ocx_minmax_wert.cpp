@@ -11,11 +11,12 @@ using namespace kav::controls;
 namespace {
 
 const QStringList kStoredOrder = {
-    "iMin",           "iOMin",          "iOMax",        "iValue",         "MinHeight",        "MinWidth",
-    "iTxtGroesse",    "MinTxtGroesse",  "BackColor",    "Font",           "WertStyle",        "WertBorder",
-    "PfeileColor",    "PfeileWidth",    "WertGrColor",  "WertGrWidth",    "ZeroColor",        "ZeroWidth",
-    "Hint_BackColor", "Hint_BorderColor", "Hint_FillColor", "Hint_BackStyle", "Hint_FillStyle", "GBer_BackColor",
-    "GBer_BorderColor", "Enabled",      "WertVisible",  "WertGrafikAbst", "UfZeigen",         "iMax",
+    "iMin",           "iOMin",          "iOMax",          "iValue",         "MinHeight",
+    "MinWidth",       "iTxtGroesse",    "MinTxtGroesse",  "BackColor",      "Font",
+    "WertStyle",      "WertBorder",     "PfeileColor",    "PfeileWidth",    "WertGrColor",
+    "WertGrWidth",    "ZeroColor",      "ZeroWidth",      "Hint_BackColor", "Hint_BorderColor",
+    "Hint_FillColor", "Hint_BackStyle", "Hint_FillStyle", "GBer_BackColor", "GBer_BorderColor",
+    "Enabled",        "WertVisible",    "WertGrafikAbst", "UfZeigen",       "iMax",
     "UfFarbe",        "WertColor",      "FontColor"};
 
 int invokeRefused(ocxMinMaxWert& w, const char* setter, qint16 value) {

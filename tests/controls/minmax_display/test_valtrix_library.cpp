@@ -40,8 +40,9 @@ protected:
 TEST_F(ValtrixLibrary, RegistersAndCreatesByIdentifier) {
     ControlHost host(registry_);
     ASSERT_GE(host.registerLibrariesIn(QStringLiteral(VALTRIX_DIR)), 1);
-    EXPECT_EQ(QFileInfo(ControlRegistry(registry_).libraryFor(QStringLiteral("Valtrix.ocxMinMaxWert"))).canonicalFilePath(),
-              QFileInfo(library_.fileName()).canonicalFilePath());
+    EXPECT_EQ(
+        QFileInfo(ControlRegistry(registry_).libraryFor(QStringLiteral("Valtrix.ocxMinMaxWert"))).canonicalFilePath(),
+        QFileInfo(library_.fileName()).canonicalFilePath());
 
     const auto canUnload = entry<DllCanUnloadNowFn>("DllCanUnloadNow");
     ASSERT_NE(canUnload, nullptr);

@@ -53,11 +53,8 @@ std::optional<Bytes> FakeKav::reply(const Bytes& frame) {
 FakeKav FakeKav::standard() {
     FakeKav k;
     k.commands = {
-        {"RD_InfoText", "03 02 N N "},
-        {"RD_Info", "02 03 N "},
-        {"WR_PCVers", "09 04 CCCCCCCC "},
-        {"RD_InfoUpdate", "01 05 "},
-        {"DO_Test", "04 06 N I "},
+        {"RD_InfoText", "03 02 N N "}, {"RD_Info", "02 03 N "},   {"WR_PCVers", "09 04 CCCCCCCC "},
+        {"RD_InfoUpdate", "01 05 "},   {"DO_Test", "04 06 N I "},
     };
     k.infos = {
         {"Firmware", "S", 'S', textPayload("1.07")},

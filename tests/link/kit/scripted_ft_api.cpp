@@ -70,8 +70,7 @@ FT_STATUS ScriptedFtApi::FT_ListDevices(void* arg1, void* arg2, DWORD flags) {
     log("FT_ListDevices", {std::to_string(index), flagText}, nullptr);
     if (s != FT_OK)
         return s;
-    const std::string& text =
-        (flags & ~FT_LIST_BY_INDEX) == FT_OPEN_BY_DESCRIPTION ? description : serialNumber;
+    const std::string& text = (flags & ~FT_LIST_BY_INDEX) == FT_OPEN_BY_DESCRIPTION ? description : serialNumber;
     const std::size_t n = std::min<std::size_t>(text.size(), FT_LIST_BUFFER_SIZE - 1);
     std::memcpy(arg2, text.c_str(), n);
     static_cast<char*>(arg2)[n] = '\0';
@@ -101,8 +100,7 @@ FT_STATUS ScriptedFtApi::FT_SetRts(FT_HANDLE handle) {
     return next("FT_SetRts");
 }
 
-FT_STATUS ScriptedFtApi::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits,
-                                                   UCHAR parity) {
+FT_STATUS ScriptedFtApi::FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits, UCHAR parity) {
     log("FT_SetDataCharacteristics", {std::to_string(wordLength), std::to_string(stopBits), std::to_string(parity)},
         handle);
     return next("FT_SetDataCharacteristics");
