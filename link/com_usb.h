@@ -80,7 +80,6 @@ public:
 
 private:
     void pump();
-    ComValue befehl(const std::string& struktur, const std::string& parameter, const std::string& typ);
     // Reads entry i's name and structure; 0 stored, 1 end of the list, 2 unusable entry.
     int eintragLesen(int i);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "com_usb.h"
+#include "device_call.h"
 #include "number_text.h"
 
 namespace kav {
@@ -49,21 +50,14 @@ std::string ComUSB::COM_GetStruktur(const std::string& name) const {
     return {};
 }
 
-ComValue ComUSB::befehl(const std::string& struktur, const std::string& parameter, const std::string& typ) {
-    std::string anfrage = COM_BefehlAufbauen(struktur, parameter);
-    return COM_WertLesen(COM_Ausfuehren(anfrage).toText(), typ);
-}
-
 int ComUSB::eintragLesen(int i) {
     const std::string ii = detail::hexDigits(static_cast<unsigned>(i), 2);
-    std::string anfrage = "0301" + ii + "00";
-    const std::string name = COM_WertLesen(COM_Ausfuehren(anfrage).toText(), "S").toText();
+    const std::string name = anfrageAufruf(*this, "0301" + ii + "00").text;
     if (name == "EndofTab" || name == "ERROR")
         return 1;
     auto& eintrag = Befehlsliste[static_cast<std::size_t>(i)];
     eintrag.Name = name;
-    anfrage = "0301" + ii + "01";
-    const std::string struktur = COM_WertLesen(COM_Ausfuehren(anfrage).toText(), "S").toText();
+    const std::string struktur = anfrageAufruf(*this, "0301" + ii + "01").text;
     if (struktur == "ERROR")
         return 1;
     eintrag.arr_Struktur_txt = struktur;
@@ -110,7 +104,7 @@ std::uint8_t ComUSB::COM_READBefehlsliste(std::string& meldung) {
         meldung += std::string(kMeldungPCVersFehlt) + "\r\n";
         return 1;
     }
-    if (befehl(StrukturWRPCVers, PCVers, "S").toText() != "OK") {
+    if (strukturAufruf(*this, StrukturWRPCVers, PCVers).text != "OK") {
         meldung += std::string(kMeldungPCVersNichts) + "\r\n";
         return 2;
     }
@@ -129,17 +123,18 @@ std::uint8_t ComUSB::COM_READBefehlsliste(std::string& meldung) {
     for (int j = 0; j <= 80; ++j) {
         char jj[8];
         std::snprintf(jj, sizeof jj, "%02d", j);
-        const std::string name = befehl(StrukturRDInfoText, std::string(jj) + "|00", "S").toText();
+        const Aufruf name = strukturAufruf(*this, StrukturRDInfoText, std::string(jj) + "|00");
         // A failed query ends the info list the same way as its end mark.
-        if (name == "EndofTab" || istFehlerwort(name) || (!name.empty() && name.front() == ','))
+        if (!name.ok() || name.text == "EndofTab")
             return 0;
-        const std::string typ = befehl(StrukturRDInfoText, std::string(jj) + "|01", "S").toText();
-        std::string anfrage = COM_BefehlAufbauen(StrukturRDInfo, jj);
+        const std::string typ = strukturAufruf(*this, StrukturRDInfoText, std::string(jj) + "|01").text;
+        const Aufruf wert = strukturAufruf(*this, StrukturRDInfo, jj, typ);
         auto& eintrag = InfoListe[static_cast<std::size_t>(j)];
-        eintrag.Name = name;
-        eintrag.Anfrage = anfrage;
+        eintrag.Name = name.text;
+        eintrag.Anfrage = COM_BefehlAufbauen(StrukturRDInfo, jj);
         eintrag.Typ = typ;
-        eintrag.Wert = COM_WertLesen(COM_Ausfuehren(anfrage).toText(), typ).toText();
+        // A failed read keeps its failure text, never a number decoded from it.
+        eintrag.Wert = wert.ok() ? wert.wert.toText() : wert.text;
         infoAnzahl_ = j + 1;
         pump();
     }

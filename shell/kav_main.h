@@ -212,7 +212,7 @@ private:
     // The two navigation states.
     void unverbundenesLayout();
     void homeLayout();
-    QString rdInfoLesen(const std::string& struktur, const char* parameter);
+    QString rdInfoLesen(int wertNummer);
 
     ProgramEnvironment umgebung_;
     std::unique_ptr<EinzelInstanz> einzelInstanz_;

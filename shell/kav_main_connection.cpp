@@ -13,6 +13,7 @@
 #include "com_usb.h"
 #include "connection_diagram.h"
 #include "control_indexes.h"
+#include "device_call.h"
 #include "dialogs.h"
 #include "globals.h"
 #include "kav_main.h"
@@ -31,16 +32,9 @@ QString T(const char* deutsch) { return SprachText(QString::fromUtf8(deutsch)); 
 
 } // namespace
 
-// One "RD_Info" value as text. An error word in place of the reply is kept as
-// it is, so callers see "ERROR" and not its bytes decoded as text.
-QString KAV_Main::rdInfoLesen(const std::string& struktur, const char* parameter) {
-    std::string anfrage = COM_BefehlAufbauen(struktur, parameter);
-    const ComValue antwort = link_->COM_Ausfuehren(anfrage);
-    const std::string roh = antwort.toText();
-    if (istFehlerwort(roh))
-        return QString::fromStdString(roh);
-    return fromAnsi(COM_WertLesen(roh, "S").toText());
-}
+// One "RD_Info" value as text; a failed read gives its failure word or the
+// device's error text, never bytes decoded as text.
+QString KAV_Main::rdInfoLesen(int wertNummer) { return fromAnsi(wertLesen(*link_, wertNummer, "S").text); }
 
 void KAV_Main::VerbindungAufbauen() {
     // A click that arrives while an attempt pumps messages must not tear the
@@ -79,8 +73,8 @@ void KAV_Main::VerbindungAufbauen() {
                 LogSchreiben(QStringLiteral("VerbindungAufbauen -> 'RD_Info' konnte nicht") + kCrLf +
                              QStringLiteral("ausgelesen werden."));
         } else {
-            txtAlle[idx::txtGeraetSN]->setText(rdInfoLesen(s, "3"));
-            txtAlle[idx::txtFirmware]->setText(rdInfoLesen(s, "0"));
+            txtAlle[idx::txtGeraetSN]->setText(rdInfoLesen(wert::GeraetSN));
+            txtAlle[idx::txtFirmware]->setText(rdInfoLesen(wert::Firmware));
             const QString sn = txtAlle[idx::txtGeraetSN]->text();
             // A device error report (a text beginning with ",") is no serial
             // number either: showing it as one would report a failure as success.
@@ -187,20 +181,18 @@ void KAV_Main::tmrDateVomG_Timer() {
     tmrDateVomG.stop();
     if (!link_)
         return;
-    const std::string s = link_->COM_GetStruktur("RD_Info");
-    if (s.empty()) {
+    const Aufruf status = wertLesen(*link_, wert::Geraetestatus, "B");
+    if (status.fehler == Aufruffehler::NichtGelistet) {
         if (global().DebugAn)
             LogSchreiben(QStringLiteral("tmrDateVomG -> 'RD_Info' konnte nicht") + kCrLf +
                          QStringLiteral("ausgelesen werden."));
         return;
     }
-    std::string anfrage = COM_BefehlAufbauen(s, "8");
-    const std::string antwort = link_->COM_Ausfuehren(anfrage).toText();
-    if (istFehlerwort(antwort))
+    if (!status.ok())
         return;
-    const int status = static_cast<int>(COM_WertLesen(antwort, "B").toNumber());
+    const int wertStatus = static_cast<int>(status.wert.toNumber());
     // StatusBits: least significant bit first; bit 3 is the device's own measuring mode.
-    const bool messmodus = (status >> 3) & 1;
+    const bool messmodus = (wertStatus >> 3) & 1;
     if (messmodus) {
         dialoge().meldung(T("KAV100 befindet sich im Messmodus.") + kCrLf + kCrLf + T("Beenden Sie den Messmodus") +
                           kCrLf + T("und versuchen Sie es erneut."));

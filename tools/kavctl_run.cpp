@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "com_usb.h"
+#include "device_call.h"
 
 namespace kav::kavctl {
 
@@ -46,16 +47,6 @@ std::string jsonString(const std::string& latin1Text) {
 
 namespace {
 
-// A command's value by the calling convention.
-ComValue execute(ComUSB& link, const std::string& name, const std::string& parameters, const std::string& type) {
-    std::string anfrage = COM_BefehlAufbauen(link.COM_GetStruktur(name), parameters);
-    return COM_WertLesen(link.COM_Ausfuehren(anfrage).toText(), type);
-}
-
-bool identityFailed(const std::string& value) {
-    return istFehlerwort(value) || (!value.empty() && value.front() == ',');
-}
-
 void printInfo(std::ostream& out, int result, const std::string& diagnose, const std::string& serial,
                const std::string& firmware, const ComUSB& link) {
     out << "{\n"
@@ -98,11 +89,12 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         if (result != 0) {
             code = kExitNoLink;
         } else {
-            const bool known = !link.COM_GetStruktur("RD_Info").empty();
-            serial = execute(link, "RD_Info", "3", "S").toText();
-            firmware = execute(link, "RD_Info", "0", "S").toText();
+            const Aufruf sn = wertLesen(link, wert::GeraetSN, "S");
+            const Aufruf fw = wertLesen(link, wert::Firmware, "S");
+            serial = sn.text;
+            firmware = fw.text;
             link.COM_USBSchliessen();
-            if (!known || identityFailed(serial) || identityFailed(firmware))
+            if (!sn.ok() || !fw.ok())
                 code = kExitFailed;
         }
         printInfo(out, result, diagnose, serial, firmware, link);
@@ -113,13 +105,15 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
         return kExitNoLink;
     }
-    const bool known = !link.COM_GetStruktur(options.name).empty();
-    const std::string value = execute(link, options.name, options.parameters, options.type).toText();
+    const Aufruf a = geraetAufruf(link, options.name, options.parameters, options.type);
     link.COM_USBSchliessen();
-    if (!known)
+    if (a.fehler == Aufruffehler::NichtGelistet)
         err << "kavctl: the device does not list the command " << options.name << '\n';
-    out << latin1ToUtf8(value) << '\n';
-    return istFehlerwert(value) ? kExitFailed : kExitOk;
+    else if (a.fehler == Aufruffehler::UngueltigeAnfrage)
+        err << "kavctl: no request could be built for " << options.name << '\n';
+    // A failed command prints its failure text, never a number decoded from it.
+    out << latin1ToUtf8(a.ok() ? a.wert.toText() : a.text) << '\n';
+    return a.ok() ? kExitOk : kExitFailed;
 }
 
 } // namespace kav::kavctl

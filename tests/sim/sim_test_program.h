@@ -1,12 +1,11 @@
 #pragma once
 // The program's calling convention on top of the link, for tests against the
-// simulated device: structure by name, request from parameters, one
-// transaction, value by type letter.
+// simulated device: the one device-call path, with shortcuts.
 #include <chrono>
 #include <string>
 
 #include "com_usb.h"
-#include "typed_values.h"
+#include "device_call.h"
 
 namespace kav::sim::test {
 
@@ -14,16 +13,20 @@ class Program {
 public:
     explicit Program(ComUSB& link) : link_(link) {}
 
+    Aufruf call(const std::string& name, const std::string& parameters = {}, const std::string& type = "S") {
+        return geraetAufruf(link_, name, parameters, type);
+    }
     // The raw reply as hex text (a sentinel, a device error text or the payload).
     std::string raw(const std::string& name, const std::string& parameters = {}) {
-        std::string request = COM_BefehlAufbauen(link_.COM_GetStruktur(name), parameters);
-        return link_.COM_Ausfuehren(request).toText();
+        return call(name, parameters).roh;
     }
+    // The value by its type letter; empty when the command failed.
     ComValue value(const std::string& name, const std::string& parameters, const std::string& type) {
-        return COM_WertLesen(raw(name, parameters), type);
+        return call(name, parameters, type).wert;
     }
+    // The text, or the failure word / device error text.
     std::string text(const std::string& name, const std::string& parameters = {}) {
-        return value(name, parameters, "S").toText();
+        return call(name, parameters).text;
     }
     double number(const std::string& name, const std::string& parameters, const std::string& type) {
         return value(name, parameters, type).toNumber();
