@@ -3,18 +3,15 @@
 // exact lookup with the German text as key.
 #include <QString>
 
+#include "language_table.h"
+
 namespace kav::shell {
 
-struct SprachPaar {
-    const char* deutsch;  // UTF-8
-    const char* englisch; // UTF-8
-};
-
-// The English table in search order (kFensterPaare pairs) followed by the
-// kSupportPaare pairs of the About window's support lines.
-const SprachPaar* englischTabelle(int* anzahl);
-inline constexpr int kFensterPaare = 137;
-inline constexpr int kSupportPaare = 5;
+// The table itself is shared with the std-only code: language_table.h.
+using texts::englischTabelle;
+using texts::kFensterPaare;
+using texts::kSupportPaare;
+using texts::SprachPaar;
 
 // Key empty: "". Sprache "D": the key. Sprache "E": the English text, or the
 // key itself (logged with "/sprache"). Any other Sprache counts as "E".
