@@ -1,0 +1,77 @@
+// DateiTyp1Lesen: the current values.
+#include "device_call.h"
+#include "measurement_cycle.h"
+#include "readout_numbers.h"
+
+namespace kav::measure {
+
+namespace {
+constexpr const char* kRoutine = "DateiTyp1Lesen";
+
+// Mask position k+1 set: value k is new.
+struct Wert {
+    int k;
+    int nummer;
+    const char* typ;
+};
+constexpr Wert kWerte[] = {
+    {1, wert::Drehzahl, "Q"},
+    {2, wert::Frequenz, "L"},
+    {3, wert::Symmetrie0, "C"},
+    {4, wert::Symmetrie90, "C"},
+    {5, wert::Phasenlage, "B"},
+    {6, wert::Spurfehler, "B"},
+    {8, wert::Versorgungsspannung, "P"},
+    {9, wert::Stromaufnahme, "I"},
+};
+
+const Wert* wertZu(int k) {
+    for (const Wert& w : kWerte)
+        if (w.k == k)
+            return &w;
+    return nullptr;
+}
+} // namespace
+
+void MeasurementCycle::aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehler) {
+    const bool fehlerKam = Fehler;
+    std::string maske;
+    if (!bereit(kRoutine, 1, 5, fehlerKam, Fehler, maske))
+        return;
+    double zahl = 0;
+    if (wert(kRoutine, wert::Impulszahl, "L", zahl))
+        live.Impulszahl = detail::alsInt32(zahl);
+    geberLesen(kRoutine, fehlerKam);
+
+    for (int k = 0; k < 16; ++k) {
+        if (maske[static_cast<std::size_t>(k)] != '1') {
+            if (k == 1)
+                return; // no speed: the result is not complete
+            continue;
+        }
+        const Wert* w = wertZu(k);
+        if (!w || !wert(kRoutine, w->nummer, w->typ, zahl))
+            continue;
+        switch (k) {
+        case 1: live.Drehzahl = static_cast<float>(zahl); break;
+        case 2: live.Frequenz = detail::alsInt32(zahl); break;
+        case 3: live.Symmetrie0 = detail::alsByte(zahl); break;
+        case 4: live.Symmetrie90 = detail::alsByte(zahl); break;
+        case 5: live.Phasenlage = detail::alsByte(zahl); break;
+        case 6: {
+            live.Spurfehler = detail::alsByte(zahl);
+            static constexpr const char* kSpur[] = {"", "Error on 0 and 90 line", "Error on 0 line",
+                                                    "Error on 90 line"};
+            if (live.Spurfehler >= 1 && live.Spurfehler <= 3)
+                host_.fehlerLog(kSpur[live.Spurfehler]);
+            break;
+        }
+        case 8: live.Versorgungsspannung = static_cast<float>(zahl); break;
+        case 9: live.Stromaufnahme = detail::alsInt16(zahl); break;
+        default: break;
+        }
+    }
+    Fertig = true;
+}
+
+} // namespace kav::measure
