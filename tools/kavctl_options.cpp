@@ -2,20 +2,26 @@
 
 namespace kav::kavctl {
 
-const char kUsage[] = "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
-                      "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
-                      "\n"
-                      "  --sim            the simulated KAV100 in this process\n"
-                      "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
-                      "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
-                      "                   without one of these: the D2XX library when it loads, else the\n"
-                      "                   first serial port with FTDI's vendor id\n"
-                      "  --trace          communication log lines to standard error\n"
-                      "  info             identity, command list and info list as one JSON object\n"
-                      "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
-                      "                   the value is decoded with type letter T (default S)\n"
-                      "\n"
-                      "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments.\n";
+const char kUsage[] =
+    "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
+    "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
+    "\n"
+    "  --sim            the simulated KAV100 in this process\n"
+    "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
+    "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
+    "                   without one of these: the D2XX library when it loads, else the\n"
+    "                   first serial port with FTDI's vendor id\n"
+    "  --trace          communication log lines to standard error\n"
+    "  info             identity, command list and info list as one JSON object\n"
+    "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
+    "                   the value is decoded with type letter T (default S)\n"
+    "  measure MODE     one live measurement as the window makes it, one JSON line per\n"
+    "                   result; --repeat N results in a row, texts in --lang (default E)\n"
+    "\n"
+    "Exit: 0 success, 2 link not opened, 3 command, identity or measurement failed,\n"
+    "      64 bad arguments.\n";
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     options = Options{};
@@ -23,6 +29,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
     bool typeGiven = false;
     bool endOfOptions = false;
     std::vector<std::string> positional;
+    std::vector<std::string> measureArgs;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         // "--" ends the options; a single dash with a digit is a negative parameter.
@@ -68,6 +75,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
                 }
             }
             ++linkOptions;
+        } else if (isMeasureOption(a)) {
+            measureArgs.push_back(a);
+            if (a.find('=') == std::string::npos && i + 1 < args.size())
+                measureArgs.push_back(args[++i]);
         } else if (a == "--trace") {
             options.trace = true;
         } else if (a == "--type" || a.rfind("--type=", 0) == 0) {
@@ -84,7 +95,15 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
     }
     if (positional.empty()) {
-        error = "no command given (info or exec)";
+        error = "no command given (info, exec or measure)";
+        return false;
+    }
+    if (positional[0] == "measure" && !typeGiven) {
+        options.command = Options::Command::Measure;
+        return parseMeasure(positional, measureArgs, options.measure, error);
+    }
+    if (!measureArgs.empty() || positional[0] == "measure") {
+        error = positional[0] == "measure" ? "--type belongs to exec" : measureArgs[0] + " belongs to measure";
         return false;
     }
     if (positional[0] == "info") {

@@ -3,18 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "kavctl_measure.h"
 #include "link_choice.h"
 
 namespace kav::kavctl {
 
 struct Options {
-    enum class Command { Help, Info, Exec };
+    enum class Command { Help, Info, Exec, Measure };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;
     std::string name;       // exec: the command's name
     std::string parameters; // exec: the parameter text, fields separated by "|"
     std::string type = "S"; // exec: the type letter the value is decoded with
+    MeasureOptions measure;
 };
 
 // Reads the arguments after the program name. On a bad command line returns

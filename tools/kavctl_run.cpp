@@ -105,6 +105,11 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
         return kExitNoLink;
     }
+    if (options.command == Options::Command::Measure) {
+        const int code = runMeasure(options.measure, link, out, err, options.trace);
+        link.COM_USBSchliessen();
+        return code;
+    }
     const Aufruf a = geraetAufruf(link, options.name, options.parameters, options.type);
     link.COM_USBSchliessen();
     if (a.fehler == Aufruffehler::NichtGelistet)
