@@ -48,6 +48,13 @@ ChartRange drehschwebungBereich(std::int16_t wert1, std::int16_t wert2, bool mat
     return r;
 }
 
+double ChartLabel::links() const {
+    const double breite = text.size() * kZeichenEinheiten;
+    return horizontal == Horizontal::Left     ? anker.x
+           : horizontal == Horizontal::Center ? anker.x - breite / 2
+                                              : anker.x - breite;
+}
+
 double ChartLayout::GrafikX(double x) const { return RandLinks + (std::abs(NullX) + x) * FaktorX; }
 double ChartLayout::GrafikY(double y) const { return RandOben + ZeichenHoehe - (std::abs(NullY) + y) * FaktorY; }
 double ChartLayout::datenX(double boxX) const {
@@ -128,9 +135,10 @@ ChartLayout GrafikZeichnen(double breite, double hoehe, const ChartRange& b, boo
                          V::Top};
         // Centred under a tick close to the Y axis it would cross it: it then
         // starts at the tick and runs away from the axis.
-        const double halbeBreite = label.text.size() * kZeichenEinheiten / 2;
-        if (std::abs(x - achseX) < halbeBreite + kAbstand / 2)
-            label.horizontal = x >= achseX ? H::Left : H::Right;
+        if (label.links() < achseX + kAbstand / 2 && x >= achseX)
+            label.horizontal = H::Left;
+        else if (x < achseX && label.links() + label.text.size() * kZeichenEinheiten > achseX - kAbstand / 2)
+            label.horizontal = H::Right;
         L.beschriftung.push_back(std::move(label));
     }
     return L;

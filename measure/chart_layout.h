@@ -24,6 +24,10 @@ struct ChartRange {
 // `impulszahl` samples with a tick every half revolution.
 ChartRange drehschwebungBereich(std::int16_t wert1, std::int16_t wert2, bool mathAn, std::int32_t impulszahl);
 
+// Box units a label character is reckoned with (right-aligned Y labels, and
+// X labels kept clear of the Y axis).
+inline constexpr double kZeichenEinheiten = 120;
+
 struct ChartPoint {
     double x = 0, y = 0;
 };
@@ -39,10 +43,11 @@ struct ChartLabel {
     ChartPoint anker;
     Horizontal horizontal = Horizontal::Left;
     Vertikal vertikal = Vertikal::Top;
-};
 
-// Box units a label character is reckoned with when labels are kept clear of the axes.
-inline constexpr double kZeichenEinheiten = 120;
+    // The text's left edge reckoned with kZeichenEinheiten per character,
+    // for a painter that places text only by its left edge.
+    double links() const;
+};
 
 struct ChartLayout {
     // Non-empty when the limits are equal: the message to show (translated);
@@ -64,8 +69,9 @@ struct ChartLayout {
     bool ok() const { return fehlermeldung.empty(); }
     double GrafikX(double x) const;
     double GrafikY(double y) const;
-    // The data x of a box x (for pointing at a sample).
+    // The data x of a box x (for pointing at a sample), and a sample's angle in degrees.
     double datenX(double boxX) const;
+    double winkel(double sample) const { return 360.0 * sample / PunkteProUmdrehung; }
 };
 
 // GrafikZeichnen for a box of `breite` x `hoehe` box units. `mathAn` and

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "readout_numbers.h"
+#include "typed_values.h"
 
 namespace kav::measure {
 
@@ -151,11 +151,7 @@ std::vector<std::int16_t> messwerte(const DrehschwebungWerte& w) {
         std::min<std::size_t>(static_cast<std::size_t>(std::max<int>(w.AnzahlMesswerte, 0)), w.Messdaten.size() / 4);
     std::vector<std::int16_t> out(n);
     for (std::size_t i = 0; i < n; ++i) {
-        const char* h = w.Messdaten.data() + 4 * i;
-        const auto lo = detail::hexPaar(h[0], h[1]);
-        const auto hi = detail::hexPaar(h[2], h[3]);
-        if (lo && hi)
-            out[i] = static_cast<std::int16_t>(*lo | (*hi << 8));
+        out[i] = static_cast<std::int16_t>(COM_WertLesen(w.Messdaten.substr(4 * i, 4), "I").toNumber());
     }
     return out;
 }

@@ -85,8 +85,8 @@ struct OscillationDisplay {
 OscillationDisplay oscillationDisplay(const DrehschwebungWerte& w, std::string_view trenner, const Translator& t);
 
 // The samples held in Messdaten: AnzahlMesswerte of them at most, four hex
-// digits each, decoded as "I" (signed 16-bit, low byte first). A sample with
-// a digit that is not hex reads 0.
+// digits each, decoded as "I" (signed 16-bit, low byte first); a byte whose
+// digits are not hex reads 0.
 std::vector<std::int16_t> messwerte(const DrehschwebungWerte& w);
 
 } // namespace kav::measure

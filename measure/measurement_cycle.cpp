@@ -10,7 +10,9 @@
 #include "bit_text.h"
 #include "com_usb.h"
 #include "device_call.h"
+#include "frames.h"
 #include "readout_numbers.h"
+#include "typed_values.h"
 
 namespace kav::measure {
 
@@ -26,27 +28,8 @@ std::int16_t alsInt16(double v) {
     return static_cast<std::int16_t>(std::clamp(std::round(v), -32768.0, 32767.0));
 }
 std::uint8_t alsByte(double v) { return static_cast<std::uint8_t>(alsInt32(v) & 0xFF); }
-std::optional<std::uint8_t> hexPaar(char hoch, char tief) {
-    auto ziffer = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return -1;
-    };
-    const int h = ziffer(hoch);
-    const int t = ziffer(tief);
-    if (h < 0 || t < 0)
-        return std::nullopt;
-    return static_cast<std::uint8_t>(h * 16 + t);
-}
 std::uint8_t antwortByte(const std::string& hex, int n) {
-    const auto at = static_cast<std::size_t>(2 * n - 2);
-    if (n < 1 || hex.size() < at + 2)
-        return 0;
-    return hexPaar(hex[at], hex[at + 1]).value_or(0);
+    return alsByte(COM_WertLesen(COM_HexByte(hex, n), "B").toNumber());
 }
 } // namespace detail
 

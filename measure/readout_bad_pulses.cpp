@@ -13,23 +13,11 @@ namespace kav::measure {
 namespace {
 constexpr const char* kRoutine = "DateiTyp2Lesen";
 
-struct Wert {
-    int k;
-    int nummer;
-    const char* typ;
-};
-constexpr Wert kWerte[] = {
+constexpr detail::WertEintrag kWerte[] = {
     {1, wert::Drehzahl, "Q"},       {2, wert::Frequenz, "L"},     {9, wert::MaxPositiv, "B"},
     {10, wert::PosMaxPositiv, "L"}, {11, wert::MaxNegativ, "B"},  {12, wert::PosMaxNegativ, "L"},
     {13, wert::AbwWertArray, "S"},  {14, wert::AbwPosArray, "S"}, {15, wert::AnzahlAbweichungen, "L"},
 };
-
-const Wert* wertZu(int k) {
-    for (const Wert& w : kWerte)
-        if (w.k == k)
-            return &w;
-    return nullptr;
-}
 
 void speichern(std::uint8_t& ziel, double zahl) { ziel = detail::alsByte(zahl); }
 void speichern(std::int32_t& ziel, double zahl) { ziel = detail::alsInt32(zahl); }
@@ -50,28 +38,20 @@ void MeasurementCycle::schlechtimpulsLesen(SchlechtimpulsWerte& live, bool& Fert
         live.Impulszahl = detail::alsInt32(zahl);
     geberLesen(kRoutine, fehlerKam);
 
-    for (int k = 0; k < 16; ++k) {
-        if (maske[static_cast<std::size_t>(k)] != '1') {
-            if (k == 1)
-                return;
-            continue;
-        }
-        const Wert* w = wertZu(k);
-        if (!w)
-            continue;
-        if (k == 13 || k == 14) {
+    const bool vollstaendig = detail::maskeDurchlaufen(maske, kWerte, [&](const detail::WertEintrag& w) {
+        if (w.k == 13 || w.k == 14) {
             std::string deskriptor;
-            if (!wertText(kRoutine, w->nummer, deskriptor))
-                continue;
-            if (k == 13)
-                abweichungsListe(deskriptor, w->nummer, live.AbwWert);
+            if (!wertText(kRoutine, w.nummer, deskriptor))
+                return true;
+            if (w.k == 13)
+                abweichungsListe(deskriptor, w.nummer, live.AbwWert);
             else
-                abweichungsListe(deskriptor, w->nummer, live.AbwPos);
-            continue;
+                abweichungsListe(deskriptor, w.nummer, live.AbwPos);
+            return true;
         }
-        if (!wert(kRoutine, w->nummer, w->typ, zahl))
-            continue;
-        switch (k) {
+        if (!wert(kRoutine, w.nummer, w.typ, zahl))
+            return true;
+        switch (w.k) {
         case 1: live.Drehzahl = static_cast<float>(zahl); break;
         case 2: live.Frequenz = detail::alsInt32(zahl); break;
         case 9: live.MaxPositiv = detail::alsByte(zahl); break;
@@ -81,7 +61,10 @@ void MeasurementCycle::schlechtimpulsLesen(SchlechtimpulsWerte& live, bool& Fert
         case 15: live.AnzahlAbweichungen = detail::alsInt32(zahl); break;
         default: break;
         }
-    }
+        return true;
+    });
+    if (!vollstaendig)
+        return;
     Fertig = true;
 }
 

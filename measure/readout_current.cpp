@@ -8,13 +8,7 @@ namespace kav::measure {
 namespace {
 constexpr const char* kRoutine = "DateiTyp1Lesen";
 
-// Mask position k+1 set: value k is new.
-struct Wert {
-    int k;
-    int nummer;
-    const char* typ;
-};
-constexpr Wert kWerte[] = {
+constexpr detail::WertEintrag kWerte[] = {
     {1, wert::Drehzahl, "Q"},
     {2, wert::Frequenz, "L"},
     {3, wert::Symmetrie0, "C"},
@@ -24,13 +18,6 @@ constexpr Wert kWerte[] = {
     {8, wert::Versorgungsspannung, "P"},
     {9, wert::Stromaufnahme, "I"},
 };
-
-const Wert* wertZu(int k) {
-    for (const Wert& w : kWerte)
-        if (w.k == k)
-            return &w;
-    return nullptr;
-}
 } // namespace
 
 void MeasurementCycle::aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehler) {
@@ -43,16 +30,10 @@ void MeasurementCycle::aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehl
         live.Impulszahl = detail::alsInt32(zahl);
     geberLesen(kRoutine, fehlerKam);
 
-    for (int k = 0; k < 16; ++k) {
-        if (maske[static_cast<std::size_t>(k)] != '1') {
-            if (k == 1)
-                return; // no speed: the result is not complete
-            continue;
-        }
-        const Wert* w = wertZu(k);
-        if (!w || !wert(kRoutine, w->nummer, w->typ, zahl))
-            continue;
-        switch (k) {
+    const bool vollstaendig = detail::maskeDurchlaufen(maske, kWerte, [&](const detail::WertEintrag& w) {
+        if (!wert(kRoutine, w.nummer, w.typ, zahl))
+            return true;
+        switch (w.k) {
         case 1: live.Drehzahl = static_cast<float>(zahl); break;
         case 2: live.Frequenz = detail::alsInt32(zahl); break;
         case 3: live.Symmetrie0 = detail::alsByte(zahl); break;
@@ -70,7 +51,10 @@ void MeasurementCycle::aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehl
         case 9: live.Stromaufnahme = detail::alsInt16(zahl); break;
         default: break;
         }
-    }
+        return true;
+    });
+    if (!vollstaendig)
+        return; // no speed: the result is not complete
     Fertig = true;
 }
 

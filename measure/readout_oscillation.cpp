@@ -12,12 +12,7 @@ namespace kav::measure {
 namespace {
 constexpr const char* kRoutine = "DateiTyp3Lesen";
 
-struct Wert {
-    int k;
-    int nummer;
-    const char* typ;
-};
-constexpr Wert kWerte[] = {
+constexpr detail::WertEintrag kWerte[] = {
     {1, wert::Drehzahl, "Q"},
     {2, wert::Frequenz, "L"},
     {8, wert::Umdrehungen, "C"},
@@ -26,13 +21,6 @@ constexpr Wert kWerte[] = {
     {11, wert::SpitzeSpitze, "I"},
     {12, wert::DrehschwebungArray, "S"},
 };
-
-const Wert* wertZu(int k) {
-    for (const Wert& w : kWerte)
-        if (w.k == k)
-            return &w;
-    return nullptr;
-}
 
 constexpr std::size_t kZiffernJeMesswert = 4;
 } // namespace
@@ -61,36 +49,28 @@ void MeasurementCycle::drehschwebungLesen(DrehschwebungWerte& live, bool& Fertig
     std::int16_t minimum = 0;
     std::int16_t maximum = 0;
     bool arrayGelesen = false;
-    for (int k = 0; k < 16; ++k) {
-        if (maske[static_cast<std::size_t>(k)] != '1') {
-            if (k == 1)
-                return;
-            continue;
-        }
-        const Wert* w = wertZu(k);
-        if (!w)
-            continue;
-        if (k == 12) {
+    const bool weiter = detail::maskeDurchlaufen(maske, kWerte, [&](const detail::WertEintrag& w) {
+        if (w.k == 12) {
             std::string deskriptor;
-            if (!wertText(kRoutine, w->nummer, deskriptor))
-                continue;
+            if (!wertText(kRoutine, w.nummer, deskriptor))
+                return true;
             live.Frequenz = frequenz;
             live.Umdrehungen = umdrehungen;
             live.MinWert = minimum;
             live.MaxWert = maximum;
             messdatenLesen(deskriptor, live);
             arrayGelesen = true;
-            continue;
+            return true;
         }
-        if (!wert(kRoutine, w->nummer, w->typ, zahl))
-            continue;
-        switch (k) {
+        if (!wert(kRoutine, w.nummer, w.typ, zahl))
+            return true;
+        switch (w.k) {
         case 1:
             live.Drehzahl = static_cast<float>(zahl);
             if (live.Drehzahl > 0 && live.Drehzahl < 100) {
                 host_.meldung(text({"Drehzahl zu niedrig.", "Messung nicht möglich!"}));
                 Fehler = true;
-                return;
+                return false;
             }
             break;
         case 2: frequenz = detail::alsInt32(zahl); break;
@@ -99,7 +79,10 @@ void MeasurementCycle::drehschwebungLesen(DrehschwebungWerte& live, bool& Fertig
         case 10: maximum = detail::alsInt16(zahl); break;
         default: break; // 11: the peak-to-peak value is read and not used
         }
-    }
+        return true;
+    });
+    if (!weiter)
+        return;
     if (arrayGelesen)
         Fertig = true;
 }

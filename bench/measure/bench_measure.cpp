@@ -13,7 +13,9 @@
 #include "chart_layout.h"
 #include "com_usb.h"
 #include "display_rules.h"
+#include "forwarding_ft_api.h"
 #include "measurement_cycle.h"
+#include "quiet_host.h"
 #include "serial_port_ft_api.h"
 
 namespace {
@@ -21,57 +23,19 @@ using namespace kav;
 using namespace kav::measure;
 
 // Counts what crosses the line: the model needs bytes and transactions.
-class CountingFt final : public ft::FtApi {
+class CountingFt final : public testkit::ForwardingFtApi {
 public:
-    explicit CountingFt(ft::FtApi& inner) : inner_(inner) {}
+    using ForwardingFtApi::ForwardingFtApi;
     std::size_t bytes = 0;
     int transactions = 0;
-
-    ft::FT_STATUS FT_ListDevices(void* a, void* b, ft::DWORD f) override { return inner_.FT_ListDevices(a, b, f); }
-    ft::FT_STATUS FT_OpenEx(void* a, ft::DWORD f, ft::FT_HANDLE* h) override { return inner_.FT_OpenEx(a, f, h); }
-    ft::FT_STATUS FT_Close(ft::FT_HANDLE h) override { return inner_.FT_Close(h); }
-    ft::FT_STATUS FT_SetBaudRate(ft::FT_HANDLE h, ft::ULONG b) override { return inner_.FT_SetBaudRate(h, b); }
-    ft::FT_STATUS FT_SetRts(ft::FT_HANDLE h) override { return inner_.FT_SetRts(h); }
-    ft::FT_STATUS FT_SetDataCharacteristics(ft::FT_HANDLE h, ft::UCHAR w, ft::UCHAR s, ft::UCHAR p) override {
-        return inner_.FT_SetDataCharacteristics(h, w, s, p);
-    }
-    ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE h, ft::USHORT f, ft::UCHAR a, ft::UCHAR b) override {
-        return inner_.FT_SetFlowControl(h, f, a, b);
-    }
-    ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE h, ft::ULONG r, ft::ULONG w) override {
-        return inner_.FT_SetTimeouts(h, r, w);
-    }
-    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE h, ft::UCHAR a, ft::UCHAR b, ft::UCHAR c, ft::UCHAR d) override {
-        return inner_.FT_SetChars(h, a, b, c, d);
-    }
-    ft::FT_STATUS FT_Write(ft::FT_HANDLE h, void* buffer, ft::DWORD n, ft::DWORD* written) override {
+    void written(const std::uint8_t*, ft::DWORD n) override {
         ++transactions;
         bytes += n;
-        return inner_.FT_Write(h, buffer, n, written);
     }
-    ft::FT_STATUS FT_Read(ft::FT_HANDLE h, void* buffer, ft::DWORD n, ft::DWORD* read) override {
-        const ft::FT_STATUS s = inner_.FT_Read(h, buffer, n, read);
-        bytes += *read;
-        return s;
-    }
-
-private:
-    ft::FtApi& inner_;
+    void read(const std::uint8_t*, ft::DWORD n) override { bytes += n; }
 };
 
-class QuietHost final : public MeasureHost {
-public:
-    void meldung(const std::string&) override {}
-    void debugLog(const std::string&) override {}
-    void tagesLog(const std::string&) override {}
-    void fehlerLog(const std::string&) override {}
-    bool seiteSichtbar(int) override { return true; }
-    void geberSeriennummer(const std::string&) override {}
-    void beschaeftigt(bool) override {}
-    void druckenSperren() override {}
-    void wartehinweis(bool) override {}
-    std::string sprachText(const std::string& d) override { return d; }
-};
+using test::QuietHost;
 
 // The time the simulated line gives the same transactions: every byte at
 // 600000 baud, 10 bits each, plus the USB latency (1 ms) per reply.

@@ -121,6 +121,7 @@ TEST(Chart, LabelsBesideTheirTicksClearOfTheAxes) {
             }
             if (b.horizontal == ChartLabel::Horizontal::Right) { // Y labels end left of the tick
                 EXPECT_LT(b.anker.x, achseX - 50);
+                EXPECT_DOUBLE_EQ(b.links(), b.anker.x - b.text.size() * kZeichenEinheiten);
             } else { // X labels start below the tick and clear of the Y axis
                 EXPECT_EQ(b.vertikal, ChartLabel::Vertikal::Top);
                 EXPECT_GT(b.anker.y, achseY + 50);
@@ -146,6 +147,7 @@ TEST(Chart, OnePointPerSample) {
     EXPECT_DOUBLE_EQ(p[1].y, 400);
     EXPECT_DOUBLE_EQ(p[2].y, 4600);
     EXPECT_NEAR(l.datenX(p[2].x), 2, 1e-9);
+    EXPECT_DOUBLE_EQ(l.winkel(50), 90);
 }
 
 } // namespace

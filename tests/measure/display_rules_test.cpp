@@ -184,9 +184,9 @@ TEST(Display, Oscillation) {
 
 TEST(Display, SamplesNeverPastTheText) {
     DrehschwebungWerte w;
-    w.Messdaten = "0100FFFF0080ZZ00123";
+    w.Messdaten = "0100FFFF0080ZZ01123";
     w.AnzahlMesswerte = 9;
-    EXPECT_EQ(messwerte(w), (std::vector<std::int16_t>{1, -1, -32768, 0}));
+    EXPECT_EQ(messwerte(w), (std::vector<std::int16_t>{1, -1, -32768, 256}));
     w.AnzahlMesswerte = 2;
     EXPECT_EQ(messwerte(w), (std::vector<std::int16_t>{1, -1}));
     w.AnzahlMesswerte = -3;

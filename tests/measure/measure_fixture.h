@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "com_usb.h"
+#include "forwarding_ft_api.h"
 #include "language_table.h"
 #include "measurement_cycle.h"
 #include "scenario_flags.h"
@@ -44,40 +45,12 @@ public:
     std::string letzteMeldung() const { return meldungen.empty() ? std::string("<none>") : meldungen.back(); }
 };
 
-// Hands every call on to the simulated converter and keeps the request frames.
-class RecordingFt final : public ft::FtApi {
+// Keeps every request frame on its way to the simulated converter.
+class RecordingFt final : public testkit::ForwardingFtApi {
 public:
-    explicit RecordingFt(sim::SimulatedConverter& inner) : inner_(inner) {}
+    using ForwardingFtApi::ForwardingFtApi;
     std::vector<std::vector<std::uint8_t>> frames;
-
-    ft::FT_STATUS FT_ListDevices(void* a, void* b, ft::DWORD f) override { return inner_.FT_ListDevices(a, b, f); }
-    ft::FT_STATUS FT_OpenEx(void* a, ft::DWORD f, ft::FT_HANDLE* h) override { return inner_.FT_OpenEx(a, f, h); }
-    ft::FT_STATUS FT_Close(ft::FT_HANDLE h) override { return inner_.FT_Close(h); }
-    ft::FT_STATUS FT_SetBaudRate(ft::FT_HANDLE h, ft::ULONG b) override { return inner_.FT_SetBaudRate(h, b); }
-    ft::FT_STATUS FT_SetRts(ft::FT_HANDLE h) override { return inner_.FT_SetRts(h); }
-    ft::FT_STATUS FT_SetDataCharacteristics(ft::FT_HANDLE h, ft::UCHAR w, ft::UCHAR s, ft::UCHAR p) override {
-        return inner_.FT_SetDataCharacteristics(h, w, s, p);
-    }
-    ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE h, ft::USHORT f, ft::UCHAR a, ft::UCHAR b) override {
-        return inner_.FT_SetFlowControl(h, f, a, b);
-    }
-    ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE h, ft::ULONG r, ft::ULONG w) override {
-        return inner_.FT_SetTimeouts(h, r, w);
-    }
-    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE h, ft::UCHAR a, ft::UCHAR b, ft::UCHAR c, ft::UCHAR d) override {
-        return inner_.FT_SetChars(h, a, b, c, d);
-    }
-    ft::FT_STATUS FT_Write(ft::FT_HANDLE h, void* buffer, ft::DWORD n, ft::DWORD* written) override {
-        const auto* b = static_cast<const std::uint8_t*>(buffer);
-        frames.emplace_back(b, b + n);
-        return inner_.FT_Write(h, buffer, n, written);
-    }
-    ft::FT_STATUS FT_Read(ft::FT_HANDLE h, void* buffer, ft::DWORD n, ft::DWORD* read) override {
-        return inner_.FT_Read(h, buffer, n, read);
-    }
-
-private:
-    sim::SimulatedConverter& inner_;
+    void written(const std::uint8_t* bytes, ft::DWORD n) override { frames.emplace_back(bytes, bytes + n); }
 };
 
 class MeasureTest : public ::testing::Test {

@@ -5,26 +5,12 @@
 #include "com_usb.h"
 #include "fake_kav.h"
 #include "measurement_cycle.h"
+#include "quiet_host.h"
 
 namespace kav::measure::test {
 namespace {
 
 using testkit::Bytes;
-
-class NullHost final : public MeasureHost {
-public:
-    std::vector<std::string> meldungen, debug;
-    void meldung(const std::string& t) override { meldungen.push_back(t); }
-    void debugLog(const std::string& z) override { debug.push_back(z); }
-    void tagesLog(const std::string&) override {}
-    void fehlerLog(const std::string&) override {}
-    bool seiteSichtbar(int) override { return true; }
-    void geberSeriennummer(const std::string&) override {}
-    void beschaeftigt(bool) override {}
-    void druckenSperren() override {}
-    void wartehinweis(bool) override {}
-    std::string sprachText(const std::string& d) override { return d; }
-};
 
 Bytes text(const std::string& s) { return testkit::textPayload(s); }
 
@@ -33,7 +19,7 @@ protected:
     testkit::FakeKav kav = testkit::FakeKav::standard();
     testkit::ScriptedFtApi ft;
     std::unique_ptr<ComUSB> link;
-    NullHost host;
+    QuietHost host;
     std::unique_ptr<MeasurementCycle> cycle;
     // Bytes 1-10 of the change report.
     Bytes update{3, 0x01, 1, 0, 0, 0, 0, 0, 0, 0};
