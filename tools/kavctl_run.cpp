@@ -4,6 +4,7 @@
 
 #include "com_usb.h"
 #include "device_call.h"
+#include "kavctl_records.h"
 
 namespace kav::kavctl {
 
@@ -104,6 +105,11 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
     if (result != 0) {
         err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
         return kExitNoLink;
+    }
+    if (options.command == Options::Command::RecordsList) {
+        const int code = recordsList(link, options, out, err);
+        link.COM_USBSchliessen();
+        return code;
     }
     const Aufruf a = geraetAufruf(link, options.name, options.parameters, options.type);
     link.COM_USBSchliessen();
