@@ -97,7 +97,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
     }
     if (positional.empty()) {
-        error = "no command given (info, exec, records or export)";
+        error = "no command given (info or exec)";
         return false;
     }
     if (positional[0] == "records" || positional[0] == "export")
