@@ -11,6 +11,18 @@ std::string zweistellig(int v) { return (v >= 0 && v < 10 ? "0" : "") + std::to_
 
 int code(char c) { return static_cast<unsigned char>(c); }
 
+// Bytes 27-32 of a header: seconds, minutes, hours, day, month, year - 2000, binary.
+LocalTime zeitAus(const std::string& b) {
+    LocalTime t;
+    t.second = code(b[27]);
+    t.minute = code(b[28]);
+    t.hour = code(b[29]);
+    t.day = code(b[30]);
+    t.month = code(b[31]);
+    t.year = 2000 + code(b[32]);
+    return t;
+}
+
 } // namespace
 
 std::optional<Datensatzkopf> datensatzkopfLesen(const std::string& rohHex) {
@@ -28,12 +40,7 @@ std::optional<Datensatzkopf> datensatzkopfLesen(const std::string& rohHex) {
     k.name = b.substr(0, 10);
     k.geberSN = b.substr(11, 8);
     k.geraetSN = b.substr(20, 6);
-    k.zeit.second = code(b[27]);
-    k.zeit.minute = code(b[28]);
-    k.zeit.hour = code(b[29]);
-    k.zeit.day = code(b[30]);
-    k.zeit.month = code(b[31]);
-    k.zeit.year = 2000 + code(b[32]);
+    k.zeit = zeitAus(b);
     k.typ = code(b[33]);
     return k;
 }
@@ -60,12 +67,7 @@ std::optional<GeraeteKopf> kopfTextTexte(const std::string& k) {
     g.texte.name = name.substr(0, name.find('\0'));
     g.texte.geraetSN = k.substr(20, 6);
     g.texte.geberSN = k.substr(11, 8);
-    g.zeit.second = code(k[27]);
-    g.zeit.minute = code(k[28]);
-    g.zeit.hour = code(k[29]);
-    g.zeit.day = code(k[30]);
-    g.zeit.month = code(k[31]);
-    g.zeit.year = 2000 + code(k[32]);
+    g.zeit = zeitAus(k);
     return g;
 }
 

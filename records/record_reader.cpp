@@ -3,20 +3,22 @@
 #include <cstdint>
 #include <optional>
 
+#include "number_text.h"
 #include "record_file.h"
 
 namespace kav::records {
 
 namespace {
 
-int hexWert(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
+int hexWert(char c) { return detail::hexDigitValue(c); }
+
+// The data of a type, when every field converted.
+template <typename Werte>
+bool setzen(Leseergebnis& r, std::optional<Werte> w) {
+    if (!w)
+        return false;
+    r.daten = std::move(*w);
+    return true;
 }
 
 // Characters from the 1-based position `von` on, as many as there are (at most `anzahl`).
@@ -176,24 +178,9 @@ Leseergebnis DateiLesen(std::string_view s) {
     r.typ = *typ;
     bool gelesen = true;
     switch (r.typ) {
-    case 1:
-        if (auto w = typ1(s))
-            r.daten = std::move(*w);
-        else
-            gelesen = false;
-        break;
-    case 2:
-        if (auto w = typ2(s))
-            r.daten = std::move(*w);
-        else
-            gelesen = false;
-        break;
-    case 3:
-        if (auto w = typ3(s))
-            r.daten = std::move(*w);
-        else
-            gelesen = false;
-        break;
+    case 1: gelesen = setzen(r, typ1(s)); break;
+    case 2: gelesen = setzen(r, typ2(s)); break;
+    case 3: gelesen = setzen(r, typ3(s)); break;
     default: break; // another type: the header only
     }
     if (!gelesen)

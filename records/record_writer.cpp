@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "com_value.h"
+#include "number_text.h"
 #include "record_file.h"
 #include "typed_values.h"
 
@@ -16,11 +17,11 @@ std::optional<std::string> datumsByte(int wert) {
     return COM_Text2Hex(std::string(1, static_cast<char>(wert)));
 }
 
-// The 48 characters after "KAV": texts, date, time, type and the reserved byte.
+// The 51 characters of the `Dateikopf`: "KAV", texts, date, time, type and the reserved byte.
 Dateiinhalt kopfBauen(const KopfTexte& kopf, const LocalTime& zeit, int typ) {
     Dateiinhalt d;
-    std::string s = rechtsbuendig(kopf.firmware, 8) + rechtsbuendig(kopf.geberSN, 8) + rechtsbuendig(kopf.geraetSN, 6) +
-                    rechtsbuendig(kopf.name, 10);
+    std::string s = "KAV" + rechtsbuendig(kopf.firmware, 8) + rechtsbuendig(kopf.geberSN, 8) +
+                    rechtsbuendig(kopf.geraetSN, 6) + rechtsbuendig(kopf.name, 10);
     for (int teil : {zeit.year - 2000, zeit.month, zeit.day, zeit.hour, zeit.minute, zeit.second}) {
         const auto hex = datumsByte(teil);
         if (!hex) {
@@ -43,7 +44,7 @@ std::optional<std::string> festkomma(float wert) {
     return hex;
 }
 
-bool istHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+bool istHex(char c) { return detail::hexDigitValue(c) >= 0; }
 
 // The samples a type-3 record holds: exactly AnzahlMesswerte groups of four hex digits.
 std::optional<std::string_view> messdaten(const measure::DrehschwebungWerte& w) {
@@ -65,6 +66,18 @@ Dateiinhalt fehler(Schreibfehler f) {
     return d;
 }
 
+// What every writer checks first, and the header it starts with. Each record
+// type has a speed in fixed point.
+template <typename Werte>
+Dateiinhalt anfang(const Werte& w, const KopfTexte& kopf, const LocalTime& zeit, int typ) {
+    if (!measure::hatDaten(w))
+        return fehler(Schreibfehler::KeineDaten);
+    Dateiinhalt d = kopfBauen(kopf, zeit, typ);
+    if (d.ok() && !festkomma(w.Drehzahl))
+        return fehler(Schreibfehler::FestkommaBereich);
+    return d;
+}
+
 } // namespace
 
 std::string rechtsbuendig(std::string_view text, std::size_t breite) {
@@ -74,18 +87,15 @@ std::string rechtsbuendig(std::string_view text, std::size_t breite) {
 }
 
 Dateiinhalt DateiSchreiben1(const measure::AktuellWerte& w, const KopfTexte& kopf, const LocalTime& zeit) {
-    if (!measure::hatDaten(w))
-        return fehler(Schreibfehler::KeineDaten);
-    Dateiinhalt d = kopfBauen(kopf, zeit, 1);
+    Dateiinhalt d = anfang(w, kopf, zeit, 1);
     if (!d.ok())
         return d;
-    const auto drehzahl = festkomma(w.Drehzahl);
     const auto spannung = festkomma(w.Versorgungsspannung);
-    if (!drehzahl || !spannung)
+    if (!spannung)
         return fehler(Schreibfehler::FestkommaBereich);
     d.bytes.reserve(kLaengeTyp1);
     d.bytes += COM_HexFix(w.Impulszahl, 4);
-    d.bytes += *drehzahl;
+    d.bytes += *festkomma(w.Drehzahl);
     d.bytes += COM_HexFix(w.Frequenz, 4);
     d.bytes += *spannung;
     d.bytes += COM_HexFix(w.Stromaufnahme, 2);
@@ -93,21 +103,15 @@ Dateiinhalt DateiSchreiben1(const measure::AktuellWerte& w, const KopfTexte& kop
     d.bytes += COM_HexFix(w.Symmetrie90, 1);
     d.bytes += COM_HexFix(w.Phasenlage, 1);
     d.bytes += COM_HexFix(w.Spurfehler, 1);
-    d.bytes.insert(0, "KAV");
     return d;
 }
 
 Dateiinhalt DateiSchreiben2(const measure::SchlechtimpulsWerte& w, const KopfTexte& kopf, const LocalTime& zeit) {
-    if (!measure::hatDaten(w))
-        return fehler(Schreibfehler::KeineDaten);
-    Dateiinhalt d = kopfBauen(kopf, zeit, 2);
+    Dateiinhalt d = anfang(w, kopf, zeit, 2);
     if (!d.ok())
         return d;
-    const auto drehzahl = festkomma(w.Drehzahl);
-    if (!drehzahl)
-        return fehler(Schreibfehler::FestkommaBereich);
     d.bytes.reserve(kLaengeTyp2);
-    d.bytes += *drehzahl;
+    d.bytes += *festkomma(w.Drehzahl);
     d.bytes += COM_HexFix(w.Impulszahl, 4);
     d.bytes += COM_HexFix(w.AnzahlAbweichungen, 4);
     d.bytes += COM_HexFix(w.PosMaxPositiv, 4);
@@ -118,26 +122,19 @@ Dateiinhalt DateiSchreiben2(const measure::SchlechtimpulsWerte& w, const KopfTex
         d.bytes += COM_HexFix(w.AbwPos[k], 4);
         d.bytes += COM_HexFix(w.AbwWert[k], 1);
     }
-    d.bytes.insert(0, "KAV");
     return d;
 }
 
 Dateiinhalt DateiSchreiben3(const measure::DrehschwebungWerte& w, const KopfTexte& kopf, const LocalTime& zeit) {
-    if (!measure::hatDaten(w))
-        return fehler(Schreibfehler::KeineDaten);
-    Dateiinhalt d = kopfBauen(kopf, zeit, 3);
+    Dateiinhalt d = anfang(w, kopf, zeit, 3);
     if (!d.ok())
         return d;
-    const auto drehzahl = festkomma(w.Drehzahl);
-    if (!drehzahl)
-        return fehler(Schreibfehler::FestkommaBereich);
     const auto proben = messdaten(w);
     if (!proben)
         return fehler(Schreibfehler::Messdaten);
     d.bytes.reserve(kLaengeTyp3OhneMessdaten + proben->size());
-    d.bytes.insert(0, "KAV");
     d.bytes += COM_HexFix(w.Impulszahl, 4);
-    d.bytes += *drehzahl;
+    d.bytes += *festkomma(w.Drehzahl);
     d.bytes += COM_HexFix(w.Frequenz, 4);
     d.bytes += COM_HexFix(w.Umdrehungen, 1);
     d.bytes += COM_HexFix(w.MinWert, 2);
@@ -149,14 +146,10 @@ Dateiinhalt DateiSchreiben3(const measure::DrehschwebungWerte& w, const KopfText
 
 Dateiinhalt DateiSchreiben3Mth(const measure::DrehschwebungWerte& w, const KopfTexte& kopf, const LocalTime& zeit,
                                char dezimalTrenner) {
-    if (!measure::hatDaten(w))
-        return fehler(Schreibfehler::KeineDaten);
     // The same checks as the ".kav" writer, so both refuse the same records.
-    Dateiinhalt pruefung = kopfBauen(kopf, zeit, 3);
+    const Dateiinhalt pruefung = anfang(w, kopf, zeit, 3);
     if (!pruefung.ok())
         return pruefung;
-    if (!festkomma(w.Drehzahl))
-        return fehler(Schreibfehler::FestkommaBereich);
     const auto proben = messdaten(w);
     if (!proben)
         return fehler(Schreibfehler::Messdaten);
@@ -170,14 +163,14 @@ Dateiinhalt DateiSchreiben3Mth(const measure::DrehschwebungWerte& w, const KopfT
     Dateiinhalt d;
     std::string& s = d.bytes;
     s.reserve(100 + proben->size() / 2);
-    s = "KAV" + pruefung.bytes.substr(0, 32) + "\r\n";
+    s = pruefung.bytes.substr(0, 35) + "\r\n";
     s += std::to_string(zeit.year) + "." + zweistellig(zeit.month) + "." + zweistellig(zeit.day) + " - " +
          zweistellig(zeit.hour) + ":" + zweistellig(zeit.minute) + ":" + zweistellig(zeit.second) + "\r\n";
     s += std::to_string(w.Impulszahl) + " " + drehzahl + " " + std::to_string(w.Frequenz) + " " +
          std::to_string(w.Umdrehungen) + " " + std::to_string(w.MinWert) + " " + std::to_string(w.MaxWert) + " " +
          std::to_string(w.AnzahlMesswerte);
     // Each sample's two bytes in the order the device sent them: low byte first.
-    auto wert = [](char c) { return c <= '9' ? c - '0' : (c & ~0x20) - 'A' + 10; };
+    auto wert = [](char c) { return detail::hexDigitValue(c); };
     for (std::size_t i = 0; i < proben->size(); i += 2)
         s += static_cast<char>(wert((*proben)[i]) * 16 + wert((*proben)[i + 1]));
     return d;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "atomic_file.h"
+#include "number_text.h"
 #include "record_texts.h"
 
 namespace kav::kavctl {
@@ -22,7 +23,7 @@ int vorzeichen(std::uint8_t b) { return measure::vorzeichenbehaftet(b); }
 
 void zeile(std::string& csv, const std::string& feld, const std::string& wert) { csv += feld + "," + wert + "\n"; }
 
-int hexWert(char c) { return c <= '9' ? c - '0' : (c & ~0x20) - 'A' + 10; }
+int hexWert(char c) { return detail::hexDigitValue(c); }
 
 } // namespace
 
