@@ -15,7 +15,7 @@ struct FaultRule {
     enum class Kind {
         Silent,      // no reply at all; the request is not executed either
         CorruptCrc,  // the reply's CRC is wrong
-        FailureBit,  // the device reports failure (status 0x82)
+        FailureBit,  // the device refuses the request (status 0x82) and does not carry it out
         ErrorReport, // an error report with `errorMask` (`keepBytes` 0: without content)
         Truncated,   // only the first `keepBytes` bytes of the reply (default: half)
         BadLength,   // the length byte is replaced by `lengthByte`

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "com_usb.h"
+#include "kavctl_files.h"
 #include "language_table.h"
 #include "measurement_cycle.h"
 #include "result_json.h"
@@ -13,12 +14,6 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 3;
-
-std::string ohneCrLf(std::string text) {
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.replace(at, 2, "\n");
-    return text;
-}
 
 // The window's part, on a console: messages and failures to standard error.
 class ConsoleHost final : public measure::MeasureHost {
@@ -31,13 +26,13 @@ public:
 
     void meldung(const std::string& text) override {
         ++meldungen;
-        err_ << "kavctl: " << ohneCrLf(text) << '\n' << std::flush;
+        err_ << "kavctl: " << zeilen(text) << '\n' << std::flush;
     }
     void debugLog(const std::string& zeile) override {
         if (trace_)
-            err_ << ohneCrLf(zeile) << '\n' << std::flush;
+            err_ << zeilen(zeile) << '\n' << std::flush;
     }
-    void tagesLog(const std::string& zeile) override { err_ << "kavctl: " << ohneCrLf(zeile) << '\n' << std::flush; }
+    void tagesLog(const std::string& zeile) override { err_ << "kavctl: " << zeilen(zeile) << '\n' << std::flush; }
     void fehlerLog(const std::string&) override {} // the JSON carries the track error
     bool seiteSichtbar(int) override { return true; }
     void geberSeriennummer(const std::string& text) override { serial = text; }
@@ -90,7 +85,7 @@ bool ganzeZahl(const std::string& text, int& wert) {
 } // namespace
 
 bool isMeasureOption(const std::string& arg) {
-    for (const char* name : {"--repeat", "--lang", "--save"}) {
+    for (const char* name : {"--repeat", "--save"}) {
         const std::string n = name;
         if (arg == n || arg.rfind(n + "=", 0) == 0)
             return true;
@@ -130,12 +125,6 @@ bool parseMeasure(const std::vector<std::string>& positional, const std::vector<
                 error = "--repeat needs a whole number of 1 or more";
                 return false;
             }
-        } else if (name == "--lang") {
-            if (value != "D" && value != "E") {
-                error = "--lang is D or E";
-                return false;
-            }
-            options.sprache = value;
         } else {
             options.save = value;
         }
@@ -147,8 +136,9 @@ bool parseMeasure(const std::vector<std::string>& positional, const std::vector<
     return true;
 }
 
-int runMeasure(const MeasureOptions& options, ComUSB& link, std::ostream& out, std::ostream& err, bool trace) {
-    ConsoleHost host(err, trace, options.sprache);
+int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
+               std::ostream& err, bool trace) {
+    ConsoleHost host(err, trace, sprache);
     measure::MeasurementCycle cycle(link, host);
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;

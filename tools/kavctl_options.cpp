@@ -1,12 +1,16 @@
 #include "kavctl_options.h"
 
+#include "kavctl_files.h"
+
 namespace kav::kavctl {
 
 const char kUsage[] =
     "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records list [--lang D|E]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
     "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
+    "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
     "\n"
     "  --sim            the simulated KAV100 in this process\n"
     "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
@@ -17,11 +21,17 @@ const char kUsage[] =
     "  info             identity, command list and info list as one JSON object\n"
     "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
     "                   the value is decoded with type letter T (default S)\n"
+    "  records list     the records in the device's memory as a JSON array\n"
     "  measure MODE     one live measurement as the window makes it, one JSON line per\n"
-    "                   result; --repeat N results in a row, texts in --lang (default E)\n"
+    "                   result; --repeat N results in a row\n"
+    "  export FILE.kav  a record file as CSV (to OUT or standard output) or, type 3, as\n"
+    "                   the mth export to OUT\n"
+    "  --lang D|E       language of the messages on standard error and of measure's\n"
+    "                   texts (default E)\n"
     "\n"
-    "Exit: 0 success, 2 link not opened, 3 command, identity or measurement failed,\n"
-    "      64 bad arguments.\n";
+    "Exit: 0 success, 2 link not opened, 3 command, identity, record listing or\n"
+    "      measurement failed, 64 bad arguments, 65 not a record file or not readable\n"
+    "      as one, 66 file cannot be read, 73 output file cannot be written.\n";
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     options = Options{};
@@ -85,6 +95,9 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             if (!value("--type", options.type))
                 return false;
             typeGiven = true;
+        } else if (const int r = fileOption(args, i, options, error); r != 0) {
+            if (r < 0)
+                return false;
         } else {
             error = "unknown option " + a;
             return false;
@@ -95,17 +108,23 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
     }
     if (positional.empty()) {
-        error = "no command given (info, exec or measure)";
+        error = "no command given (info, exec, measure, records or export)";
         return false;
     }
-    if (positional[0] == "measure" && !typeGiven) {
+    if (positional[0] == "measure") {
+        if (typeGiven || options.csv || !options.mthOut.empty()) {
+            error = typeGiven ? "--type belongs to exec" : "--csv and --mth belong to export";
+            return false;
+        }
         options.command = Options::Command::Measure;
         return parseMeasure(positional, measureArgs, options.measure, error);
     }
-    if (!measureArgs.empty() || positional[0] == "measure") {
-        error = positional[0] == "measure" ? "--type belongs to exec" : measureArgs[0] + " belongs to measure";
+    if (!measureArgs.empty()) {
+        error = measureArgs[0] + " belongs to measure";
         return false;
     }
+    if (positional[0] == "records" || positional[0] == "export")
+        return fileCommand(positional, typeGiven, options, error);
     if (positional[0] == "info") {
         if (positional.size() > 1) {
             error = "info takes no arguments";

@@ -2,7 +2,8 @@
 
 #include "com_usb.h"
 #include "device_call.h"
-#include "result_json.h"
+#include "kavctl_files.h"
+#include "kavctl_records.h"
 
 namespace kav::kavctl {
 
@@ -21,7 +22,7 @@ std::string latin1ToUtf8(const std::string& text) {
     return out;
 }
 
-std::string jsonString(const std::string& latin1Text) { return measure::jsonText(latin1ToUtf8(latin1Text)); }
+std::string jsonString(const std::string& latin1Text) { return jsonText(latin1ToUtf8(latin1Text)); }
 
 namespace {
 
@@ -83,8 +84,13 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
         return kExitNoLink;
     }
+    if (options.command == Options::Command::RecordsList) {
+        const int code = recordsList(link, options, out, err);
+        link.COM_USBSchliessen();
+        return code;
+    }
     if (options.command == Options::Command::Measure) {
-        const int code = runMeasure(options.measure, link, out, err, options.trace);
+        const int code = runMeasure(options.measure, options.lang, link, out, err, options.trace);
         link.COM_USBSchliessen();
         return code;
     }
