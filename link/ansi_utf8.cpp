@@ -25,13 +25,13 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-char ansiOf(char32_t c) {
+char ansiOf(char32_t c, char ersatz) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (int i = 0; i < 32; ++i)
         if (kHigh[i] == c)
             return static_cast<char>(0x80 + i);
-    return '?';
+    return ersatz;
 }
 } // namespace
 
@@ -45,7 +45,7 @@ std::string ansiToUtf8(std::string_view ansi) {
     return out;
 }
 
-std::string utf8ToAnsi(std::string_view utf8) {
+std::string utf8ToAnsi(std::string_view utf8, char ersatz) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
@@ -62,7 +62,7 @@ std::string utf8ToAnsi(std::string_view utf8) {
         else if ((b & 0xF8) == 0xF0)
             c = b & 0x07, more = 3;
         else {
-            out += '?';
+            out += ersatz;
             ++i;
             continue;
         }
@@ -74,13 +74,13 @@ std::string utf8ToAnsi(std::string_view utf8) {
             c = (c << 6) | (cont & 0x3F);
         }
         if (j != static_cast<std::size_t>(more) + 1) {
-            // A sequence cut short: one '?' for its lead byte, the rest read afresh.
-            out += '?';
+            // A sequence cut short: one replacement for its lead byte, the rest read afresh.
+            out += ersatz;
             ++i;
             continue;
         }
         constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
-        out += c < kSmallest[more] ? '?' : ansiOf(c); // an overlong form is no character
+        out += c < kSmallest[more] ? ersatz : ansiOf(c, ersatz); // an overlong form is no character
         i += j;
     }
     return out;

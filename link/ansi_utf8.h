@@ -13,7 +13,7 @@ namespace kav {
 std::string ansiToUtf8(std::string_view ansi);
 
 // Characters outside the code page, and bytes that are not valid UTF-8,
-// become '?'.
-std::string utf8ToAnsi(std::string_view utf8);
+// become `ersatz`.
+std::string utf8ToAnsi(std::string_view utf8, char ersatz = '?');
 
 } // namespace kav

@@ -6,6 +6,7 @@
 #include "atomic_file.h"
 #include "number_text.h"
 #include "record_texts.h"
+#include "result_json.h"
 
 namespace kav::kavctl {
 
@@ -94,28 +95,7 @@ bool fileCommand(const std::vector<std::string>& p, bool typeGiven, Options& o, 
     return true;
 }
 
-std::string jsonText(const std::string& utf8) {
-    std::string out = "\"";
-    for (char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04X", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
+std::string jsonText(const std::string& utf8) { return measure::jsonText(utf8); }
 
 std::string zeilen(const std::string& text) {
     std::string out;

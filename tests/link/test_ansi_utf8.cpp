@@ -25,11 +25,12 @@ TEST(AnsiUtf8, BothWays) {
 
 TEST(AnsiUtf8, WhatTheCodePageCannotHold) {
     EXPECT_EQ(utf8ToAnsi("Ω→😀x"), "???x");
-    EXPECT_EQ(utf8ToAnsi("\xC3"), "?");      // cut short at the end
-    EXPECT_EQ(utf8ToAnsi("\xC3x"), "?x");    // cut short by a plain character
-    EXPECT_EQ(utf8ToAnsi("\xC0\x80"), "?");  // overlong form
-    EXPECT_EQ(utf8ToAnsi("\xFF\xFE"), "??"); // no lead byte
-    EXPECT_EQ(utf8ToAnsi("\xC2\x80"), "?");  // U+0080 is not in the code page (0x80 is the euro sign)
+    EXPECT_EQ(utf8ToAnsi("\xC3"), "?");          // cut short at the end
+    EXPECT_EQ(utf8ToAnsi("\xC3x"), "?x");        // cut short by a plain character
+    EXPECT_EQ(utf8ToAnsi("\xC0\x80"), "?");      // overlong form
+    EXPECT_EQ(utf8ToAnsi("\xFF\xFE"), "??");     // no lead byte
+    EXPECT_EQ(utf8ToAnsi("a→\xC3", '_'), "a__"); // a replacement of the caller's choice
+    EXPECT_EQ(utf8ToAnsi("\xC2\x80"), "?");      // U+0080 is not in the code page (0x80 is the euro sign)
 }
 
 } // namespace
