@@ -9,7 +9,10 @@ endfunction()
 
 # A test executable registered with CTest. Widget tests (GUI) run on the
 # offscreen platform, with the one test application of tests/support made by
-# their main() (kav_test_gui_main).
+# their main() (kav_test_gui_main). A widget test program is one CTest test:
+# starting Qt costs more than most of its tests, so its tests share one
+# process (one of them alone: build/bin/NAME --gtest_filter=Suite.Test).
+# Other test programs register each test on its own.
 function(kav_add_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -20,8 +23,8 @@ function(kav_add_test name)
   endif()
   kav_warnings(${name})
   if(ARG_GUI)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
