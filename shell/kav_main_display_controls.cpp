@@ -73,7 +73,13 @@ QWidget* KAV_Main::anzeigeAnlegen(const QString& progId, QWidget* parent, const 
 void KAV_Main::anzeigenAnlegen() {
     const QString ordner = umgebung_.controlFolder.isEmpty() ? umgebung_.folder : umgebung_.controlFolder;
     controlHost_ = std::make_unique<controls::ControlHost>(controls::ControlRegistry::defaultPath(ordner));
-    controlHost_->registerLibrariesIn(ordner);
+    // A copy that may write beside itself keeps its registry up to date (it is
+    // written only when an entry changes); an installed program reads the one
+    // it was installed with. Either way a library the registry does not name
+    // is found by its name in the folder.
+    if (umgebung_.registerControls)
+        controlHost_->registerLibrariesIn(ordner);
+    controlHost_->setLibraryFolder(ordner);
 
     auto neuerBag = [this] {
         anzeigenBags_.push_back(std::make_unique<controls::MemoryPropertyBag>());

@@ -33,11 +33,16 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-QString KAV_Main::settingsDatei() const { return QDir(umgebung_.folder).filePath(QStringLiteral("Settings.ini")); }
+QString KAV_Main::settingsDatei() const {
+    const QString ordner = umgebung_.settingsFolder.isEmpty() ? umgebung_.folder : umgebung_.settingsFolder;
+    return QDir(ordner).filePath(QStringLiteral("Settings.ini"));
+}
 
-// The program's folder with the platform's separator at its end.
+// The file browser's own folder (the program's, or the user's documents for an
+// installed program) with the platform's separator at its end.
 QString KAV_Main::programmOrdnerMitTrenner() const {
-    QString ordner = QDir::toNativeSeparators(QDir(umgebung_.folder).absolutePath());
+    const QString basis = umgebung_.browserFolder.isEmpty() ? umgebung_.folder : umgebung_.browserFolder;
+    QString ordner = QDir::toNativeSeparators(QDir(basis).absolutePath());
     if (!ordner.endsWith(QDir::separator()))
         ordner += QDir::separator();
     return ordner;
@@ -187,10 +192,19 @@ void KAV_Main::closeEvent(QCloseEvent* e) {
 
 void KAV_Main::Programmende() {
     const QString ini = settingsDatei();
-    INISchreiben(ini, kSektion, kVerbinden, VerbindenBeimStart ? QStringLiteral("1") : QStringLiteral("0"));
-    INISchreiben(ini, kSektion, kFehler, global().FehlerSpeichern ? QStringLiteral("1") : QStringLiteral("0"));
-    INISchreiben(ini, kSektion, kPfad, ProgrammPfad);
-    INISchreiben(ini, kSektion, kSprache, global().Sprache);
+    // An installed program's configuration folder may not exist yet.
+    if (!umgebung_.settingsFolder.isEmpty())
+        QDir().mkpath(umgebung_.settingsFolder);
+    bool geschrieben =
+        INISchreiben(ini, kSektion, kVerbinden, VerbindenBeimStart ? QStringLiteral("1") : QStringLiteral("0"));
+    geschrieben &=
+        INISchreiben(ini, kSektion, kFehler, global().FehlerSpeichern ? QStringLiteral("1") : QStringLiteral("0"));
+    geschrieben &= INISchreiben(ini, kSektion, kPfad, ProgrammPfad);
+    geschrieben &= INISchreiben(ini, kSektion, kSprache, global().Sprache);
+    // Settings that cannot be kept are said, not lost without a word.
+    if (!geschrieben)
+        dialoge().meldung(SprachText(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:")) + kCrLf +
+                          QDir::toNativeSeparators(ini));
     if (Verbunden && link_) {
         if (link_->COM_USBSchliessen() != 0 && global().DebugAn)
             LogSchreiben(QStringLiteral("Programmende -> Fehler beim Beenden"));

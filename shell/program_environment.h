@@ -4,6 +4,8 @@
 // "Settings.ini", a device of their choice and a clock of their own.
 #include <QString>
 
+#include <cstdio>
+
 namespace kav {
 class Clock;
 namespace ft {
@@ -32,9 +34,31 @@ struct ProgramEnvironment {
     QString lockFolder;
     // Where the display-control libraries and their registry lie; empty: `folder`.
     QString controlFolder;
+    // False: the registry beside the libraries is read as it is, never written
+    // (an installed program).
+    bool registerControls = true;
+
+    // Where "Settings.ini" lives; empty: `folder`.
+    QString settingsFolder;
+    // The logs' folder, made at the start when missing; empty: the logs' folder
+    // is left as it is (the working folder unless a test set one).
+    QString logFolder;
+    // Where a log entry goes that the logs' folder refuses; empty: none.
+    QString logFallbackFolder;
+    // The file browser's folder while none is stored; empty: `folder`.
+    QString browserFolder;
 };
 
-// The environment of the running executable (QCoreApplication must exist).
+// "--version" and "--help": answered on `out` before Qt starts, so without a
+// display, a window or any file. True when the arguments asked for one.
+bool printProgramInfo(int argc, const char* const* argv, std::FILE* out);
+
+struct ProgramPlaces;
+// Takes the places of the program's files into the environment.
+void applyPlaces(ProgramEnvironment& umgebung, const ProgramPlaces& orte);
+
+// The environment of the running executable (QCoreApplication must exist),
+// its files placed as choosePlaces() decides for its folder.
 ProgramEnvironment environmentFromApplication();
 
 } // namespace kav::shell

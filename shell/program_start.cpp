@@ -35,6 +35,14 @@ std::unique_ptr<KAV_Main> programmStarten(const ProgramEnvironment& umgebung) {
         dialoge().meldung(umgebung.executableName + QStringLiteral(" wird bereits ausgeführt."));
         return nullptr;
     }
+    // Only a start that goes on places its logs (an installed program: the
+    // user's data folder, made when missing).
+    if (!umgebung.logFolder.isEmpty()) {
+        QDir().mkpath(umgebung.logFolder);
+        setLogFolder(umgebung.logFolder);
+    }
+    if (!umgebung.logFallbackFolder.isEmpty())
+        setLogFallbackFolder(umgebung.logFallbackFolder);
     if (instanz->ergebnis() == EinzelInstanz::Ergebnis::OhneSperre && schalter.debug)
         LogSchreiben(QStringLiteral("Programmstart -> Sperrdatei '") + QDir::toNativeSeparators(instanz->datei()) +
                      QStringLiteral("' konnte nicht angelegt werden (") + instanz->grund() +

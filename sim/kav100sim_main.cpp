@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--pty") == 0) {
             pty = true;
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("kav100sim %s\n", KAV_VERSION_TEXT);
+            return 0;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf("usage: kav100sim --pty [flags]\n"
                         "Serves the simulated KAV100 on a pseudo-terminal, prints its path on the first\n"

@@ -19,6 +19,10 @@ int main(int argc, char* argv[]) {
         std::cout << kav::kavctl::kUsage;
         return kav::kavctl::kExitOk;
     }
+    if (options.command == kav::kavctl::Options::Command::Version) {
+        std::cout << "kavctl " KAV_VERSION_TEXT "\n";
+        return kav::kavctl::kExitOk;
+    }
     // A file command needs no device.
     if (options.command == kav::kavctl::Options::Command::Export)
         return kav::kavctl::exportFile(options, std::cout, std::cerr);

@@ -11,6 +11,7 @@ const char kUsage[] =
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
     "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
     "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
+    "       kavctl --help | --version\n"
     "\n"
     "  --sim            the simulated KAV100 in this process\n"
     "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
@@ -66,6 +67,9 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             endOfOptions = true;
         } else if (a == "--help" || a == "-h") {
             options.command = Options::Command::Help;
+            return true;
+        } else if (a == "--version") {
+            options.command = Options::Command::Version;
             return true;
         } else if (a == "--sim") {
             options.link.kind = LinkChoice::Kind::Simulated;

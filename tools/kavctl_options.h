@@ -9,7 +9,7 @@
 namespace kav::kavctl {
 
 struct Options {
-    enum class Command { Help, Info, Exec, RecordsList, Export, Measure };
+    enum class Command { Help, Version, Info, Exec, RecordsList, Export, Measure };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;

@@ -25,7 +25,8 @@ const std::vector<ControlDescription>& controlDescriptions() {
 
 namespace {
 
-// Where to look for the control libraries: beside this plugin and one level up.
+// Where to look for the control libraries: beside this plugin, one level up
+// (the build folder) and, installed, the program's private library folder.
 QStringList searchFolders() {
     static const int anchor = 0;
     const QString self = libraryPathOf(&anchor);
@@ -36,6 +37,11 @@ QStringList searchFolders() {
     QDir up = here;
     if (up.cdUp())
         folders << up.absolutePath();
+#ifdef KAV_PRIVATE_LIBDIR_FROM_DESIGNER
+    const QString installed = QDir::cleanPath(here.absoluteFilePath(QStringLiteral(KAV_PRIVATE_LIBDIR_FROM_DESIGNER)));
+    if (QFileInfo(installed).isDir())
+        folders << installed;
+#endif
     return folders;
 }
 

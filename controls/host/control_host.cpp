@@ -1,6 +1,7 @@
 #include "control_host.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QWidget>
 
@@ -46,9 +47,21 @@ int ControlHost::registerLibraries(const QString& folder, const QStringList& bas
     return registered;
 }
 
+QString ControlHost::libraryPath(const QString& progId) const {
+    const QString registered = ControlRegistry(registryPath_).libraryFor(progId);
+    if (libraryFolder_.isEmpty() || (!registered.isEmpty() && QFileInfo::exists(registered)))
+        return registered;
+    const QString name = progId.trimmed().section(QLatin1Char('.'), 0, 0);
+    if (name.isEmpty())
+        return registered;
+    // QLibrary knows the platform's prefix and suffix (libTacho.so, Tacho.dll).
+    QLibrary probe(QDir(libraryFolder_).filePath(name));
+    return probe.load() ? probe.fileName() : registered;
+}
+
 HostedControl* ControlHost::create(const QString& progId, QWidget* parent, PropertyBag* bag) {
     error_.clear();
-    const QString path = ControlRegistry(registryPath_).libraryFor(progId);
+    const QString path = libraryPath(progId);
     if (path.isEmpty()) {
         error_ = QStringLiteral("%1 is not registered in %2").arg(progId, registryPath_);
         return nullptr;

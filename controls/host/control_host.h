@@ -30,6 +30,11 @@ public:
     void setAmbientUserMode(bool userMode) { userMode_ = userMode; }
     bool ambientUserMode() const { return userMode_; }
 
+    // Where create() looks for a library the registry does not name (or names
+    // at a place where it is gone): the identifier's first part ("Tacho" of
+    // "Tacho.ocxTacho") in this folder. Empty (the default): nowhere.
+    void setLibraryFolder(const QString& folder) { libraryFolder_ = folder; }
+
     // nullptr with error() set when the identifier is unknown or the library
     // fails. With a bag the control reads its stored properties from it,
     // otherwise it initialises a new instance. The library stays loaded.
@@ -37,7 +42,10 @@ public:
     QString error() const { return error_; }
 
 private:
+    QString libraryPath(const QString& progId) const;
+
     QString registryPath_;
+    QString libraryFolder_;
     QString error_;
     bool userMode_ = true;
 };

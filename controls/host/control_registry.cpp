@@ -69,7 +69,8 @@ bool ControlRegistry::add(const QString& progId, const QString& libraryPath) {
         libraryPath.contains(QLatin1Char('\n'))) {
         return false;
     }
-    QStringList lines = readLines(path_);
+    const QStringList before = readLines(path_);
+    QStringList lines = before;
     const QString entry = id + QLatin1Char('=') + libraryPath;
     bool replaced = false;
     for (qsizetype i = 0; i < lines.size();) {
@@ -85,6 +86,10 @@ bool ControlRegistry::add(const QString& progId, const QString& libraryPath) {
     }
     if (!replaced)
         lines.append(entry);
+    // Registering what is registered already writes nothing: a program that
+    // registers its libraries at every start leaves the file alone.
+    if (lines == before && QFileInfo::exists(path_))
+        return true;
     return writeLines(path_, lines);
 }
 
@@ -104,7 +109,11 @@ QString ControlRegistry::libraryFor(const QString& progId) const {
         return {};
     for (const QString& line : readLines(path_)) {
         if (identifierOf(line).compare(id, Qt::CaseInsensitive) == 0) {
-            return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+            const QString library = line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+            // A bare file name lies beside the registry (as an installed one names them).
+            if (library.isEmpty() || !QDir::isRelativePath(library))
+                return library;
+            return QFileInfo(path_).absoluteDir().absoluteFilePath(library);
         }
     }
     return {};

@@ -14,10 +14,13 @@ public:
     QString filePath() const { return path_; }
 
     // Adds or replaces the line of the identifier; other lines stay as they are.
+    // An entry that is there already leaves the file untouched.
     bool add(const QString& progId, const QString& libraryPath);
     // True also when the identifier was not registered (nothing to remove).
     bool remove(const QString& progId);
-    QString libraryFor(const QString& progId) const; // "" when not registered
+    // "" when not registered. A relative library path is taken from the
+    // registry's own folder, so a registry can travel with its libraries.
+    QString libraryFor(const QString& progId) const;
 
 private:
     QString path_;

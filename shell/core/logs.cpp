@@ -17,6 +17,7 @@ struct LogZustand {
     std::mutex mutex;
     Clock* uhr = nullptr;
     QString ordner;
+    QString ersatzOrdner;
 };
 
 LogZustand& zustand() {
@@ -40,8 +41,14 @@ void eintragen(const char* vorsilbe, const QString& meldung) noexcept {
                              u'.' + zweistellig(t.day) + QStringLiteral(".log");
         const QString ordner = z.ordner.isEmpty() ? QDir::currentPath() : z.ordner;
         QFile datei(QDir(ordner).filePath(name));
-        if (!datei.open(QIODevice::WriteOnly | QIODevice::Append))
-            return;
+        if (!datei.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            // Not lost because a folder is read-only: the fallback takes it.
+            if (z.ersatzOrdner.isEmpty() || !QDir().mkpath(z.ersatzOrdner))
+                return;
+            datei.setFileName(QDir(z.ersatzOrdner).filePath(name));
+            if (!datei.open(QIODevice::WriteOnly | QIODevice::Append))
+                return;
+        }
         const QString zeile = zweistellig(t.hour) + u':' + zweistellig(t.minute) + u':' + zweistellig(t.second) +
                               QStringLiteral(" - ") + meldung + QStringLiteral("\r\n");
         datei.write(toAnsi(zeile));
@@ -64,6 +71,11 @@ void setLogClock(Clock* clock) {
 void setLogFolder(const QString& folder) {
     std::lock_guard<std::mutex> sperre(zustand().mutex);
     zustand().ordner = folder;
+}
+
+void setLogFallbackFolder(const QString& folder) {
+    std::lock_guard<std::mutex> sperre(zustand().mutex);
+    zustand().ersatzOrdner = folder;
 }
 
 } // namespace kav::shell

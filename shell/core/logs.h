@@ -19,4 +19,9 @@ void KommunLogSchreiben(const QString& meldung); // "Kommun_2008.03.05.log"
 void setLogClock(Clock* clock);
 void setLogFolder(const QString& folder);
 
+// Where an entry goes that the log folder refuses (a read-only working
+// folder, say); the folder is made when first needed. Empty: such an entry is
+// lost, quietly.
+void setLogFallbackFolder(const QString& folder);
+
 } // namespace kav::shell

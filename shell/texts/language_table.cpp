@@ -152,6 +152,8 @@ constexpr SprachPaar kTabelle[] = {
     {"Telefon: 01234 / 56789-0", "Phone: +00 1234 56789-0"},
     {"Zeiten von Montag bis Freitag", "Hours Monday to Friday"},
     {"8:00 - 12:00 Uhr und 13:00 - 16:00 Uhr", "8 am to 12 noon and 1 pm to 4 pm"},
+    // Messages of our own: the end of the program when the settings cannot be written.
+    {"Die Einstellungen konnten nicht gespeichert werden:", "The settings could not be saved:"},
 };
 
 } // namespace

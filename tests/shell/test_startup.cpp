@@ -252,6 +252,9 @@ TEST_F(StartTest, ASettingsFileThatCannotBeWrittenIsIgnored) {
     EXPECT_TRUE(w->VerbindenBeimStart);
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(QFileInfo(iniPfad()).isDir());
+    // Settings that are lost are said, not lost without a word.
+    EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{QStringLiteral("The settings could not be saved:\r\n") +
+                                                    QDir::toNativeSeparators(iniPfad())});
 }
 
 } // namespace

@@ -120,3 +120,33 @@ TEST(Logs, FailuresAreSwallowed) {
     EXPECT_EQ(QFileInfo(datei).size(), 0);
     EXPECT_EQ(env.dateien(), (QStringList{QStringLiteral("2008.03.05.log"), QStringLiteral("datei")}));
 }
+
+TEST(Logs, AnEntryTheLogFolderRefusesGoesToTheFallbackFolder) {
+    LogUmgebung env;
+    // A file where the log folder should be, as a read-only working folder would refuse.
+    const QString datei = QDir(env.ordner()).filePath(QStringLiteral("datei"));
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    setLogFolder(datei);
+    const QString ersatz = QDir(env.ordner()).filePath(QStringLiteral("daten/KavStudio"));
+    setLogFallbackFolder(ersatz);
+    LogSchreiben(QStringLiteral("eins"));
+    FehlerLogSchreiben(QStringLiteral("Error on 0 line"));
+    KommunLogSchreiben(QStringLiteral("Lesen     -> 80"));
+    const auto inhalt = [&](const char* name) {
+        QFile f(QDir(ersatz).filePath(QString::fromLatin1(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    };
+    EXPECT_EQ(inhalt("2008.03.05.log"), QByteArray("09:04:07 - eins\r\n")) << "the fallback folder is made";
+    EXPECT_EQ(inhalt("Errors_2008.03.05.log"), QByteArray("09:04:07 - Error on 0 line\r\n"));
+    EXPECT_EQ(inhalt("Kommun_2008.03.05.log"), QByteArray("09:04:07 - Lesen     -> 80\r\n"));
+    EXPECT_EQ(QFileInfo(datei).size(), 0);
+
+    // A log folder that takes the entry keeps it; the fallback stays as it was.
+    setLogFolder(env.ordner());
+    LogSchreiben(QStringLiteral("zwei"));
+    EXPECT_EQ(env.tagesLog(), QByteArray("09:04:07 - zwei\r\n"));
+    EXPECT_EQ(inhalt("2008.03.05.log"), QByteArray("09:04:07 - eins\r\n"));
+}

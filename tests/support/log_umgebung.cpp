@@ -11,11 +11,13 @@ LogUmgebung::LogUmgebung() {
     uhr_.setLocalTime({2008, 3, 5, 9, 4, 7});
     shell::setLogClock(&uhr_);
     shell::setLogFolder(ordner_.path());
+    shell::setLogFallbackFolder({});
 }
 
 LogUmgebung::~LogUmgebung() {
     shell::setLogClock(nullptr);
     shell::setLogFolder({});
+    shell::setLogFallbackFolder({});
 }
 
 QByteArray LogUmgebung::inhalt(const QString& dateiname) const {

@@ -60,6 +60,8 @@ TEST(KavctlOptions, ExecNameParametersAndType) {
     EXPECT_EQ(o.parameters, "--x");
     EXPECT_EQ(parse({"--help"}).command, Options::Command::Help);
     EXPECT_EQ(parse({"exec", "X", "-h"}).command, Options::Command::Help);
+    EXPECT_EQ(parse({"--version"}).command, Options::Command::Version);
+    EXPECT_EQ(parse({"--sim", "--version", "info"}).command, Options::Command::Version);
 }
 
 TEST(KavctlOptions, BadCommandLines) {

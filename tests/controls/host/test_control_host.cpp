@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -110,4 +111,21 @@ TEST_F(HostTest, UnregisterRemovesOnlyItsOwnEntry) {
     EXPECT_EQ(unregister(), kS_OK);
     EXPECT_TRUE(reg.libraryFor(QStringLiteral("FakeGauge.ocxFake")).isEmpty());
     EXPECT_EQ(reg.libraryFor(QStringLiteral("Tacho.ocxTacho")), QStringLiteral("/x/libTacho.so"));
+}
+
+TEST_F(HostTest, ALibraryTheRegistryDoesNotNameIsFoundInTheLibraryFolder) {
+    // No registry at all, as on a read-only medium: without a library folder nothing is found.
+    ControlHost host(registry_);
+    QWidget parent;
+    EXPECT_EQ(host.create(QStringLiteral("FakeGauge.ocxFake"), &parent), nullptr);
+    host.setLibraryFolder(fakeDir());
+    HostedControl* c = host.create(QStringLiteral("FakeGauge.ocxFake"), &parent);
+    ASSERT_NE(c, nullptr) << host.error().toStdString();
+    EXPECT_FALSE(QFile::exists(registry_)) << "finding a library writes nothing";
+
+    // A registered library that is gone: the folder's library stands in.
+    ASSERT_TRUE(ControlRegistry(registry_).add(QStringLiteral("FakeGauge.ocxFake"), dir_.filePath("gone.so")));
+    EXPECT_NE(host.create(QStringLiteral("FakeGauge.ocxFake"), &parent), nullptr) << host.error().toStdString();
+    EXPECT_EQ(host.create(QStringLiteral("Nobody.ocxNone"), &parent), nullptr);
+    EXPECT_TRUE(host.error().contains(QStringLiteral("not registered")));
 }

@@ -5,6 +5,8 @@
 #include <QLibrary>
 #include <QTemporaryDir>
 
+#include <filesystem>
+
 #include "control_registry.h"
 
 using kav::controls::ControlRegistry;
@@ -75,4 +77,36 @@ TEST(ControlRegistry, LibraryPathOfNamesTheLibraryHoldingTheAddress) {
     EXPECT_EQ(QFileInfo(kav::controls::libraryPathOf(reinterpret_cast<const void*>(fn))).canonicalFilePath(),
               QFileInfo(lib.fileName()).canonicalFilePath());
     EXPECT_TRUE(kav::controls::libraryPathOf(nullptr).isEmpty());
+}
+
+TEST(ControlRegistry, RegisteringWhatIsRegisteredLeavesTheFileAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kavcontrols.reg"));
+    ControlRegistry reg(path);
+    ASSERT_TRUE(reg.add(QStringLiteral("Tacho.ocxTacho"), QStringLiteral("/opt/kav/libTacho.so")));
+    // A second name for the file: a rewrite (a new file renamed over it) parts them.
+    const std::filesystem::path file(path.toStdString());
+    const std::filesystem::path twin(dir.filePath(QStringLiteral("twin")).toStdString());
+    std::filesystem::create_hard_link(file, twin);
+    ASSERT_TRUE(reg.add(QStringLiteral("Tacho.ocxTacho"), QStringLiteral("/opt/kav/libTacho.so")));
+    EXPECT_TRUE(std::filesystem::equivalent(file, twin)) << "the same entry again was written anew";
+    ASSERT_TRUE(reg.add(QStringLiteral("Tacho.ocxTacho"), QStringLiteral("/new/libTacho.so")));
+    EXPECT_FALSE(std::filesystem::equivalent(file, twin)) << "a changed entry is written";
+    EXPECT_EQ(reg.libraryFor(QStringLiteral("Tacho.ocxTacho")), QStringLiteral("/new/libTacho.so"));
+}
+
+TEST(ControlRegistry, ABareLibraryNameLiesBesideTheRegistry) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kavcontrols.reg"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("# as installed\nBrinda.ocxBadInc=libBrinda.so\nTacho.ocxTacho=sub/libTacho.so\n");
+    }
+    const ControlRegistry reg(path);
+    EXPECT_EQ(reg.libraryFor(QStringLiteral("Brinda.ocxBadInc")),
+              QDir(dir.path()).filePath(QStringLiteral("libBrinda.so")));
+    EXPECT_EQ(reg.libraryFor(QStringLiteral("Tacho.ocxTacho")),
+              QDir(dir.path()).filePath(QStringLiteral("sub/libTacho.so")));
+    EXPECT_TRUE(reg.libraryFor(QStringLiteral("Valtrix.ocxMinMaxWert")).isEmpty());
 }
