@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Install what is missing, build, then start KavStudio on the simulated KAV100
-# ("run") or run the whole test suite ("test"). Meant for Debian 12; run as
-# root (or with sudo rights) so missing packages can be installed.
+# ("run") or run the whole test suite ("test"). "package" builds the Debian
+# package, "windows" cross-compiles the portable core with MinGW-w64 and runs
+# its tests under wine. Meant for Debian 12; run as root (or with sudo rights)
+# so missing packages can be installed.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,10 +16,14 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
 )
+# The Debian package and its checks (scripts/kav.sh package, .ci/run).
+package_packages=(dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db)
+# The Windows check of the portable core: MinGW-w64, GoogleTest's sources, wine.
+windows_packages=(g++-mingw-w64-x86-64-posix googletest wine64)
 
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -26,6 +32,24 @@ install_missing() {
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The package: an installation under /usr, built with Debian's hardening
+# flags, without tests; cpack makes kavstudio_<version>_<arch>.deb in $pkgbuild.
+build_package() {
+  local pkgbuild="${KAV_PACKAGE_BUILD_DIR:-$root/build-pkg}"
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  (
+    eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+    # No debugging information: the package's binaries are stripped anyway.
+    export CFLAGS="${CFLAGS//-g /} $CPPFLAGS" CXXFLAGS="${CXXFLAGS//-g /} $CPPFLAGS"
+    cmake -S "$root" -B "$pkgbuild" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+      -DCMAKE_STRIP="$root/packaging/strip.sh" -DKAV_BUILD_TESTS=OFF -DKAV_BUILD_BENCH=OFF "${launcher[@]}"
+    cmake --build "$pkgbuild" -j "$jobs"
+    cd "$pkgbuild" && rm -f kavstudio_*.deb && cpack -G DEB
+  )
+  ls "$pkgbuild"/kavstudio_*.deb
 }
 
 configure_and_build() {
@@ -57,8 +81,18 @@ case "${1:-}" in
     install_missing
     configure_and_build "$@"
     ;;
+  package)
+    shift
+    install_missing "${package_packages[@]}"
+    build_package
+    ;;
+  windows)
+    shift
+    install_missing "${windows_packages[@]}"
+    exec "$root/scripts/windows_check.sh" "$@"
+    ;;
   *)
-    echo "usage: scripts/kav.sh run|test|build" >&2
+    echo "usage: scripts/kav.sh run|test|build|package|windows" >&2
     exit 64
     ;;
 esac
