@@ -57,6 +57,10 @@ void KAV_Main::datenlistenVerbinden() {
 }
 
 void KAV_Main::DatenVomG() {
+    // The link pumps messages at every exchange: a click then must not start
+    // a second exchange in the middle of the first.
+    if (Beschaeftigt)
+        return;
     lstAlle0->clear();
     KopfListe.fill({});
     Beschaeftigt = true;
@@ -78,7 +82,7 @@ void KAV_Main::lstAlle_Click(int index) {
 }
 
 void KAV_Main::lstAlle_DblClick(int index) {
-    if (index != 0 || !link_)
+    if (index != 0 || !link_ || Beschaeftigt)
         return;
     const records::Ladung l = records::datensatzLaden(*link_, lstAlle0->currentRow(), KopfListe);
     if (l.ergebnis == records::Ladeergebnis::KeineAuswahl)

@@ -204,10 +204,16 @@ TEST_F(GeraeteDatenTest, AFailedLoadEmptiesTheHeaderFields) {
             EXPECT_EQ(dialoge_.anzahl(RecordingDialoge::Art::Meldung), 0);
             EXPECT_TRUE(logs_.tagesLog().contains("lstAlle.DblClick -> 'RD_FramData' konnte nicht ausgelesen werden."));
         }
-        // Another list than 0 does nothing.
+        // Another list than 0 does nothing, nor does a double-click while the device is busy.
         w->AktDateiTyp = 5;
         w->lstAlle_DblClick(1);
         EXPECT_EQ(w->AktDateiTyp, 5);
+        w->Beschaeftigt = true;
+        w->lstAlle_DblClick(0);
+        EXPECT_EQ(w->AktDateiTyp, 5);
+        w->DatenVomG();
+        EXPECT_EQ(w->lstAlle0->count(), 6) << "no second listing while one runs";
+        w->Beschaeftigt = false;
         w->close();
     }
 }
