@@ -67,6 +67,10 @@ DateiFehler atomarSchreiben(const std::filesystem::path& ziel, std::string_view 
     std::error_code ec;
     if (ziel.filename().empty())
         return DateiFehler::UngueltigerName;
+    // No file system here takes a name longer than 255 (bytes on Linux, UTF-16
+    // units on NTFS); Windows would report such a name as a missing folder.
+    if (ziel.filename().native().size() > 255)
+        return DateiFehler::UngueltigerName;
     if (std::filesystem::is_directory(ziel, ec))
         return DateiFehler::IstOrdner;
     if (platform::schreibgeschuetzt(ziel))

@@ -21,16 +21,12 @@ void KAV_Main::tmrDateiTyp3_Timer() { tmrDateiTyp3.stop(); }
 int KAV_Main::gespeicherteAnzahl(int) const { return 0; }
 
 // Stored records and files.
-void KAV_Main::DatenVomG() {}
 void KAV_Main::DateVomGAuslesen() {}
-void KAV_Main::LaufwerkSetzen() {}
 void KAV_Main::DateiOeffnen() {}
 void KAV_Main::GeraeteDatenSpeichern(int, const QString&) {}
 void KAV_Main::OnlineDatenSpeichern(int) {}
 
-// Printing, administrator commands, About window.
+// Printing.
 void KAV_Main::Drucken() {}
-void KAV_Main::AdminBefehl(int) {}
-void KAV_Main::InfoZeigen() {}
 
 } // namespace kav::shell
