@@ -4,8 +4,9 @@
 # simulated device (in the process and through its D2XX library), KavStudio
 # /sim started from /usr/bin under xvfb-run with a fresh home (the window
 # comes up, says "Online", logs into the user's data folder and writes nothing
-# beside itself; a screenshot is kept), then apt-get purge and nothing of the
-# package left. Run as root on Debian 12. Usage: package_check.sh DEB [SHOTDIR]
+# beside itself; a screenshot is kept; ended from its menu, it keeps its
+# settings in the user's configuration folder), then apt-get purge and
+# nothing of the package left. Run as root on Debian 12. Usage: package_check.sh DEB [SHOTDIR]
 set -uo pipefail
 
 deb=$(realpath "$1")
@@ -48,7 +49,9 @@ out="$shots/kavstudio-out.txt"
 before=$(find /usr/bin "$libdir" -newer "$deb" -type f 2>/dev/null | sort)
 cat >"$home/start.sh" <<'INNER'
 #!/bin/sh
-# Inside the virtual X server: start, wait for "Online", take the picture, end.
+# Inside the virtual X server: start, wait for "Online", take the picture,
+# then end the program as a user does (menu "Program", "Exit"), so it writes
+# its settings.
 cd /
 KavStudio /sim /kommun >"$KAV_OUT" 2>&1 &
 pid=$!
@@ -56,14 +59,27 @@ i=0
 while [ $i -lt 60 ] && ! grep -q "status: Online" "$KAV_OUT"; do sleep 0.5; i=$((i + 1)); done
 sleep 1
 import -window root "$KAV_SHOT"
-kill $pid 2>/dev/null
-wait $pid 2>/dev/null
-exit 0
+win=$(xdotool search --name '^KavStudio$' | head -n 1)
+xdotool mousemove --window "$win" 30 8 click 1
+sleep 1
+xdotool key Up Return
+i=0
+while [ $i -lt 20 ] && kill -0 $pid 2>/dev/null; do sleep 0.5; i=$((i + 1)); done
+if kill -0 $pid 2>/dev/null; then
+    echo "KavStudio did not end from its menu"
+    kill $pid
+fi
+wait $pid
+echo "KavStudio exit status $?"
 INNER
 chmod +x "$home/start.sh"
-env -i PATH=/usr/bin:/bin HOME="$home" KAVSTUDIO_TRACE_STATUS=1 KAV_OUT="$out" KAV_SHOT="$shots/kavstudio.png" \
-    timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$home/start.sh"
+mkdir -m 700 "$home/run"
+env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" KAVSTUDIO_TRACE_STATUS=1 KAV_OUT="$out" \
+    KAV_SHOT="$shots/kavstudio.png" timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$home/start.sh" >>"$out"
 cat "$out"
+grep -q "KavStudio exit status 0" "$out" || fail "KavStudio did not end through its menu"
+grep -q "^Language=" "$home/.config/KavStudio/Settings.ini" 2>/dev/null ||
+    fail "no Settings.ini in the user's configuration folder"
 grep -q "KavStudio status: Online" "$out" || fail "the window did not connect to the simulated device"
 colours=$(identify -format '%k' "$shots/kavstudio.png" 2>/dev/null || echo 0)
 echo "screenshot $shots/kavstudio.png: $colours colours"
