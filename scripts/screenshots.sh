@@ -62,10 +62,12 @@ for language in D E; do
   shoot "$language" 1 '/sim:"--track-error 2" /page:current' 4 "current-track-error-$suffix"
   shoot "$language" 1 '/sim:"--steady --speed 18001 --track-error 0" /page:current' 4 "current-error-gauge-$suffix"
   shoot "$language" 1 '/sim:"--seed 11" /page:badpulses' 6 "badpulses-$suffix"
+  # 200 pulses: one revolution is the 200 samples the axis shows without "/math".
   for peak in 80 450 4000 25000; do
-    shoot "$language" 1 "/sim:\"--oscillation-peak $peak\" /page:oscillation" 5 "oscillation-$peak-$suffix"
+    shoot "$language" 1 "/sim:\"--pulses 200 --oscillation-peak $peak\" /page:oscillation" 5 "oscillation-$peak-$suffix"
   done
-  shoot "$language" 1 "/sim /math /page:oscillation" 5 "oscillation-math-$suffix"
+  # With "/math" the axis runs over five revolutions of 1024 samples.
+  shoot "$language" 1 '/sim:"--samples 5120 --oscillation-peak 180" /math /page:oscillation' 6 "oscillation-math-$suffix"
 done
 INNER
 chmod +x "$work/shoot.sh"
