@@ -46,6 +46,7 @@ namespace measure {
 class ChartBox;
 class MeasureHost;
 class MeasurementCycle;
+enum class PollOutcome;
 } // namespace measure
 } // namespace kav
 
@@ -276,7 +277,9 @@ private:
     // Measurements (kav_main_measure_cycle.cpp)
     void messungEinrichten();
     bool seiteSichtbar(int frame) const;
+    void messungStarten(int typ);
     void startFehlgeschlagen(int chkIndex);
+    void pollAuswerten(int typ, measure::PollOutcome ergebnis);
     void liveAnzeigerSetzen(int shape, int chkIndex);
     void druckenNachAnzeige(int frame, int chkIndex);
 

@@ -24,36 +24,13 @@ std::uint32_t ringFarbe(const QWidget* ring, const char* name) { return ring ? r
 
 } // namespace
 
-void KAV_Main::DateiTyp2Live() {
-    btnAlle[idx::btnSchlechtSpeichern]->setEnabled(false);
-    if (messzyklus_ && messzyklus_->DateiTyp2Live())
-        tmrDateiTyp2.start();
-    else
-        startFehlgeschlagen(-1);
-}
+void KAV_Main::DateiTyp2Live() { messungStarten(2); }
 
 void KAV_Main::tmrDateiTyp2_Timer() {
     tmrDateiTyp2.stop();
-    if (!messzyklus_)
-        return;
     // The cycle shows the wait panel around the readout and hides it once the measurement ends.
-    QPushButton* speichern = btnAlle[idx::btnSchlechtSpeichern];
-    switch (messzyklus_->pollTick(SchlechtimpulsLive)) {
-    case measure::PollOutcome::Dropped: break;
-    case measure::PollOutcome::Again:
-        speichern->setEnabled(false);
-        tmrDateiTyp2.start();
-        break;
-    case measure::PollOutcome::Finished:
-        DateiTyp2Anzeigen();
-        speichern->setEnabled(true);
-        break;
-    case measure::PollOutcome::Failed:
-        speichern->setEnabled(false);
-        picGrafik[idx::picSchlechtimpulse]->hide();
-        break;
-    case measure::PollOutcome::TimedOut: speichern->setEnabled(false); break;
-    }
+    if (messzyklus_)
+        pollAuswerten(2, messzyklus_->pollTick(SchlechtimpulsLive));
 }
 
 void KAV_Main::DateiTyp2Anzeigen() {

@@ -1,6 +1,5 @@
 // Current values (type 1, page "Aktuell"): start, poll tick, display, clear.
 #include <QAction>
-#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,50 +16,12 @@ namespace kav::shell {
 
 using namespace messung;
 
-void KAV_Main::DateiTyp1Live() {
-    btnAlle[idx::btnAktuellWerteLesen]->setEnabled(false);
-    if (messzyklus_ && messzyklus_->DateiTyp1Live())
-        tmrDateiTyp1.start();
-    else
-        startFehlgeschlagen(idx::chkAktuellImmer);
-}
+void KAV_Main::DateiTyp1Live() { messungStarten(1); }
 
 void KAV_Main::tmrDateiTyp1_Timer() {
     tmrDateiTyp1.stop();
-    if (!messzyklus_)
-        return;
-    QPushButton* speichern = btnAlle[idx::btnAktuellSpeichern];
-    QCheckBox* immer = chkAlle[idx::chkAktuellImmer];
-    switch (messzyklus_->pollTick(AktuellLive)) {
-    case measure::PollOutcome::Dropped: break;
-    case measure::PollOutcome::Again:
-        speichern->setEnabled(false);
-        tmrDateiTyp1.start();
-        break;
-    case measure::PollOutcome::Finished:
-        DateiTyp1Anzeigen();
-        if (immer->isChecked()) {
-            speichern->setEnabled(false);
-            DateiTyp1Live(); // the next measurement at once
-        } else {
-            speichern->setEnabled(true);
-            btnAlle[idx::btnAktuellWerteLesen]->setEnabled(true);
-        }
-        break;
-    case measure::PollOutcome::Failed:
-        immer->setChecked(false);
-        btnAlle[idx::btnAktuellWerteLesen]->setEnabled(true);
-        speichern->setEnabled(false);
-        picGrafik[idx::picAktuell]->hide();
-        // Switching the box off offered the last result for printing; its panel is gone now.
-        mnuProgrammItem[4]->setEnabled(false);
-        break;
-    case measure::PollOutcome::TimedOut:
-        immer->setChecked(false);
-        speichern->setEnabled(false);
-        btnAlle[idx::btnAktuellWerteLesen]->setEnabled(true);
-        break;
-    }
+    if (messzyklus_)
+        pollAuswerten(1, messzyklus_->pollTick(AktuellLive));
 }
 
 void KAV_Main::TachoSkalaZuruecksetzen() {

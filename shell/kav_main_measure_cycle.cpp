@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "ansi_text.h"
 #include "control_indexes.h"
@@ -80,6 +81,81 @@ void KAV_Main::messungEinrichten() {
 // A frame's own Visible: the window itself need not be on the screen.
 bool KAV_Main::seiteSichtbar(int frame) const { return !frmAlle[static_cast<std::size_t>(frame)]->isHidden(); }
 
+namespace {
+
+// Where each measurement type lives in the window (index 0 unused).
+struct MessSeite {
+    int lesen, speichern, chk, bild; // "Werte lesen", "Daten speichern", continuous reading (-1 none), result panel
+};
+constexpr MessSeite kMessSeiten[] = {
+    {},
+    {idx::btnAktuellWerteLesen, idx::btnAktuellSpeichern, idx::chkAktuellImmer, idx::picAktuell},
+    {idx::btnSchlechtWerteLesen, idx::btnSchlechtSpeichern, -1, idx::picSchlechtimpulse},
+    {idx::btnDrehWerteLesen, idx::btnDrehSpeichern, idx::chkDrehImmer, idx::picDrehschwebung},
+};
+
+} // namespace
+
+// The start routines: current values lock "Werte lesen", bad pulses "Daten
+// speichern", the oscillation both; then the start command, and the poll
+// timer or the failure handling.
+void KAV_Main::messungStarten(int typ) {
+    const MessSeite& s = kMessSeiten[typ];
+    if (typ != 2)
+        btnAlle[static_cast<std::size_t>(s.lesen)]->setEnabled(false);
+    if (typ != 1)
+        btnAlle[static_cast<std::size_t>(s.speichern)]->setEnabled(false);
+    bool gestartet = false;
+    if (messzyklus_)
+        gestartet = typ == 1   ? messzyklus_->DateiTyp1Live()
+                    : typ == 2 ? messzyklus_->DateiTyp2Live()
+                               : messzyklus_->DateiTyp3Live();
+    if (gestartet)
+        (typ == 1 ? tmrDateiTyp1 : typ == 2 ? tmrDateiTyp2 : tmrDateiTyp3).start();
+    else
+        startFehlgeschlagen(s.chk);
+}
+
+// What a poll tick came to, on the page's buttons, box and panels.
+void KAV_Main::pollAuswerten(int typ, measure::PollOutcome ergebnis) {
+    const MessSeite& s = kMessSeiten[typ];
+    QPushButton* speichern = btnAlle[static_cast<std::size_t>(s.speichern)];
+    QPushButton* lesen = btnAlle[static_cast<std::size_t>(s.lesen)];
+    QCheckBox* immer = s.chk >= 0 ? chkAlle[static_cast<std::size_t>(s.chk)] : nullptr;
+    switch (ergebnis) {
+    case measure::PollOutcome::Dropped: break;
+    case measure::PollOutcome::Again:
+        speichern->setEnabled(false);
+        (typ == 1 ? tmrDateiTyp1 : typ == 2 ? tmrDateiTyp2 : tmrDateiTyp3).start();
+        break;
+    case measure::PollOutcome::Finished:
+        typ == 1 ? DateiTyp1Anzeigen() : typ == 2 ? DateiTyp2Anzeigen() : DateiTyp3Anzeigen();
+        if (immer && immer->isChecked()) {
+            speichern->setEnabled(false);
+            messungStarten(typ); // the next measurement at once
+        } else {
+            speichern->setEnabled(true);
+            if (immer)
+                lesen->setEnabled(true);
+        }
+        break;
+    case measure::PollOutcome::Failed:
+    case measure::PollOutcome::TimedOut:
+        // Switching the box off runs its handler first (timer, buttons, indicator).
+        if (immer) {
+            immer->setChecked(false);
+            lesen->setEnabled(true);
+        }
+        speichern->setEnabled(false);
+        if (ergebnis == measure::PollOutcome::Failed) {
+            picGrafik[static_cast<std::size_t>(s.bild)]->hide();
+            // The handler offered the last result for printing; its panel is gone now.
+            mnuProgrammItem[4]->setEnabled(false);
+        }
+        break;
+    }
+}
+
 void KAV_Main::startFehlgeschlagen(int chkIndex) {
     // Switching the box off runs its handler (the timer stops, "Werte lesen" comes back).
     if (chkIndex >= 0)
@@ -138,43 +214,38 @@ int KAV_Main::gespeicherteAnzahl(int dateiTyp) const {
 void KAV_Main::DateVomGAuslesen() {
     if (!messzyklus_)
         return;
-    // Fehler comes in true: a stored record, read without the ready and device-state tests.
-    bool Fertig = false;
-    bool Fehler = true;
+    // The type's live record cleared; off the page nothing more. Then the
+    // readout in its stored-record mode (Fehler comes in true: no ready and
+    // device-state tests); a record that is there can be saved.
+    using Zyklus = measure::MeasurementCycle;
+    auto lesen = [this](auto& live, auto readout) -> std::optional<bool> {
+        live = {};
+        if (!seiteSichtbar(idx::frmDatenVomGeraet))
+            return std::nullopt;
+        bool Fertig = false;
+        bool Fehler = true;
+        (messzyklus_.get()->*readout)(live, Fertig, Fehler);
+        if (Fertig)
+            btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
+        return Fertig;
+    };
     switch (AktDateiTyp) {
     case 1:
-        AktuellLive = {};
-        if (!seiteSichtbar(idx::frmDatenVomGeraet))
-            return;
-        messzyklus_->DateiTyp1Lesen(AktuellLive, Fertig, Fehler);
-        if (Fertig) {
-            btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
+        if (lesen(AktuellLive, &Zyklus::DateiTyp1Lesen).value_or(false))
             DateiTyp1Anzeigen();
-        }
         break;
     case 2:
-        SchlechtimpulsLive = {};
-        if (!seiteSichtbar(idx::frmDatenVomGeraet))
-            return;
-        messzyklus_->DateiTyp2Lesen(SchlechtimpulsLive, Fertig, Fehler);
-        if (Fertig) {
-            btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
+        if (const std::optional<bool> fertig = lesen(SchlechtimpulsLive, &Zyklus::DateiTyp2Lesen); fertig && *fertig) {
             DateiTyp2Anzeigen();
-        } else {
+        } else if (fertig) {
             // The whole check again in 500 ms, until the record is there or the page is left.
             btnAlle[idx::btnGeraetSpeichern]->setEnabled(false);
             tmrDateVomG.start();
         }
         break;
     case 3:
-        DrehschwebungLive = {};
-        if (!seiteSichtbar(idx::frmDatenVomGeraet))
-            return;
-        messzyklus_->DateiTyp3Lesen(DrehschwebungLive, Fertig, Fehler);
-        if (Fertig) {
-            btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
+        if (lesen(DrehschwebungLive, &Zyklus::DateiTyp3Lesen).value_or(false))
             DateiTyp3Anzeigen();
-        }
         break;
     default: break;
     }

@@ -21,51 +21,12 @@ namespace kav::shell {
 
 using namespace messung;
 
-void KAV_Main::DateiTyp3Live() {
-    btnAlle[idx::btnDrehSpeichern]->setEnabled(false);
-    btnAlle[idx::btnDrehWerteLesen]->setEnabled(false);
-    if (messzyklus_ && messzyklus_->DateiTyp3Live())
-        tmrDateiTyp3.start();
-    else
-        startFehlgeschlagen(idx::chkDrehImmer);
-}
+void KAV_Main::DateiTyp3Live() { messungStarten(3); }
 
 void KAV_Main::tmrDateiTyp3_Timer() {
     tmrDateiTyp3.stop();
-    if (!messzyklus_)
-        return;
-    QPushButton* speichern = btnAlle[idx::btnDrehSpeichern];
-    QCheckBox* immer = chkAlle[idx::chkDrehImmer];
-    switch (messzyklus_->pollTick(DrehschwebungLive)) {
-    case measure::PollOutcome::Dropped: break;
-    case measure::PollOutcome::Again:
-        speichern->setEnabled(false);
-        tmrDateiTyp3.start();
-        break;
-    case measure::PollOutcome::Finished:
-        DateiTyp3Anzeigen();
-        if (immer->isChecked()) {
-            speichern->setEnabled(false);
-            DateiTyp3Live();
-        } else {
-            speichern->setEnabled(true);
-            btnAlle[idx::btnDrehWerteLesen]->setEnabled(true);
-        }
-        break;
-    case measure::PollOutcome::Failed:
-        immer->setChecked(false);
-        btnAlle[idx::btnDrehWerteLesen]->setEnabled(true);
-        speichern->setEnabled(false);
-        picGrafik[idx::picDrehschwebung]->hide();
-        // Switching the box off offered the last result for printing; its panel is gone now.
-        mnuProgrammItem[4]->setEnabled(false);
-        break;
-    case measure::PollOutcome::TimedOut:
-        immer->setChecked(false);
-        speichern->setEnabled(false);
-        btnAlle[idx::btnDrehWerteLesen]->setEnabled(true);
-        break;
-    }
+    if (messzyklus_)
+        pollAuswerten(3, messzyklus_->pollTick(DrehschwebungLive));
 }
 
 bool KAV_Main::GrafikZeichnen(measure::ChartBox& Box, int Xmin, int Ymin, int Xmax, int Ymax,

@@ -45,7 +45,8 @@ void BM_ChartLayoutAndDraw10000(benchmark::State& state) {
     for (auto _ : state) {
         const QSizeF e = box.boxEinheiten();
         box.leeren();
-        box.achsenZeichnen(DrehschwebungGrafik(w.MaxWert, w.MinWert, e.width(), e.height(), math, w.Impulszahl, nullptr));
+        box.achsenZeichnen(
+            DrehschwebungGrafik(w.MaxWert, w.MinWert, e.width(), e.height(), math, w.Impulszahl, nullptr));
         box.punkteZeichnen(messwerte(w));
         benchmark::DoNotOptimize(box.bild().constBits());
     }
