@@ -86,10 +86,7 @@ Translator oder(const Translator& t) {
     return t ? t : Translator([](const std::string& d) { return d; });
 }
 
-} // namespace
-
-std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, const Translator& tIn) {
-    const Translator t = oder(tIn);
+Objekt werteVon(const AktuellWerte& w) {
     Objekt werte;
     werte.zahl("Impulszahl", w.Impulszahl)
         .kommazahl("Drehzahl", w.Drehzahl)
@@ -100,6 +97,14 @@ std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, co
         .zahl("Symmetrie90", w.Symmetrie90)
         .zahl("Phasenlage", w.Phasenlage)
         .zahl("Spurfehler", w.Spurfehler);
+    return werte;
+}
+
+} // namespace
+
+std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, const Translator& tIn) {
+    const Translator t = oder(tIn);
+    const Objekt werte = werteVon(w);
     const CurrentValuesDisplay d = currentValuesDisplay(w, ".", t);
     Objekt texte;
     auto prozent = [&](const PercentDisplay& p) { return d.anzeigen ? std::to_string(p.iValue) : std::string(); };
@@ -118,8 +123,9 @@ std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, co
     return ergebnis(1, encoderSerial, werte, texte);
 }
 
-std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& tIn) {
-    const Translator t = oder(tIn);
+namespace {
+
+Objekt werteVon(const SchlechtimpulsWerte& w) {
     auto zahlen = [](const auto& a) { return liste(a, [](auto v) { return std::to_string(v); }); };
     Objekt werte;
     werte.zahl("PosMaxNegativ", w.PosMaxNegativ)
@@ -132,6 +138,30 @@ std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSer
         .zahl("Impulszahl", w.Impulszahl)
         .kommazahl("Drehzahl", w.Drehzahl)
         .zahl("Frequenz", w.Frequenz);
+    return werte;
+}
+
+Objekt werteVon(const DrehschwebungWerte& w) {
+    const std::vector<std::int16_t> samples = messwerte(w);
+    Objekt werte;
+    // Only what is held: the count and the text agree with `samples`.
+    werte.text("Messdaten", std::string_view(w.Messdaten).substr(0, samples.size() * 4))
+        .zahl("AnzahlMesswerte", static_cast<long long>(samples.size()))
+        .zahl("Impulszahl", w.Impulszahl)
+        .kommazahl("Drehzahl", w.Drehzahl)
+        .zahl("Frequenz", w.Frequenz)
+        .zahl("Umdrehungen", w.Umdrehungen)
+        .zahl("MinWert", w.MinWert)
+        .zahl("MaxWert", w.MaxWert)
+        .roh("samples", liste(samples, [](std::int16_t v) { return std::to_string(v); }));
+    return werte;
+}
+
+} // namespace
+
+std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& tIn) {
+    const Translator t = oder(tIn);
+    const Objekt werte = werteVon(w);
     const BadPulseDisplay d = badPulseDisplay(w, ".", t);
     auto texte5 = [&](auto feld) {
         return liste(d.eintraege, [&](const BadPulseEntry& e) { return jsonText(e.*feld); });
@@ -152,18 +182,7 @@ std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSer
 
 std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& tIn) {
     const Translator t = oder(tIn);
-    const std::vector<std::int16_t> samples = messwerte(w);
-    Objekt werte;
-    // Only what is held: the count and the text agree with `samples`.
-    werte.text("Messdaten", std::string_view(w.Messdaten).substr(0, samples.size() * 4))
-        .zahl("AnzahlMesswerte", static_cast<long long>(samples.size()))
-        .zahl("Impulszahl", w.Impulszahl)
-        .kommazahl("Drehzahl", w.Drehzahl)
-        .zahl("Frequenz", w.Frequenz)
-        .zahl("Umdrehungen", w.Umdrehungen)
-        .zahl("MinWert", w.MinWert)
-        .zahl("MaxWert", w.MaxWert)
-        .roh("samples", liste(samples, [](std::int16_t v) { return std::to_string(v); }));
+    const Objekt werte = werteVon(w);
     const OscillationDisplay d = oscillationDisplay(w, ".", t);
     Objekt texte;
     texte.text("Impulszahl", d.impulszahl)
@@ -174,5 +193,9 @@ std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSeri
         .text("MaxWert", d.maxWert);
     return ergebnis(3, encoderSerial, werte, texte);
 }
+
+std::string valuesJson(const AktuellWerte& w) { return werteVon(w).ende(); }
+std::string valuesJson(const SchlechtimpulsWerte& w) { return werteVon(w).ende(); }
+std::string valuesJson(const DrehschwebungWerte& w) { return werteVon(w).ende(); }
 
 } // namespace kav::measure

@@ -24,6 +24,12 @@ std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, co
 std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& t);
 std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& t);
 
+// The `values` object of resultJson alone (a record read from a file has no
+// page texts of its own to report).
+std::string valuesJson(const AktuellWerte& w);
+std::string valuesJson(const SchlechtimpulsWerte& w);
+std::string valuesJson(const DrehschwebungWerte& w);
+
 // A JSON string literal of a UTF-8 text, quotes included.
 std::string jsonText(std::string_view utf8);
 

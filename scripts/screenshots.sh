@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Screenshots of KavStudio on the simulated KAV100, in German and in English:
 # offline start, the connection panel during an attempt, connected home, a
-# failed attempt (silent device), and the three measurement pages with a
-# result (developer switch /page:NAME; the device's flags choose what it
-# reports): current values normal, with the codes 110/120 and their notes,
-# with the track-error button and with the "ERROR" gauge; bad pulses with
-# five list entries; the oscillation chart over four Y ranges and with
-# "/math". Runs the program under a virtual X server (xvfb-run) and grabs the
-# screen with ImageMagick's import.
+# failed attempt (silent device), the three measurement pages with a result
+# (developer switch /page:NAME; the device's flags choose what it reports):
+# current values normal, with the codes 110/120 and their notes, with the
+# track-error button and with the "ERROR" gauge; bad pulses with five list
+# entries; the oscillation chart over four Y ranges and with "/math"; the
+# page "Daten vom Gerät" with the device's records and the file browser
+# walking a folder of record files. Runs the program under a virtual X server
+# (xvfb-run), clicks with xdotool and grabs the screen with ImageMagick's
+# import.
 #
 #   scripts/screenshots.sh [OUTDIR]      (default: build/screenshots)
 #
@@ -20,7 +22,7 @@ build="${KAV_BUILD_DIR:-$root/build}"
 out="${1:-$build/screenshots}"
 exe="$build/bin/KavStudio"
 
-for tool in xvfb-run import; do
+for tool in xvfb-run import xdotool; do
   command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
 done
 [ -x "$exe" ] || { echo "not built: $exe (scripts/kav.sh build)" >&2; exit 1; }
@@ -30,6 +32,14 @@ out=$(cd "$out" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$exe" "$work/"
+[ -x "$build/bin/kavctl" ] || { echo "not built: $build/bin/kavctl" >&2; exit 1; }
+# Record files for the file browser, written as "Daten speichern" writes them.
+for f in Lager/Regal_3 Motor/Motorpruefstand Motor/M1 Motor/Welle_A Pumpen/P12; do
+  mkdir -p "$work/Messungen/2024/$(dirname "$f")"
+  mode=current
+  case "$f" in *Welle*) mode=oscillation ;; *P12) mode=badpulses ;; esac
+  "$build/bin/kavctl" --sim measure "$mode" --save "$work/Messungen/2024/$f.kav" >/dev/null
+done
 for lib in "$build"/bin/*Brinda* "$build"/bin/*Valtrix* "$build"/bin/*Tacho*; do
   [ -e "$lib" ] && cp "$lib" "$work/"
 done
@@ -46,6 +56,28 @@ shoot() {
   ( cd "$work" && exec ./KavStudio $switches ) &
   local pid=$!
   sleep "$wait"
+  import -window root "$out/$name.png"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$out/$name.png"
+}
+# A page reached by clicks: the program starts connected, the clicks run in
+# order (x y [double]: window coordinates), then the screen is grabbed.
+pages() {
+  local language=$1 name=$2; shift 2
+  printf '[KAV]\r\nConnect on load=1\r\nWrite errors=0\r\nLanguage=%s\r\nProgramm path=%s\r\n' \
+    "$language" "$work/Messungen/2024/" > "$work/Settings.ini"
+  ( cd "$work" && exec ./KavStudio /sim ) &
+  local pid=$!
+  sleep 4
+  local win
+  win=$(xdotool search --name '^KavStudio$' | head -1)
+  for click in "$@"; do
+    set -- $click
+    xdotool mousemove --window "$win" "$1" "$2"
+    if [ "${3:-}" = double ]; then xdotool click --repeat 2 --delay 80 1; else xdotool click 1; fi
+    sleep 1.5
+  done
   import -window root "$out/$name.png"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
@@ -68,8 +100,16 @@ for language in D E; do
   done
   # With "/math" the axis runs over five revolutions of 1024 samples.
   shoot "$language" 1 '/sim:"--samples 5120 --oscillation-peak 180" /math /page:oscillation' 6 "oscillation-math-$suffix"
+  # "Daten vom Gerät", then a record loaded by a double-click (its header above).
+  pages "$language" "records-device-$suffix" "$GERAET" "$LISTE double"
+  # "Daten vom Computer", into the folder "Motor", a file selected.
+  pages "$language" "records-browser-$suffix" "$COMPUTER" "$MOTOR double" "$DATEI"
 done
 INNER
 chmod +x "$work/shoot.sh"
 
+# Where to click, in window coordinates (the menu bar included): the home
+# buttons, the second record line, the folder "Motor" (sixth row below the
+# open folder's parents) and the first file.
+export GERAET="104 347" LISTE="104 184" COMPUTER="104 465" MOTOR="104 313" DATEI="104 378"
 xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$work" "$out"

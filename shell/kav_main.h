@@ -6,7 +6,9 @@
 // kav_main_startup.cpp (load, activation, close, end), kav_main_language.cpp,
 // kav_main_connection.cpp, kav_main_timers.cpp (overlays and decoration timers),
 // kav_main_display_controls.cpp, kav_main_measure_*.cpp (the live measurements:
-// _cycle shared parts, _current, _bad_pulses, _oscillation) and
+// _cycle shared parts, _current, _bad_pulses, _oscillation),
+// kav_main_records_device.cpp (the device's records), kav_main_records_browser.cpp
+// (the file browser), kav_main_admin.cpp (administrator commands, About) and
 // kav_main_workflows.cpp.
 #include <QMainWindow>
 #include <QString>
@@ -15,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "program_environment.h"
 #include "result_records.h"
@@ -137,11 +140,19 @@ public:
     bool GrafikZeichnen(measure::ChartBox& Box, int Xmin, int Ymin, int Xmax, int Ymax,
                         std::optional<double> XSchritt = std::nullopt, std::optional<double> YSchritt = std::nullopt);
 
-    // --- Workflows of the stored records, printing and the administrator;
-    // they are filled in kav_main_workflows.cpp as they are built and do
-    // nothing until then.
+    // --- Stored records, files, printing and the administrator (saving and
+    // printing are filled in kav_main_workflows.cpp as they are built and
+    // do nothing until then).
     void DatenVomG();
+    void lstAlle_Click(int index);
+    void lstAlle_DblClick(int index);
     void LaufwerkSetzen();
+    // The file browser's list events (index 0 only).
+    void drvAlle_Change(int index);
+    void dirAlle_Change(int index);
+    void fleAlle_Click(int index);
+    void fleAlle_DblClick(int index);
+    void fleAlle_PathChange(int index);
     void DateiOeffnen();
     void GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText);
     void OnlineDatenSpeichern(int dateiTyp);
@@ -186,7 +197,12 @@ public:
     QString GeraetSN;
     QString GeraetFW;
     int AktDateiTyp = 0;
+    // The loaded record's header, one character per byte (NULs included).
     QString KopfText;
+    // The raw header replies of the listed records, by list index ("" for the rest).
+    std::array<std::string, 256> KopfListe{};
+    // The serial number last entered in the administrator dialog.
+    QString AdminEingabe;
 
     // --- Controls (indexes in control_indexes.h) ----------------------------
     std::array<QGroupBox*, 11> frmAlle{};
@@ -268,6 +284,14 @@ private:
                             controls::MemoryPropertyBag& bag);
     // Timers (kav_main_timers.cpp)
     void timerEinrichten();
+    // The record list and the file browser's lists (kav_main_records_device.cpp,
+    // kav_main_records_browser.cpp)
+    void datenlistenVerbinden();
+    // Shows a folder in the file browser (drive, folder and file list); false
+    // when no drive holds it or it cannot be read.
+    bool ordnerZeigen(const QString& pfad);
+    // "Fehler" / "beim 'Laufwerk ändern'": a drive or folder that cannot be opened.
+    void laufwerkFehler();
     // Start (kav_main_startup.cpp)
     void linkEinrichten();
     void programmPfadSetzen(const QString& pfad);

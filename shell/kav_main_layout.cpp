@@ -52,6 +52,7 @@ KAV_Main::KAV_Main(ProgramEnvironment umgebung, std::unique_ptr<EinzelInstanz> i
     fensterAufbauen();
     menuesAufbauen();
     timerEinrichten();
+    datenlistenVerbinden();
 }
 
 KAV_Main::~KAV_Main() {

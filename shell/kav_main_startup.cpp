@@ -71,14 +71,10 @@ void KAV_Main::linkEinrichten() {
 
 void KAV_Main::programmPfadSetzen(const QString& pfad) {
     ProgrammPfad = pfad;
-    if (drvAlle0->setDrive(ProgrammPfad) && dirAlle0->setPath(ProgrammPfad)) {
-        fleAlle0->setPath(dirAlle0->path());
+    if (ordnerZeigen(ProgrammPfad))
         return;
-    }
     ProgrammPfad = programmOrdnerMitTrenner();
-    drvAlle0->setDrive(ProgrammPfad);
-    dirAlle0->setPath(ProgrammPfad);
-    fleAlle0->setPath(dirAlle0->path());
+    ordnerZeigen(ProgrammPfad);
 }
 
 bool KAV_Main::Form_Load() {

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 namespace kav::shell {
 
@@ -43,32 +44,81 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// drvAlle: the drives of the system.
+// drvAlle: the drives of the system. On Windows the drive letters; elsewhere
+// the root and the mounted volumes (folders only, no pseudo file systems).
+// `driveChanged` reports a drive the user chose; a drive selected by the
+// program (setDrive) reports nothing.
 class DriveList : public QComboBox {
     Q_OBJECT
+    Q_PROPERTY(QString drive READ drive NOTIFY driveChanged)
 public:
     explicit DriveList(QWidget* parent = nullptr);
-    // Selects the drive the path lies on; false when no drive holds it.
+    static QStringList systemLaufwerke();
+    // Replaces the listed drives (roots, any separators).
+    void setLaufwerke(const QStringList& wurzeln);
+    // Selects the drive the path lies on (the longest root that holds it);
+    // false when no drive holds it.
     bool setDrive(const QString& path);
     QString drive() const;
+
+signals:
+    void driveChanged(const QString& drive);
 };
 
-// dirAlle: the folder shown and its subfolders.
+// dirAlle: a folder list as a directory list box shows it: the current
+// folder's parents from the drive's root down, indented, the current folder
+// open, its subfolders below it (sorted, hidden folders left out). A
+// double-click (or Enter) opens a folder; a folder that cannot be read is
+// listed but refused (`oeffnenVerweigert`), and nothing changes.
 class FolderList : public QListWidget {
     Q_OBJECT
+    Q_PROPERTY(QString path READ path NOTIFY pathChanged)
 public:
+    // Whether a folder can be opened; by default whether it exists and can be
+    // listed. Tests replace it (a test running as root reads every folder).
+    using Pruefung = std::function<bool(const QString& ordner)>;
+    static bool ordnerLesbar(const QString& ordner);
+
     explicit FolderList(QWidget* parent = nullptr);
-    // False (and nothing changes) when the folder does not exist.
+    void setPruefung(Pruefung pruefung);
+    bool lesbar(const QString& ordner) const;
+    // The drive's root: where the list of parents begins. A path outside it
+    // starts from its file system's root.
+    void setRoot(const QString& root);
+    QString root() const { return root_; }
+    // Shows the folder; false (and nothing changes) when it does not exist or
+    // cannot be read. Reports a changed path with `pathChanged`.
     bool setPath(const QString& path);
     QString path() const { return path_; }
+    // The folder of a row (native separators) and the row of the open folder.
+    QString ordnerAn(int row) const;
+    int offeneZeile() const { return offeneZeile_; }
+    // Opens the folder of a row as a double-click does.
+    bool oeffnen(int row);
+    // Lists the current folder again.
+    void refresh();
+
+signals:
+    void pathChanged(const QString& path);
+    void oeffnenVerweigert(const QString& ordner);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void aufbauen();
+
+    Pruefung pruefung_;
+    QString root_;
     QString path_;
+    int offeneZeile_ = -1;
 };
 
-// fleAlle: the files of a folder that match the pattern.
+// fleAlle: the files of a folder that match the pattern ("*.kav", letter case
+// ignored), hidden files left out. Reports a changed folder with `pathChanged`.
 class FileList : public QListWidget {
     Q_OBJECT
+    Q_PROPERTY(QString path READ path NOTIFY pathChanged)
 public:
     explicit FileList(QWidget* parent = nullptr);
     bool setPath(const QString& path);
@@ -76,6 +126,11 @@ public:
     QString pattern() const { return pattern_; }
     void setPattern(const QString& pattern);
     void refresh();
+    // The selected file's name ("" when none is selected).
+    QString fileName() const;
+
+signals:
+    void pathChanged(const QString& path);
 
 private:
     QString path_;

@@ -70,16 +70,36 @@ bool fileCommand(const std::vector<std::string>& p, bool typeGiven, Options& o, 
         error = "--type belongs to exec";
         return false;
     }
+    if (p[0] != "export" && (o.csv || !o.mthOut.empty())) {
+        error = "--csv and --mth belong to export";
+        return false;
+    }
     if (p[0] == "records") {
-        if (p.size() != 2 || p[1] != "list") {
-            error = "records takes list";
+        if (p.size() == 2 && p[1] == "list") {
+            o.command = Options::Command::RecordsList;
+            return true;
+        }
+        if (p.size() < 2 || p[1] != "get") {
+            error = "records takes list or get INDEX";
             return false;
         }
-        if (o.csv || !o.mthOut.empty()) {
-            error = "--csv and --mth belong to export";
+        // A record index is 0 to 253; a count of 255 means the measuring mode.
+        if (p.size() != 3 || p[2].empty() || p[2].size() > 3 ||
+            p[2].find_first_not_of("0123456789") != std::string::npos || std::stoi(p[2]) > 253) {
+            error = "records get takes one record index (0 to 253)";
             return false;
         }
-        o.command = Options::Command::RecordsList;
+        o.command = Options::Command::RecordsGet;
+        o.index = std::stoi(p[2]);
+        return true;
+    }
+    if (p[0] == "show") {
+        if (p.size() != 2 || p[1].empty()) {
+            error = "show takes one record file";
+            return false;
+        }
+        o.command = Options::Command::Show;
+        o.file = p[1];
         return true;
     }
     if (p.size() != 2 || p[1].empty()) {
@@ -149,13 +169,13 @@ std::string csvText(const records::Leseergebnis& g) {
     return csv;
 }
 
-int exportFile(const Options& o, std::ostream& out, std::ostream& err) {
+int recordLesen(const Options& o, records::Leseergebnis& g, std::ostream& err) {
     const records::DateiGelesen datei = records::dateiLesen(o.file);
     if (!datei.ok()) {
         err << zeilen(records::lesenFehlerMeldung(o.lang).text) << " (" << o.file << ")\n";
         return kExitNoInput;
     }
-    const records::Leseergebnis g = records::DateiLesen(datei.inhalt);
+    g = records::DateiLesen(datei.inhalt);
     if (g.fehler == records::Lesefehler::KeineKavDatei) {
         err << zeilen(records::unbekanntesFormatMeldung(o.lang).text) << " (" << o.file << ")\n";
         return kExitDataErr;
@@ -164,6 +184,13 @@ int exportFile(const Options& o, std::ostream& out, std::ostream& err) {
         err << zeilen(records::bearbeitenFehlerMeldung(o.lang).text) << " (" << o.file << ")\n";
         return kExitDataErr;
     }
+    return 0;
+}
+
+int exportFile(const Options& o, std::ostream& out, std::ostream& err) {
+    records::Leseergebnis g;
+    if (const int code = recordLesen(o, g, err); code != 0)
+        return code;
 
     std::string inhalt;
     std::string ziel;

@@ -17,10 +17,15 @@ inline constexpr int kExitCantCreate = 73; // the output file cannot be written
 // The options of the record commands at args[i] ("--lang", "--csv", "--mth"):
 // 1 taken (i moved past its value), 0 not one of them, -1 bad (error set).
 int fileOption(const std::vector<std::string>& args, std::size_t& i, Options& options, std::string& error);
-// "records list" and "export FILE": checks the positional arguments.
+// "records list", "records get INDEX", "export FILE" and "show FILE": checks the positional arguments.
 bool fileCommand(const std::vector<std::string>& positional, bool typeGiven, Options& options, std::string& error);
 
 int exportFile(const Options& options, std::ostream& out, std::ostream& err);
+
+// Reads and takes apart the record file `options.file`: 0, or 66 (cannot be
+// read) / 65 (not a record file, cannot be taken apart) after the window's
+// message on `err`.
+int recordLesen(const Options& options, records::Leseergebnis& gelesen, std::ostream& err);
 
 // The CSV of a read record: type 3 "sample,angle_deg,arcsec" (angle = 360 x
 // sample / 200), types 1 and 2 "field,value" (arrays as AbwPos1..5, AbwWert1..5);

@@ -5,6 +5,7 @@
 
 #include "kavctl_files.h"
 #include "kavctl_run.h"
+#include "kavctl_show.h"
 #include "link_choice.h"
 
 int main(int argc, char* argv[]) {
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     // A file command needs no device.
     if (options.command == kav::kavctl::Options::Command::Export)
         return kav::kavctl::exportFile(options, std::cout, std::cerr);
+    if (options.command == kav::kavctl::Options::Command::Show)
+        return kav::kavctl::showFile(options, std::cout, std::cerr);
     // The serial-port backend needs Qt's core objects.
     QCoreApplication app(argc, argv);
     std::string diagnose;

@@ -3,10 +3,14 @@
 #include <chrono>
 
 #include "com_usb.h"
+#include "device_call.h"
+#include "device_header.h"
+#include "kavctl_console.h"
 #include "kavctl_files.h"
-#include "language_table.h"
+#include "kavctl_save.h"
 #include "measurement_cycle.h"
 #include "result_json.h"
+#include "save_names.h"
 
 namespace kav::kavctl {
 
@@ -15,41 +19,9 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 3;
 
-// The window's part, on a console: messages and failures to standard error.
-class ConsoleHost final : public measure::MeasureHost {
-public:
-    ConsoleHost(std::ostream& err, bool trace, std::string sprache)
-        : err_(err), trace_(trace), sprache_(std::move(sprache)) {}
-
-    std::string serial;
-    int meldungen = 0;
-
-    void meldung(const std::string& text) override {
-        ++meldungen;
-        err_ << "kavctl: " << zeilen(text) << '\n' << std::flush;
-    }
-    void debugLog(const std::string& zeile) override {
-        if (trace_)
-            err_ << zeilen(zeile) << '\n' << std::flush;
-    }
-    void tagesLog(const std::string& zeile) override { err_ << "kavctl: " << zeilen(zeile) << '\n' << std::flush; }
-    void fehlerLog(const std::string&) override {} // the JSON carries the track error
-    bool seiteSichtbar(int) override { return true; }
-    void geberSeriennummer(const std::string& text) override { serial = text; }
-    void beschaeftigt(bool) override {}
-    void druckenSperren() override {}
-    void wartehinweis(bool) override {}
-    std::string sprachText(const std::string& deutsch) override { return texts::sprachText(deutsch, sprache_); }
-
-private:
-    std::ostream& err_;
-    bool trace_;
-    std::string sprache_;
-};
-
 template <class Werte>
-int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, std::ostream& out,
-           std::ostream& err) {
+int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, Ergebnis& letztes,
+           std::ostream& out, std::ostream& err) {
     static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
     const int vorher = host.meldungen;
     const bool gestartet = typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
@@ -67,6 +39,7 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, in
             out << measure::resultJson(live, host.serial, [&](const std::string& d) { return host.sprachText(d); })
                 << '\n'
                 << std::flush;
+            letztes = live;
             return kExitOk;
         case measure::PollOutcome::Failed:
         case measure::PollOutcome::TimedOut:
@@ -129,8 +102,8 @@ bool parseMeasure(const std::vector<std::string>& positional, const std::vector<
             options.save = value;
         }
     }
-    if (!options.save.empty()) {
-        error = "--save is not available yet: this kavctl cannot write record files";
+    if (!options.save.empty() && !kavDateiname(options.save)) {
+        error = "--save needs a file name ending in .kav";
         return false;
     }
     return true;
@@ -138,20 +111,39 @@ bool parseMeasure(const std::vector<std::string>& positional, const std::vector<
 
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
                std::ostream& err, bool trace) {
+    // A saved result carries the device's identity, as the window shows it.
+    records::KopfTexte kopf;
+    if (!options.save.empty()) {
+        const Aufruf firmware = wertLesen(link, wert::Firmware, "S");
+        const Aufruf seriennummer = wertLesen(link, wert::GeraetSN, "S");
+        if (!firmware.ok() || !seriennummer.ok()) {
+            err << "kavctl: the device's firmware and serial number could not be read\n";
+            return kExitFailed;
+        }
+        kopf.firmware = records::getrimmt(firmware.text);
+        kopf.geraetSN = records::getrimmt(seriennummer.text);
+    }
     ConsoleHost host(err, trace, sprache);
     measure::MeasurementCycle cycle(link, host);
+    Ergebnis letztes;
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;
+        Clock& clock = link.clock();
         switch (options.typ) {
-        case 1: code = einmal<measure::AktuellWerte>(cycle, host, link.clock(), 1, out, err); break;
-        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, link.clock(), 2, out, err); break;
-        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, link.clock(), 3, out, err); break;
+        case 1: code = einmal<measure::AktuellWerte>(cycle, host, clock, 1, letztes, out, err); break;
+        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, clock, 2, letztes, out, err); break;
+        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, clock, 3, letztes, out, err); break;
         default: break;
         }
         if (code != kExitOk)
             return code;
     }
-    return kExitOk;
+    if (options.save.empty())
+        return kExitOk;
+    // "Daten speichern": the record name from the file's name, the time from the clock.
+    kopf.geberSN = records::getrimmt(host.serial);
+    kopf.name = records::onlineDatensatzname(options.save);
+    return ergebnisSpeichern(options.save, letztes, kopf, link.clock().localTime(), sprache, err);
 }
 
 } // namespace kav::kavctl

@@ -8,9 +8,12 @@ const char kUsage[] =
     "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records list [--lang D|E]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records get INDEX\n"
+    "              [--save FILE.kav] [--lang D|E]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
     "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
     "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
+    "       kavctl show FILE.kav [--lang D|E]\n"
     "\n"
     "  --sim            the simulated KAV100 in this process\n"
     "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
@@ -22,16 +25,20 @@ const char kUsage[] =
     "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
     "                   the value is decoded with type letter T (default S)\n"
     "  records list     the records in the device's memory as a JSON array\n"
+    "  records get N    record N of the device's memory read as the window loads it,\n"
+    "                   as measure's JSON with its header; --save writes it as a file\n"
     "  measure MODE     one live measurement as the window makes it, one JSON line per\n"
-    "                   result; --repeat N results in a row\n"
+    "                   result; --repeat N results in a row; --save writes the last\n"
+    "                   result as a record file\n"
     "  export FILE.kav  a record file as CSV (to OUT or standard output) or, type 3, as\n"
     "                   the mth export to OUT\n"
+    "  show FILE.kav    a record file's header and values as one JSON object\n"
     "  --lang D|E       language of the messages on standard error and of measure's\n"
     "                   texts (default E)\n"
     "\n"
     "Exit: 0 success, 2 link not opened, 3 command, identity, record listing or\n"
-    "      measurement failed, 64 bad arguments, 65 not a record file or not readable\n"
-    "      as one, 66 file cannot be read, 73 output file cannot be written.\n";
+    "      loading or measurement failed, 64 bad arguments, 65 not a record file or\n"
+    "      not readable as one, 66 file cannot be read, 73 output file cannot be written.\n";
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     options = Options{};
@@ -108,7 +115,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
     }
     if (positional.empty()) {
-        error = "no command given (info, exec, measure, records or export)";
+        error = "no command given (info, exec, measure, records, export or show)";
         return false;
     }
     if (positional[0] == "measure") {
@@ -119,11 +126,25 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         options.command = Options::Command::Measure;
         return parseMeasure(positional, measureArgs, options.measure, error);
     }
-    if (!measureArgs.empty()) {
+    if (positional[0] == "records" && positional.size() > 1 && positional[1] == "get") {
+        // records get takes measure's --save, and only that.
+        MeasureOptions m;
+        std::vector<std::string> nurSave;
+        for (std::size_t i = 0; i < measureArgs.size(); ++i) {
+            if (measureArgs[i].rfind("--repeat", 0) == 0) {
+                error = "--repeat belongs to measure";
+                return false;
+            }
+            nurSave.push_back(measureArgs[i]);
+        }
+        if (!parseMeasure({"measure", "current"}, nurSave, m, error))
+            return false;
+        options.save = m.save;
+    } else if (!measureArgs.empty()) {
         error = measureArgs[0] + " belongs to measure";
         return false;
     }
-    if (positional[0] == "records" || positional[0] == "export")
+    if (positional[0] == "records" || positional[0] == "export" || positional[0] == "show")
         return fileCommand(positional, typeGiven, options, error);
     if (positional[0] == "info") {
         if (positional.size() > 1) {

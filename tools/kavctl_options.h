@@ -9,7 +9,7 @@
 namespace kav::kavctl {
 
 struct Options {
-    enum class Command { Help, Info, Exec, RecordsList, Export, Measure };
+    enum class Command { Help, Info, Exec, RecordsList, RecordsGet, Export, Show, Measure };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;
@@ -17,11 +17,14 @@ struct Options {
     std::string parameters; // exec: the parameter text, fields separated by "|"
     std::string type = "S"; // exec: the type letter the value is decoded with
     std::string lang = "E"; // the language of the messages on standard error: "D" or "E"
-    // export (kavctl_files.h): the record file, --csv [OUT] and --mth OUT
+    // export and show (kavctl_files.h, kavctl_show.h): the record file, --csv [OUT] and --mth OUT
     std::string file;
     bool csv = false;
     std::string csvOut;
     std::string mthOut;
+    // records get: the record's index and --save FILE.kav
+    int index = -1;
+    std::string save;
     MeasureOptions measure;
 };
 

@@ -84,8 +84,9 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
         return kExitNoLink;
     }
-    if (options.command == Options::Command::RecordsList) {
-        const int code = recordsList(link, options, out, err);
+    if (options.command == Options::Command::RecordsList || options.command == Options::Command::RecordsGet) {
+        const int code = options.command == Options::Command::RecordsList ? recordsList(link, options, out, err)
+                                                                          : recordsGet(link, options, out, err);
         link.COM_USBSchliessen();
         return code;
     }

@@ -34,9 +34,35 @@ TEST(KavctlRecordOptions, ListAndExport) {
     EXPECT_EQ(o.mthOut, "a.mth");
     EXPECT_FALSE(o.csv);
 
+    ASSERT_TRUE(parse({"--sim", "records", "get", "253", "--save", "x.KAV", "--lang", "D"}, o, e)) << e;
+    EXPECT_EQ(o.command, Options::Command::RecordsGet);
+    EXPECT_EQ(o.index, 253);
+    EXPECT_EQ(o.save, "x.KAV");
+    ASSERT_TRUE(parse({"records", "get", "0"}, o, e)) << e;
+    EXPECT_EQ(o.index, 0);
+    EXPECT_EQ(o.save, "");
+    ASSERT_TRUE(parse({"show", "a.kav", "--lang=D"}, o, e)) << e;
+    EXPECT_EQ(o.command, Options::Command::Show);
+    EXPECT_EQ(o.file, "a.kav");
+    ASSERT_TRUE(parse({"measure", "oscillation", "--save=dir/Welle.kav"}, o, e)) << e;
+    EXPECT_EQ(o.measure.save, "dir/Welle.kav");
+
     const std::pair<std::vector<std::string>, const char*> falsch[] = {
-        {{"records"}, "records takes list"},
-        {{"records", "get"}, "records takes list"},
+        {{"records"}, "records takes list or get INDEX"},
+        {{"records", "get"}, "records get takes one record index (0 to 253)"},
+        {{"records", "get", "254"}, "records get takes one record index (0 to 253)"},
+        {{"records", "get", "-1"}, "records get takes one record index (0 to 253)"},
+        {{"records", "get", "x"}, "records get takes one record index (0 to 253)"},
+        {{"records", "get", "1", "2"}, "records get takes one record index (0 to 253)"},
+        {{"records", "get", "1", "--repeat", "2"}, "--repeat belongs to measure"},
+        {{"records", "get", "1", "--save"}, "--save needs a value"},
+        {{"records", "get", "1", "--save", "a.txt"}, "--save needs a file name ending in .kav"},
+        {{"records", "get", "1", "--mth", "a"}, "--csv and --mth belong to export"},
+        {{"records", "list", "--save", "a.kav"}, "--save belongs to measure"},
+        {{"show"}, "show takes one record file"},
+        {{"show", "a.kav", "b.kav"}, "show takes one record file"},
+        {{"show", "a.kav", "--csv"}, "--csv and --mth belong to export"},
+        {{"measure", "current", "--save", "/tmp/.kav"}, "--save needs a file name ending in .kav"},
         {{"records", "list", "--csv"}, "--csv and --mth belong to export"},
         {{"records", "list", "--lang", "F"}, "--lang takes D or E"},
         {{"records", "list", "--lang"}, "--lang needs a value"},
@@ -48,7 +74,7 @@ TEST(KavctlRecordOptions, ListAndExport) {
         {{"export", "a.kav", "--csv", "--type", "I"}, "--type belongs to exec"},
     };
     for (const auto& [args, meldung] : falsch) {
-        EXPECT_FALSE(parse(args, o, e)) << args[0];
+        EXPECT_FALSE(parse(args, o, e)) << args[0] << " " << meldung;
         EXPECT_EQ(e, meldung);
     }
 }

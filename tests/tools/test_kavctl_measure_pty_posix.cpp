@@ -115,9 +115,9 @@ TEST(KavctlMeasure, ArgumentsAndLink) {
         {{"measure", "current", "--lang", "F"}, 64, "kavctl: --lang takes D or E (kavctl --help)\n"},
         {{"measure", "current", "--csv"}, 64, "kavctl: --csv and --mth belong to export (kavctl --help)\n"},
         {{"records", "list", "--repeat", "2"}, 64, "kavctl: --repeat belongs to measure (kavctl --help)\n"},
-        {{"measure", "current", "--save", "a.kav"},
+        {{"measure", "current", "--save", "a.txt"},
          64,
-         "kavctl: --save is not available yet: this kavctl cannot write record files (kavctl --help)\n"},
+         "kavctl: --save needs a file name ending in .kav (kavctl --help)\n"},
         {{"info", "--repeat", "2"}, 64, "kavctl: --repeat belongs to measure (kavctl --help)\n"},
         {{"measure", "current", "--type", "I"}, 64, "kavctl: --type belongs to exec (kavctl --help)\n"},
     };

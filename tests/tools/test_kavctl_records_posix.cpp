@@ -33,6 +33,7 @@ public:
     KavctlResult liste(QStringList extra = {}) {
         return runKavctl(QStringList{"--port", pfad_, "records", "list"} + extra);
     }
+    KavctlResult mit(QStringList args) { return runKavctl(QStringList{"--port", pfad_} + args); }
 
 private:
     QProcess p_;
@@ -177,6 +178,200 @@ TEST_F(KavctlExport, BadFilesWriteNothing) {
     EXPECT_EQ(r.err.rfind("The file could not be saved.\nThe file name is not valid.", 0), 0u) << r.err;
     r = runKavctl({"export", typ1});
     EXPECT_EQ(r.exitCode, 64);
+}
+
+// The part of a JSON line from `"key": ` to the end of its value (an object, an array or a scalar).
+std::string jsonTeil(const std::string& json, const std::string& key) {
+    const auto start = json.find("\"" + key + "\": ");
+    if (start == std::string::npos)
+        return {};
+    std::size_t i = start + key.size() + 4;
+    int tiefe = 0;
+    bool text = false;
+    for (; i < json.size(); ++i) {
+        const char c = json[i];
+        if (text) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                text = false;
+            continue;
+        }
+        if (c == '"') {
+            text = true;
+        } else if (c == '{' || c == '[') {
+            ++tiefe;
+        } else if (c == '}' || c == ']') {
+            if (tiefe == 0)
+                break;
+            if (--tiefe == 0) {
+                ++i;
+                break;
+            }
+        } else if (c == ',' && tiefe == 0) {
+            break;
+        }
+    }
+    return json.substr(start, i - start);
+}
+
+class KavctlRecordsGet : public KavctlExport {};
+
+TEST_F(KavctlRecordsGet, EachTypeAsTheWindowLoadsItAndSavedAsSpeichernWould) {
+    Kav100Sim sim({});
+    ASSERT_TRUE(sim.pfad().startsWith("/dev/"));
+    const KavctlResult liste = sim.liste();
+    ASSERT_EQ(liste.exitCode, 0) << liste.err;
+    for (int index : {0, 1, 2}) {
+        SCOPED_TRACE(index);
+        const std::string datei = "r" + std::to_string(index) + ".kav";
+        const KavctlResult r = sim.mit({"records", "get", QString::number(index), "--save", pfad(datei)});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+        // The header as listed (name trimmed), the firmware from the device.
+        EXPECT_EQ(r.out.rfind("{\"header\": {\"firmware\": \"", 0), 0u) << r.out;
+        const std::string zeile = liste.out.substr(liste.out.find("{\"index\": " + std::to_string(index)));
+        EXPECT_NE(r.out.find(jsonTeil(zeile, "encoder_serial")), std::string::npos);
+        EXPECT_NE(r.out.find(jsonTeil(zeile, "device_serial") + ", \"name\": \"" +
+                             std::array{"Motor 1", "Welle A", "Pumpe 12"}[index] + "\", " + jsonTeil(zeile, "date")),
+                  std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find("\"type\": " + std::to_string(index + 1) + ", \"encoder_serial\": "), std::string::npos);
+        EXPECT_NE(r.out.find("\"texts\": {"), std::string::npos);
+
+        // The saved file shows the same header and values.
+        const KavctlResult show = runKavctl({"show", pfad(datei)});
+        ASSERT_EQ(show.exitCode, 0) << show.err;
+        EXPECT_EQ(jsonTeil(show.out, "header"), jsonTeil(r.out, "header"));
+        std::string werte = jsonTeil(r.out, "values");
+        EXPECT_NE(werte, "\"values\": {}");
+        // A bad-pulse file holds no Frequenz: it reads back as 0.
+        if (index == 1)
+            werte = werte.substr(0, werte.find("\"Frequenz\": ")) + "\"Frequenz\": 0}";
+        EXPECT_EQ(jsonTeil(show.out, "values"), werte);
+    }
+    // The oscillation record holds its 1024 samples.
+    EXPECT_EQ(lesen("r2.kav").size(), 89u + 4u * 1024u);
+}
+
+TEST_F(KavctlRecordsGet, FailuresWriteNothing) {
+    struct Fall {
+        QStringList flags;
+        QString index;
+        QStringList extra;
+        int exit;
+        std::string err;
+    };
+    const Fall faelle[] = {
+        {{}, "6", {}, 3, "kavctl: the device holds no record 6 (6 records)\n"},
+        {{"--records", "0"}, "0", {}, 3, "kavctl: the device holds no record 0 (0 records)\n"},
+        {{"--failure-bit=RD_FramData"}, "1", {}, 3, "Read data\ncould not be executed.\n"},
+        {{"--failure-bit=RD_FramData"},
+         "1",
+         {"--lang", "D"},
+         3,
+         "Auslesen der Datei\nkonnte nicht ausgeführt werden.\n"},
+        {{"--measuring-mode"}, "0", {}, 3, "KAV100 is in measurement mode.\n\nExit measurement mode\nand try again.\n"},
+        {{"--omit", "RD_FramData"}, "0", {}, 3, "kavctl: the device does not list the command RD_FramData\n"},
+        {{"--failure-bit=RD_Info/08"}, "0", {}, 3, "kavctl: the device state could not be read (ERROR)\n"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.flags.join(' ').toStdString());
+        Kav100Sim sim(f.flags);
+        const KavctlResult r = sim.mit(QStringList{"records", "get", f.index, "--save", pfad("x.kav")} + f.extra);
+        EXPECT_EQ(r.exitCode, f.exit) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, f.err);
+        EXPECT_FALSE(fs::exists(ordner / "x.kav"));
+    }
+}
+
+TEST_F(KavctlRecordsGet, MeasureSaveWritesTheLastResultAsDatenSpeichernWould) {
+    Kav100Sim sim({});
+    const KavctlResult r = sim.mit({"measure", "current", "--repeat", "2", "--save", pfad("Motorpruefstand.kav")});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string letzte = r.out.substr(r.out.find('\n') + 1);
+    const KavctlResult show = runKavctl({"show", pfad("Motorpruefstand.kav")});
+    ASSERT_EQ(show.exitCode, 0) << show.err;
+    EXPECT_EQ(jsonTeil(show.out, "values"), jsonTeil(letzte, "values"));
+    const KavctlResult info = sim.mit({"exec", "RD_Info", "0"});
+    // Record name: the file name's last ten characters; firmware and serials from the device.
+    EXPECT_EQ(show.out.rfind("{\"header\": {\"firmware\": \"" + info.out.substr(0, info.out.size() - 1) +
+                                 "\", \"encoder_serial\": \"G4711023\", \"device_serial\": \"070123\", "
+                                 "\"name\": \"pruefstand\", \"date\": \"",
+                             0),
+              0u)
+        << show.out;
+    EXPECT_NE(show.out.find("\"type\": 1, "), std::string::npos);
+
+    // A failed measurement and an unwritable file write nothing.
+    Kav100Sim fehler({"--device-error"});
+    KavctlResult f = fehler.mit({"measure", "current", "--save", pfad("M1.kav")});
+    EXPECT_EQ(f.exitCode, 3);
+    EXPECT_FALSE(fs::exists(ordner / "M1.kav"));
+    f = sim.mit({"measure", "oscillation", "--save", pfad("fehlt/M1.kav")});
+    EXPECT_EQ(f.exitCode, 73);
+    EXPECT_EQ(f.err.rfind("The file could not be saved.\nThe file name is not valid.", 0), 0u) << f.err;
+}
+
+TEST_F(KavctlExport, ShowEachTypeAndEachFailure) {
+    kav::measure::AktuellWerte a;
+    a.Impulszahl = 1024;
+    a.Drehzahl = 1500.5f;
+    a.Frequenz = 25600;
+    a.Versorgungsspannung = 24.0f;
+    a.Stromaufnahme = 65;
+    a.Symmetrie0 = 50;
+    a.Symmetrie90 = 49;
+    a.Phasenlage = 90;
+    const std::string typ1 =
+        kav::records::DateiSchreiben1(a, {"1.02", "12345678", "000815", "Motor 1"}, {2008, 3, 7, 9, 5, 0}).bytes;
+    KavctlResult r = runKavctl({"show", datei("eins.kav", typ1)});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "{\"header\": {\"firmware\": \"1.02\", \"encoder_serial\": \"12345678\", \"device_serial\": "
+              "\"000815\", \"name\": \"Motor 1\", \"date\": \"07.03.2008 - 09:05:00\"}, \"type\": 1, \"values\": "
+              "{\"Impulszahl\": 1024, \"Drehzahl\": 1500.5, \"Frequenz\": 25600, \"Versorgungsspannung\": 24, "
+              "\"Stromaufnahme\": 65, \"Symmetrie0\": 50, \"Symmetrie90\": 49, \"Phasenlage\": 90, "
+              "\"Spurfehler\": 0}}\n");
+
+    r = runKavctl({"show", datei("drei.kav", typ3())});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\"name\": \"Welle A\", \"date\": \"07.03.2008 - 09:05:00\"}, \"type\": 3, \"values\": "
+                         "{\"Messdaten\": \"2C01FFFF0000\", \"AnzahlMesswerte\": 3, "),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"samples\": [300, -1, 0]}}"), std::string::npos);
+
+    kav::measure::SchlechtimpulsWerte b;
+    b.AnzahlAbweichungen = 2;
+    b.AbwPos = {10, 20, 0, 0, 0};
+    r = runKavctl({"show", datei("zwei.kav", kav::records::DateiSchreiben2(b, {}, {2008, 3, 7, 9, 5, 0}).bytes)});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\"type\": 2, \"values\": {"), std::string::npos);
+    EXPECT_NE(r.out.find("\"AbwPos\": [10, 20, 0, 0, 0]"), std::string::npos);
+
+    // Another record type: its header and type, no values.
+    std::string typ7 = typ1;
+    typ7.replace(47, 2, "07");
+    r = runKavctl({"show", datei("sieben.kav", typ7)});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.substr(r.out.find("}, ")), "}, \"type\": 7, \"values\": {}}\n");
+
+    std::string kaputt = typ1;
+    kaputt[60] = 'X';
+    const std::pair<QStringList, std::pair<int, std::string>> faelle[] = {
+        {{datei("leer.kav", "")}, {65, "Unknown data format"}},
+        {{datei("kaputt.kav", kaputt), "--lang", "D"}, {65, "Beim bearbeiten der Datei ist ein Fehler aufgetreten."}},
+        {{pfad("fehlt.kav")}, {66, "Error on data reading."}},
+    };
+    for (const auto& [args, erwartet] : faelle) {
+        r = runKavctl(QStringList{"show"} + args);
+        EXPECT_EQ(r.exitCode, erwartet.first);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind(erwartet.second, 0), 0u) << r.err;
+    }
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+// The window's part of the measurement logic, on a console: messages and
+// failures go to standard error. `kavctl measure` and `kavctl records get`
+// run their readouts with it.
+#include <ostream>
+#include <string>
+
+#include "measure_host.h"
+
+namespace kav::kavctl {
+
+class ConsoleHost final : public measure::MeasureHost {
+public:
+    ConsoleHost(std::ostream& err, bool trace, std::string sprache);
+
+    std::string serial; // the encoder serial the readout reported (Windows-1252)
+    int meldungen = 0;  // messages shown so far
+
+    void meldung(const std::string& text) override;
+    void debugLog(const std::string& zeile) override;
+    void tagesLog(const std::string& zeile) override;
+    void fehlerLog(const std::string&) override {} // the JSON carries the track error
+    bool seiteSichtbar(int) override { return true; }
+    void geberSeriennummer(const std::string& text) override { serial = text; }
+    void beschaeftigt(bool) override {}
+    void druckenSperren() override {}
+    void wartehinweis(bool) override {}
+    std::string sprachText(const std::string& deutsch) override;
+
+private:
+    std::ostream& err_;
+    bool trace_;
+    std::string sprache_;
+};
+
+} // namespace kav::kavctl
