@@ -12,6 +12,7 @@ namespace {
 constexpr double kStrich = 50;     // tick length
 constexpr double kAbstand = 40;    // between a tick and its label
 constexpr double kTextHoehe = 240; // a label line, reckoned generously
+constexpr double kLabelLuft = 30;  // between the widest Y label and the box's edge
 constexpr int kMaxStriche = 10000; // per axis; a step too small for its range draws no more
 
 std::string T(const Translator& t, const char* deutsch) { return t ? t(deutsch) : std::string(deutsch); }
@@ -82,17 +83,32 @@ ChartLayout GrafikZeichnen(double breite, double hoehe, const ChartRange& b, boo
     if (ySchritt <= 0)
         ySchritt = 10;
 
-    L.ZeichenBreite = static_cast<int>(breite) - L.RandLinks - L.RandRechts;
-    L.ZeichenHoehe = static_cast<int>(hoehe) - L.RandOben - L.RandUnten;
     L.NullX = b.xmin < 0 ? static_cast<float>(b.xmin) : 0.0f;
     L.NullY = b.ymin < 0 ? static_cast<float>(b.ymin) : 0.0f;
-    L.FaktorX = static_cast<float>(L.ZeichenBreite / (static_cast<double>(b.xmax) - b.xmin));
-    L.FaktorY = static_cast<float>(L.ZeichenHoehe / (static_cast<double>(b.ymax) - b.ymin));
-
     // A positive minimum is not shifted to the origin: the axes run from 0
     // over the range's width, and only the Y labels add the minimum.
     const double yOben = b.ymin < 0 ? b.ymax : static_cast<double>(b.ymax) - b.ymin;
     const double xEnde = b.xmin < 0 ? b.xmax : static_cast<double>(b.xmax) - b.xmin;
+    auto yLabel = [&](double v) { return zahlText(v + (b.ymin >= 0 ? b.ymin : 0), 0, "."); };
+
+    // The left margin holds four label characters beside the ticks; a wider
+    // label ("-1000", "-30000") widens it instead of running off the box.
+    std::size_t breitestes = 0;
+    for (int i = 0; i < kMaxStriche; ++i) {
+        const double v = L.NullY + i * ySchritt;
+        if (v > yOben + ySchritt * 1e-9)
+            break;
+        if (std::abs(v) >= ySchritt * 1e-9)
+            breitestes = std::max(breitestes, yLabel(v).size());
+    }
+    L.RandLinks = std::max(
+        L.RandLinks, static_cast<int>(std::ceil(breitestes * kZeichenEinheiten + kStrich + kAbstand + kLabelLuft)));
+
+    L.ZeichenBreite = static_cast<int>(breite) - L.RandLinks - L.RandRechts;
+    L.ZeichenHoehe = static_cast<int>(hoehe) - L.RandOben - L.RandUnten;
+    L.FaktorX = static_cast<float>(L.ZeichenBreite / (static_cast<double>(b.xmax) - b.xmin));
+    L.FaktorY = static_cast<float>(L.ZeichenHoehe / (static_cast<double>(b.ymax) - b.ymin));
+
     const double achseX = L.GrafikX(0);
     const double achseY = L.GrafikY(0);
     L.achsen.push_back({{achseX, L.GrafikY(L.NullY)}, {achseX, L.GrafikY(yOben)}});
@@ -109,8 +125,7 @@ ChartLayout GrafikZeichnen(double breite, double hoehe, const ChartRange& b, boo
         L.striche.push_back({{achseX - kStrich, y}, {achseX, y}});
         if (std::abs(v) < ySchritt * 1e-9)
             continue;
-        ChartLabel label{
-            zahlText(v + (b.ymin >= 0 ? b.ymin : 0), 0, "."), {achseX - kStrich - kAbstand, y}, H::Right, V::Middle};
+        ChartLabel label{yLabel(v), {achseX - kStrich - kAbstand, y}, H::Right, V::Middle};
         // Where the X axis also runs left of the Y axis, a label close to it
         // sits wholly on its own side.
         if (L.NullX < 0 && std::abs(y - achseY) < kTextHoehe / 2)

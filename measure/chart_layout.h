@@ -54,6 +54,8 @@ struct ChartLayout {
     // then nothing is drawn.
     std::string fehlermeldung;
 
+    // RandLinks is 600, or wider when the widest Y label needs more (at
+    // kZeichenEinheiten per character beside its tick).
     int RandLinks = 600, RandRechts = 400, RandOben = 400, RandUnten = 400;
     int ZeichenBreite = 0, ZeichenHoehe = 0;
     float NullX = 0, NullY = 0, FaktorX = 0, FaktorY = 0;

@@ -23,7 +23,8 @@ std::string zahlText(double wert, int nachkomma, std::string_view trenner) {
         char puffer[64];
         std::snprintf(puffer, sizeof puffer, "%.*f", nachkomma, wert);
         std::string text = puffer;
-        if (const auto punkt = text.find('.'); punkt != std::string::npos)
+        // printf writes the C library's separator, which the window's locale may have made a comma.
+        if (const auto punkt = text.find_first_of(".,"); punkt != std::string::npos)
             text.replace(punkt, 1, trenner);
         return text;
     }

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Screenshots of KavStudio on the simulated KAV100, in German and in English:
 # offline start, the connection panel during an attempt, connected home, a
-# failed attempt (silent device), the page "Daten vom Gerät" with the
-# device's records and the file browser walking a folder of record files.
-# Runs the program under a virtual X server (xvfb-run), clicks with xdotool
-# and grabs the screen with ImageMagick's import.
+# failed attempt (silent device), the three measurement pages with a result
+# (developer switch /page:NAME; the device's flags choose what it reports):
+# current values normal, with the codes 110/120 and their notes, with the
+# track-error button and with the "ERROR" gauge; bad pulses with five list
+# entries; the oscillation chart over four Y ranges and with "/math"; the
+# page "Daten vom Gerät" with the device's records and the file browser
+# walking a folder of record files. Runs the program under a virtual X server
+# (xvfb-run), clicks with xdotool and grabs the screen with ImageMagick's
+# import.
 #
 #   scripts/screenshots.sh [OUTDIR]      (default: build/screenshots)
 #
@@ -84,6 +89,17 @@ for language in D E; do
   shoot "$language" 1 "/sim:slow" 4 "attempt-$suffix"
   shoot "$language" 1 "/sim" 4 "connected-$suffix"
   shoot "$language" 1 "/sim:silent" 14 "failed-$suffix"
+  shoot "$language" 1 '/sim:"--steady --speed 1480 --symmetry0 3 --symmetry90 254 --phase 1 --track-error 0" /page:current' 4 "current-$suffix"
+  shoot "$language" 1 '/sim:"--symmetry0 110 --symmetry90 120 --phase 110 --track-error 0" /page:current' 4 "current-codes-$suffix"
+  shoot "$language" 1 '/sim:"--track-error 2" /page:current' 4 "current-track-error-$suffix"
+  shoot "$language" 1 '/sim:"--steady --speed 18001 --track-error 0" /page:current' 4 "current-error-gauge-$suffix"
+  shoot "$language" 1 '/sim:"--seed 11" /page:badpulses' 6 "badpulses-$suffix"
+  # 200 pulses: one revolution is the 200 samples the axis shows without "/math".
+  for peak in 80 450 4000 25000; do
+    shoot "$language" 1 "/sim:\"--pulses 200 --oscillation-peak $peak\" /page:oscillation" 5 "oscillation-$peak-$suffix"
+  done
+  # With "/math" the axis runs over five revolutions of 1024 samples.
+  shoot "$language" 1 '/sim:"--samples 5120 --oscillation-peak 180" /math /page:oscillation' 6 "oscillation-math-$suffix"
   # "Daten vom Gerät", then a record loaded by a double-click (its header above).
   pages "$language" "records-device-$suffix" "$GERAET" "$LISTE double"
   # "Daten vom Computer", into the folder "Motor", a file selected.

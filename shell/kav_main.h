@@ -5,17 +5,22 @@
 // kav_main_panels.cpp (result panels), kav_main_menus.cpp, kav_main_dispatcher.cpp,
 // kav_main_startup.cpp (load, activation, close, end), kav_main_language.cpp,
 // kav_main_connection.cpp, kav_main_timers.cpp (overlays and decoration timers),
-// kav_main_display_controls.cpp, kav_main_records_device.cpp (the device's
-// records), kav_main_records_browser.cpp (the file browser), kav_main_admin.cpp
-// (administrator commands, About) and kav_main_workflows.cpp.
+// kav_main_display_controls.cpp, kav_main_measure_*.cpp (the live measurements:
+// _cycle shared parts, _current, _bad_pulses, _oscillation),
+// kav_main_records_device.cpp (the device's records), kav_main_records_browser.cpp
+// (the file browser), kav_main_admin.cpp (administrator commands, About) and
+// kav_main_workflows.cpp.
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "program_environment.h"
+#include "result_records.h"
 #include "single_instance.h"
 
 class QAction;
@@ -40,6 +45,12 @@ class ControlHost;
 class HostedControl;
 class MemoryPropertyBag;
 } // namespace controls
+namespace measure {
+class ChartBox;
+class MeasureHost;
+class MeasurementCycle;
+enum class PollOutcome;
+} // namespace measure
 } // namespace kav
 
 namespace kav::shell {
@@ -98,15 +109,40 @@ public:
     void tmrDateiTyp2_Timer();
     void tmrDateiTyp3_Timer();
 
-    // --- Workflows of the measurements, the stored records, printing and the
-    // administrator; they are filled in kav_main_workflows.cpp as they are
-    // built and do nothing until then.
+    // --- Live measurements (kav_main_measure_*.cpp) ----------------------------
+    // Start: disable the page's buttons, send the start command, arm the
+    // poll timer; a refused start switches continuous reading off, clears
+    // txtAlle 30, 31, 38 and runs VerbindungAufbauen.
     void DateiTyp1Live();
     void DateiTyp2Live();
     void DateiTyp3Live();
+    // Display procedures: show the live record of their type on its result
+    // panel (or nothing, see their rules), then copy it to the saved copy.
+    // The poll ticks, DateVomGAuslesen and the record file view call them
+    // after filling the live record (AktuellLive, ...); frames 6 ("Daten vom
+    // Gerät") and 7 ("Daten vom Computer") count as their pages too.
+    void DateiTyp1Anzeigen();
+    void DateiTyp2Anzeigen();
+    void DateiTyp3Anzeigen();
+    // Clear the page and the saved copy (called when a page is entered).
     void DateiTyp1Loeschen();
     void DateiTyp2Loeschen();
     void DateiTyp3Loeschen();
+    // ocxTacho.MaxAnzahl back to 6000.
+    void TachoSkalaZuruecksetzen();
+    // Clears the chart box and draws the axes for MaxWert and MinWert (the
+    // X range follows "/math" and DrehschwebungLive.Impulszahl); false after
+    // a "Falsche Eingabe ..." message.
+    bool DrehschwebungGrafik(std::int16_t Wert1, std::int16_t Wert2);
+    // Axes, ticks and labels of any integer ranges in a chart box; equal
+    // limits show "Falsche Eingabe Ymin oder Ymax" / "... Xmin oder Xmax"
+    // and draw nothing (false).
+    bool GrafikZeichnen(measure::ChartBox& Box, int Xmin, int Ymin, int Xmax, int Ymax,
+                        std::optional<double> XSchritt = std::nullopt, std::optional<double> YSchritt = std::nullopt);
+
+    // --- Stored records, files, printing and the administrator (saving and
+    // printing are filled in kav_main_workflows.cpp as they are built and
+    // do nothing until then).
     void DatenVomG();
     void lstAlle_Click(int index);
     void lstAlle_DblClick(int index);
@@ -124,10 +160,32 @@ public:
     void AdminBefehl(int index);
     void InfoZeigen();
     // The field a save button tests in the saved copy of a result type
-    // (1 Impulszahl, 2 AnzahlAbweichungen, 3 AnzahlMesswerte).
+    // (1 Impulszahl, 2 AnzahlAbweichungen, 3 AnzahlMesswerte; 0 for another type).
     int gespeicherteAnzahl(int dateiTyp) const;
-    // The readout half of the status check before a stored record is read.
+    // The readout half of the status check before a stored record is read:
+    // the record of type AktDateiTyp that the device holds as its current
+    // result into the live record, shown on "Daten vom Gerät".
     void DateVomGAuslesen();
+
+    // --- Results of the live measurements -------------------------------------
+    // Live records: cleared by each poll tick and filled by the readouts
+    // (also by DateVomGAuslesen; the record file view fills them before it
+    // runs a display procedure). Saved copies: taken from the live record
+    // by the display procedures once a result is shown; "Daten speichern",
+    // saving a device record and printing work from these.
+    measure::AktuellWerte AktuellLive;
+    measure::AktuellWerte AktuellGespeichert;
+    measure::SchlechtimpulsWerte SchlechtimpulsLive;
+    measure::SchlechtimpulsWerte SchlechtimpulsGespeichert;
+    measure::DrehschwebungWerte DrehschwebungLive;
+    measure::DrehschwebungWerte DrehschwebungGespeichert;
+    // The chart box picGrafik(3): its bild() is the chart as shown, and
+    // kav::measure::chartBild(chartLayout(), samples(), size, font(), ...)
+    // draws the same at another size (chart_image.h).
+    measure::ChartBox* chartBox() const { return chartBox_; }
+    // The measurement cycle (start, poll, readouts; AbfrageZaehler); null
+    // before the load.
+    measure::MeasurementCycle* messzyklus() const { return messzyklus_.get(); }
 
     // --- State --------------------------------------------------------------
     bool ErsteAktivierung = false;
@@ -237,7 +295,17 @@ private:
     // Start (kav_main_startup.cpp)
     void linkEinrichten();
     void programmPfadSetzen(const QString& pfad);
+    void seiteOeffnen(const QString& name);
     QString programmOrdnerMitTrenner() const;
+
+    // Measurements (kav_main_measure_cycle.cpp)
+    void messungEinrichten();
+    bool seiteSichtbar(int frame) const;
+    void messungStarten(int typ);
+    void startFehlgeschlagen(int chkIndex);
+    void pollAuswerten(int typ, measure::PollOutcome ergebnis);
+    void liveAnzeigerSetzen(int shape, int chkIndex);
+    void druckenNachAnzeige(int frame, int chkIndex);
 
     // The two navigation states.
     void unverbundenesLayout();
@@ -249,6 +317,10 @@ private:
     std::unique_ptr<EinzelInstanz> einzelInstanz_;
     std::unique_ptr<ft::FtApi> eigenesFt_;
     std::unique_ptr<ComUSB> link_;
+    // What the measurement logic calls out to (kav_main_measure_cycle.cpp).
+    std::unique_ptr<measure::MeasureHost> messHost_;
+    std::unique_ptr<measure::MeasurementCycle> messzyklus_;
+    measure::ChartBox* chartBox_ = nullptr;
     std::unique_ptr<controls::ControlHost> controlHost_;
     std::vector<std::unique_ptr<controls::MemoryPropertyBag>> anzeigenBags_;
     QStringList fehlendeAnzeigen_;

@@ -21,10 +21,12 @@ QRect anzeigeRect(const QString& name); // kav_main_panels.cpp
 namespace {
 
 // Colours of the deviation ring's marks; the bad-pulse legend uses the same.
-constexpr std::uint32_t kMaxFarbe = 0x0000C0;    // largest positive deviation: dark red
-constexpr std::uint32_t kMinFarbe = 0xC00000;    // largest negative deviation: dark blue
-constexpr std::uint32_t kPosMaxFarbe = 0x3070F0; // further positive deviations: orange
-constexpr std::uint32_t kPosMinFarbe = 0xE0A040; // further negative deviations: light blue
+constexpr std::uint32_t kMaxFarbe = 0x0000C0; // largest positive deviation: dark red
+constexpr std::uint32_t kMinFarbe = 0xC00000; // largest negative deviation: dark blue
+// The list of further deviations: the page sets its marks as PosMin1-5 and
+// writes its text boxes in PosMaxFarbe, so both colours are one, orange.
+constexpr std::uint32_t kPosMaxFarbe = 0x3070F0;
+constexpr std::uint32_t kPosMinFarbe = kPosMaxFarbe;
 
 void badIncEntwurf(controls::MemoryPropertyBag& bag) {
     bag.set(QStringLiteral("Enabled"), true);

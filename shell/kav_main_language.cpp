@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "chart_box.h"
 #include "globals.h"
 #include "kav_main.h"
 #include "language.h"
@@ -53,6 +54,8 @@ void KAV_Main::SpracheSetzen(const QString& code) {
     mnuHilfe->setTitle(SprachText(QStringLiteral("?")));
     mnuHilfeItem[1]->setText(SprachText(QStringLiteral("Hilfe")));
     mnuHilfeItem[3]->setText(SprachText(QStringLiteral("Info")));
+    if (chartBox_)
+        chartBox_->setSprache(code);
 }
 
 } // namespace kav::shell

@@ -17,6 +17,8 @@
 #include "control_tags.h"
 #include "kav_main.h"
 #include "layout_geometry.h"
+#include "measure_host.h"
+#include "measurement_cycle.h"
 #include "panel_widgets.h"
 #include "property_bag.h"
 #include "single_instance.h"

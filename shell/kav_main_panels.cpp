@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "chart_box.h"
 #include "control_indexes.h"
 #include "kav_main.h"
 #include "layout_geometry.h"
@@ -152,12 +153,12 @@ void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel) {
 void KAV_Main::drehschwebungPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labDrehTitel, panel, QRect(16, 8, 500, 26)));
 
-    auto* chart = new QFrame(panel);
+    // The chart box keeps its picture; picGrafik(3) is the same box.
+    auto* chart = new measure::ChartBox(panel);
     chart->setObjectName(QStringLiteral("picGrafik_3"));
     chart->setGeometry(ergebnisRect(idx::picDiagramm));
-    chart->setFrameShape(QFrame::Box);
-    chart->setAutoFillBackground(true);
     picGrafik[idx::picDiagramm] = chart;
+    chartBox_ = chart;
 
     // Two rows of three values under the chart.
     const int reihe1[][2] = {{idx::labDrehUmdrehungen, idx::txtDrehUmdrehungen},

@@ -10,6 +10,7 @@
 
 #include "ansi_text.h"
 #include "com_usb.h"
+#include "control_indexes.h"
 #include "dialogs.h"
 #include "globals.h"
 #include "ini_profile.h"
@@ -67,6 +68,7 @@ void KAV_Main::linkEinrichten() {
     hooks.kommunLog = [](const std::string& zeile) { KommunLogSchreiben(fromAnsi(zeile)); };
     hooks.clock = umgebung_.clock;
     link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
+    messungEinrichten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())
         LogSchreiben(QStringLiteral("Programmstart -> ") + fromAnsi(diagnose).trimmed());
@@ -150,10 +152,27 @@ void KAV_Main::Form_Activate() {
         mnuProgrammItem[1]->setEnabled(false);
         mnuProgrammItem[2]->setEnabled(false);
         VerbindungAufbauen();
+        seiteOeffnen(global().schalter.page);
     } else {
         mnuProgrammItem[1]->setEnabled(true);
         mnuProgrammItem[2]->setEnabled(false);
     }
+}
+
+// "/page:NAME" (developer switch): once connected, the page is opened as
+// its navigation button would open it.
+void KAV_Main::seiteOeffnen(const QString& name) {
+    if (name.isEmpty() || !Verbunden)
+        return;
+    static const std::pair<const char*, int> kSeiten[] = {
+        {"current", idx::btnAktuell}, {"badpulses", idx::btnSchlechtimpulse}, {"oscillation", idx::btnDrehschwebung}};
+    for (const auto& [seite, knopf] : kSeiten) {
+        if (name.compare(QLatin1StringView(seite), Qt::CaseInsensitive) == 0) {
+            btnAlle_Click(knopf);
+            return;
+        }
+    }
+    dialoge().meldung(QStringLiteral("/page:") + name + kCrLf + QStringLiteral("current, badpulses, oscillation"));
 }
 
 bool KAV_Main::event(QEvent* e) {

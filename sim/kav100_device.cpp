@@ -34,6 +34,17 @@ void applyOverrides(MeasurementResult& r, const ResultOverrides& o) {
         } else if (o.deviationValue) {
             std::fill(r.deviationValues.begin(), r.deviationValues.end(), *o.deviationValue);
         }
+    } else if (r.type == ResultType::Oscillation && o.oscillationPeak && !r.samples.empty()) {
+        int largest = 0;
+        for (std::int16_t v : r.samples)
+            largest = std::max(largest, std::abs(static_cast<int>(v)));
+        const double factor = largest > 0 ? static_cast<double>(*o.oscillationPeak) / largest : 0.0;
+        for (std::int16_t& v : r.samples)
+            v = static_cast<std::int16_t>(std::clamp(std::lround(v * factor), -32768L, 32767L));
+        const auto [mn, mx] = std::minmax_element(r.samples.begin(), r.samples.end());
+        r.minimum = *mn;
+        r.maximum = *mx;
+        r.peakToPeak = static_cast<std::int16_t>(std::min(32767, *mx - *mn));
     }
 }
 

@@ -62,6 +62,10 @@ struct ResultOverrides {
     // Rotational oscillation: the number of samples (up to 10000; 9999 is
     // possible here, although the reader takes a count of 9999 for 10000).
     std::optional<int> samples;
+    // Rotational oscillation: the curve scaled so that its largest
+    // magnitude is this many arc seconds (0-32767), to reach every Y range
+    // of the chart.
+    std::optional<int> oscillationPeak;
     // Elements per block that the array descriptors announce.
     std::optional<int> oscillationBlock;
     std::optional<int> deviationBlock;

@@ -93,6 +93,8 @@ bool applyResultFlag(const std::string& name, const std::string& value, SimOptio
         return count(r.samples, 10000);
     if (name == "samples-block")
         return count(r.oscillationBlock, 999);
+    if (name == "oscillation-peak")
+        return count(r.oscillationPeak, 32767);
     if (name == "deviation-block")
         return count(r.deviationBlock, 999);
     if (name == "short-array-block") {
@@ -154,6 +156,7 @@ constexpr FlagDef kFlags[] = {
     {"deviation-value", FlagDef::Required},
     {"samples", FlagDef::Required},
     {"samples-block", FlagDef::Required},
+    {"oscillation-peak", FlagDef::Required},
     {"deviation-block", FlagDef::Required},
     {"short-array-block", FlagDef::Required},
 };
@@ -355,6 +358,7 @@ const char* simFlagsHelp() {
            "  --deviation-value B      their value byte (e.g. 250 for -6 %)\n"
            "  --samples N              oscillation samples (0-10000)\n"
            "  --samples-block N        elements per block in the oscillation descriptor (default 120)\n"
+           "  --oscillation-peak ARCSEC the oscillation curve scaled to this largest magnitude (0-32767)\n"
            "  --deviation-block N      elements per block in the deviation descriptors (default 5)\n"
            "  --short-array-block A:FROM   that RD_InfoArray block answers with half its elements\n"
            "Faults of replies (TARGET: CMD[/HEX][@N] or @N: only that command, only requests whose\n"

@@ -14,12 +14,12 @@ QString inAnfuehrungszeichen(const QString& zeile, qsizetype anfang, qsizetype& 
     return zeile.mid(anfang + 1, (zu < 0 ? zeile.size() : zu) - anfang - 1);
 }
 
-// "/port:PATH": PATH runs to the next blank.
-QString portAusschneiden(QString& rest) {
-    const qsizetype pos = rest.indexOf(QLatin1StringView("/port:"), 0, Qt::CaseInsensitive);
+// "/port:PATH" (or another "/NAME:VALUE"): the value runs to the next blank.
+QString wertAusschneiden(QString& rest, QLatin1StringView schalter) {
+    const qsizetype pos = rest.indexOf(schalter, 0, Qt::CaseInsensitive);
     if (pos < 0)
         return {};
-    const qsizetype anfang = pos + 6;
+    const qsizetype anfang = pos + schalter.size();
     qsizetype ende = anfang;
     QString pfad;
     if (anfang < rest.size() && rest[anfang] == u'"') {
@@ -83,7 +83,8 @@ CommandLine parseCommandLine(const QString& befehlszeile) {
     CommandLine c;
     QString rest = befehlszeile;
     // The port first: a path that happens to contain "/sim" is no switch.
-    c.port = portAusschneiden(rest);
+    c.port = wertAusschneiden(rest, QLatin1StringView("/port:"));
+    c.page = wertAusschneiden(rest, QLatin1StringView("/page:"));
     c.sim = simAusschneiden(rest, c.simFlags);
     const auto hat = [&](QLatin1StringView schalter) { return rest.contains(schalter, Qt::CaseInsensitive); };
     c.debug = hat(QLatin1StringView("/debug"));

@@ -24,12 +24,16 @@ struct CommandLine {
     QString simFlags;
     // "/port:PATH": the serial port to use; empty when not given.
     QString port;
+    // "/page:NAME": after connecting at the start, open the page "current",
+    // "badpulses" or "oscillation" as its button would (demonstrations,
+    // screenshots, timing); empty when not given.
+    QString page;
 };
 
-// Values: "/port:PATH" runs to the next blank. "/sim:FLAGS" runs to the next
+// Values: "/port:PATH" and "/page:NAME" run to the next blank. "/sim:FLAGS" runs to the next
 // word that begins with "/" (so "/sim:--speed 3000 --pulses 199 /debug" works
 // as the arguments arrive joined), or stands in double quotes
-// ("/sim:\"--not-pc-mode\""). Both values are cut out of the line before the
+// ("/sim:\"--not-pc-mode\""). The values are cut out of the line before the
 // program switches are searched, so a port path or a flag never sets one.
 CommandLine parseCommandLine(const QString& befehlszeile);
 

@@ -139,6 +139,18 @@ TEST(Chart, LabelsBesideTheirTicksClearOfTheAxes) {
     EXPECT_EQ(erstes.horizontal, ChartLabel::Horizontal::Left);
 }
 
+TEST(Chart, WideYLabelsWidenTheLeftMarginInsteadOfLeavingTheBox) {
+    const std::pair<std::int16_t, int> cases[] = {{100, 600}, {500, 600}, {1000, 720}, {5000, 720}, {30000, 840}};
+    for (const auto& [m, rand] : cases) {
+        const ChartLayout l = DrehschwebungGrafik(m, static_cast<std::int16_t>(-m), kBreite, kHoehe, false, 0, kText);
+        EXPECT_EQ(l.RandLinks, rand) << m;
+        EXPECT_EQ(l.ZeichenBreite, kBreite - rand - 400) << m;
+        EXPECT_DOUBLE_EQ(l.GrafikX(0), rand) << m;
+        for (const ChartLabel& b : l.beschriftung)
+            EXPECT_GE(b.links(), 0) << m << " " << b.text;
+    }
+}
+
 TEST(Chart, OnePointPerSample) {
     const ChartLayout l = DrehschwebungGrafik(100, -100, kBreite, kHoehe, false, 1024, kText);
     const auto p = messpunkte(l, {0, 100, -100});

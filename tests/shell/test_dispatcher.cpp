@@ -167,8 +167,7 @@ TEST_F(DispatcherTest, CurrentValuesPageSwitchesContinuousReadingOnAndItsBackSto
 }
 
 TEST_F(DispatcherTest, BadPulsePageAndItsBackHidesTheWaitPanel) {
-    offlineStart();
-    auto w = starteUndAktiviere();
+    auto w = starteUndAktiviere(); // connected: the page's measurement starts
     w->btnAlle_Click(idx::btnSchlechtimpulse);
     EXPECT_TRUE(sichtbar(w->frmAlle[4]));
     w->HinweisZeigen(true, QStringLiteral("Messung wird durchgeführt."));

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <chrono>
 
 #include "control_indexes.h"
 #include "window_fixture.h"
@@ -65,15 +67,24 @@ TEST_F(AnzeigenTest, EnteringCurrentValuesResetsTheDialScale) {
 }
 
 TEST_F(AnzeigenTest, WithoutTheLibrariesThePlacesStayEmpty) {
-    offlineStart();
-    auto w = starte(); // the test folder holds no control library
+    auto w = starteUndAktiviere(); // connected; the test folder holds no control library
     EXPECT_EQ(w->ocxBadInc1, nullptr);
     EXPECT_EQ(w->ocxSym0, nullptr);
     EXPECT_EQ(w->ocxTacho, nullptr);
     EXPECT_EQ(w->fehlendeAnzeigen().size(), 5);
-    // The page still works without them.
+    // The page still works without them, and shows its results in the text boxes.
     w->btnAlle_Click(idx::btnAktuell);
     EXPECT_FALSE(w->frmAlle[idx::frmAktuell]->isHidden());
+    uhr_.advance(std::chrono::milliseconds(500));
+    w->tmrDateiTyp1_Timer();
+    EXPECT_EQ(w->txtAlle[idx::txtImpulszahl]->text(), QStringLiteral("1024"));
+    w->btnAlle_Click(idx::btnAktuellZurueck);
+    w->btnAlle_Click(idx::btnSchlechtimpulse);
+    w->DateiTyp2Loeschen();
+    w->SchlechtimpulsLive.Drehzahl = 1500;
+    w->SchlechtimpulsLive.Impulszahl = 1024;
+    w->DateiTyp2Anzeigen();
+    EXPECT_EQ(w->txtAlle[idx::txtSchlechtImpulszahl]->text(), QStringLiteral("1024"));
 }
 
 } // namespace

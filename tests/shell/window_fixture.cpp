@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "scenario_flags.h"
 #include "sim_ft_api.h"
 #include "test_application.h"
 
@@ -22,7 +23,7 @@ FensterTest::~FensterTest() = default;
 
 sim::SimulatedConverter& FensterTest::geraet() {
     if (!geraet_)
-        neuesGeraet({});
+        neuesGeraet(sim::Scenario{});
     return *geraet_;
 }
 
@@ -30,6 +31,14 @@ void FensterTest::neuesGeraet(const sim::Scenario& scenario) {
     sim::SimOptions o;
     o.clock = &uhr_;
     o.scenario = scenario;
+    geraet_ = std::make_unique<sim::SimulatedConverter>(o);
+}
+
+void FensterTest::neuesGeraet(const std::string& flags) {
+    sim::SimOptions o;
+    std::string fehler;
+    EXPECT_TRUE(sim::applySimFlags(sim::splitFlags(flags), o, fehler)) << fehler;
+    o.clock = &uhr_;
     geraet_ = std::make_unique<sim::SimulatedConverter>(o);
 }
 

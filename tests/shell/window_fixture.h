@@ -26,6 +26,8 @@ protected:
     // The device; call before starting a window to change its scenario.
     sim::SimulatedConverter& geraet();
     void neuesGeraet(const sim::Scenario& scenario);
+    // A device with the flags of kav100sim ("--steady --speed 18001"), on the test's clock.
+    void neuesGeraet(const std::string& flags);
 
     shell::ProgramEnvironment umgebung(const QString& befehlszeile = {});
     // Creates and loads a window; the load must succeed.

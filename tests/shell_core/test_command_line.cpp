@@ -15,6 +15,7 @@ struct Erwartet {
     bool sim = false;
     const char* simFlags = "";
     const char* port = "";
+    const char* page = "";
 };
 
 } // namespace
@@ -47,6 +48,10 @@ TEST(Befehlszeile, TheLinkSwitchesAndTheirValues) {
         {"/sim:nodevice", {.sim = true, .simFlags = "--no-converter"}},
         {"/sim:noversion", {.sim = true, .simFlags = "--refuse-version"}},
         {"/sim:supply", {.sim = true, .simFlags = "--failure-bit=RD_Info/03"}},
+        // The page to open after connecting; its name is no other switch.
+        {"/sim:--speed 50 /page:current /debug",
+         {.debug = true, .sim = true, .simFlags = "--speed 50", .page = "current"}},
+        {"/page:oscillation/math", {.page = "oscillation/math"}},
         // Anything else is handed on as it is, for the device to refuse.
         {"/sim:slowly", {.sim = true, .simFlags = "slowly"}},
     };
@@ -61,5 +66,6 @@ TEST(Befehlszeile, TheLinkSwitchesAndTheirValues) {
         EXPECT_EQ(c.sim, e.sim);
         EXPECT_EQ(c.simFlags, QString::fromLatin1(e.simFlags));
         EXPECT_EQ(c.port, QString::fromLatin1(e.port));
+        EXPECT_EQ(c.page, QString::fromLatin1(e.page));
     }
 }

@@ -207,6 +207,17 @@ TEST_F(DeviceMeasurement, OscillationOverOneRevolutionIsReadInBlocks) {
     EXPECT_LT(*mx - *mn, 500) << "in arc seconds";
 }
 
+TEST_F(DeviceMeasurement, OscillationPeakScalesTheCurve) {
+    for (int peak : {0, 700, 25000}) {
+        device->scenario().overrides.oscillationPeak = peak;
+        measure("DO_MesDrehschwebung", {1});
+        const int mn = info(57).le16();
+        const int mx = info(58).le16();
+        EXPECT_EQ(std::max(std::abs(mn), std::abs(mx)), peak);
+        EXPECT_EQ(info(59).le16(), std::min(32767, mx - mn)); // peak to peak, held in 16 bits
+    }
+}
+
 TEST_F(DeviceMeasurement, OscillationArrayLimits) {
     measure("DO_MesDrehschwebung", {10});
     EXPECT_EQ(info(56).payload, Bytes{10});

@@ -61,9 +61,10 @@ TEST(ScenarioFlags, FaultsWithTargets) {
 }
 
 TEST(ScenarioFlags, ChosenResults) {
-    const SimOptions o = parsed("--speed -7000 --steady --never-ready --symmetry0 200 --symmetry90=110 --phase 127 "
-                                "--track-error 2 --current 2001 --deviations 7 --deviation-value 250 --samples 9999 "
-                                "--samples-block 0 --deviation-block 7 --short-array-block 60:120");
+    const SimOptions o =
+        parsed("--speed -7000 --steady --never-ready --symmetry0 200 --symmetry90=110 --phase 127 "
+               "--track-error 2 --current 2001 --deviations 7 --deviation-value 250 --samples 9999 "
+               "--samples-block 0 --deviation-block 7 --short-array-block 60:120 --oscillation-peak 4000");
     EXPECT_EQ(o.speedRpm, -7000.0);
     EXPECT_TRUE(o.steadySpeed);
     EXPECT_TRUE(o.scenario.neverReady);
@@ -78,10 +79,11 @@ TEST(ScenarioFlags, ChosenResults) {
     EXPECT_EQ(r.samples, 9999);
     EXPECT_EQ(r.oscillationBlock, 0);
     EXPECT_EQ(r.deviationBlock, 7);
+    EXPECT_EQ(r.oscillationPeak, 4000);
     EXPECT_EQ(o.scenario.shortArrayBlocks, (std::vector<ArrayBlock>{{60, 120}}));
-    for (const char* bad :
-         {"--symmetry0 256", "--phase -1", "--current 40000", "--samples 10001", "--deviations x",
-          "--samples-block 1000", "--short-array-block 60", "--short-array-block 300:0", "--never-ready=1"})
+    for (const char* bad : {"--symmetry0 256", "--phase -1", "--current 40000", "--samples 10001", "--deviations x",
+                            "--samples-block 1000", "--oscillation-peak 32768", "--short-array-block 60",
+                            "--short-array-block 300:0", "--never-ready=1"})
         parsed(bad, false);
 }
 

@@ -1,0 +1,78 @@
+// The three measurement pages through the serial-port backend ("/port:"),
+// against kav100sim serving the device on a pseudo-terminal. Real time: the
+// poll timers run in the event loop.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+
+#include "chart_box.h"
+#include "control_indexes.h"
+#include "window_fixture.h"
+
+namespace kav::test {
+namespace {
+
+namespace idx = shell::idx;
+
+class MessungPty : public FensterTest {
+protected:
+    // Runs the event loop until `bedingung` holds (false after `ms`).
+    static bool warteBis(const std::function<bool()>& bedingung, int ms = 20000) {
+        QElapsedTimer uhr;
+        uhr.start();
+        while (!bedingung()) {
+            if (uhr.elapsed() > ms)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        return true;
+    }
+};
+
+TEST_F(MessungPty, EachPageMeasuresThroughTheSerialPort) {
+    QProcess sim;
+    sim.start(QStringLiteral(KAV100SIM_PATH), {QStringLiteral("--pty"), QStringLiteral("--no-wire-time"),
+                                               QStringLiteral("--pulses"), QStringLiteral("200")});
+    ASSERT_TRUE(sim.waitForStarted(10000));
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    const QString pfad = QString::fromUtf8(sim.readLine().trimmed());
+
+    auto u = umgebung(QStringLiteral("/port:") + pfad);
+    u.ftApi = nullptr; // the backend the command line chooses
+    u.clock = nullptr; // and real time, as the device on the other side keeps it
+    auto w = std::make_unique<shell::KAV_Main>(u);
+    ASSERT_TRUE(w->Form_Load());
+    w->Form_Activate();
+    ASSERT_TRUE(w->Verbunden) << dialoge_.meldungsTexte().join('|').toStdString();
+
+    struct Seite {
+        int knopf, bild, impulszahl, zurueck;
+    };
+    const Seite seiten[] = {
+        {idx::btnAktuell, idx::picAktuell, idx::txtImpulszahl, idx::btnAktuellZurueck},
+        {idx::btnSchlechtimpulse, idx::picSchlechtimpulse, idx::txtSchlechtImpulszahl, idx::btnSchlechtZurueck},
+        {idx::btnDrehschwebung, idx::picDrehschwebung, idx::txtDrehImpulszahl, idx::btnDrehZurueck},
+    };
+    for (const Seite& s : seiten) {
+        SCOPED_TRACE(s.knopf);
+        w->btnAlle_Click(s.knopf);
+        EXPECT_TRUE(warteBis([&] { return !w->picGrafik[static_cast<std::size_t>(s.bild)]->isHidden(); }));
+        EXPECT_EQ(w->txtAlle[static_cast<std::size_t>(s.impulszahl)]->text(), QStringLiteral("200"));
+        EXPECT_EQ(w->txtAlle[idx::txtGeberSN]->text(), QStringLiteral("G4711023"));
+        w->btnAlle_Click(s.zurueck);
+    }
+    EXPECT_EQ(w->chartBox()->samples().size(), 200u);
+    EXPECT_TRUE(dialoge_.aufrufe().empty()) << dialoge_.meldungsTexte().join('|').toStdString();
+
+    w->close();
+    w.reset();
+    sim.terminate();
+    EXPECT_TRUE(sim.waitForFinished(5000));
+}
+
+} // namespace
+} // namespace kav::test
