@@ -20,6 +20,7 @@ bool printProgramInfo(int argc, const char* const* argv, std::FILE* out) {
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs("Usage: KavStudio [/debug] [/sprache] [/kommun] [/math] [/sim[:FLAGS] | /port:PATH]\n"
+                       "                 [/page:NAME]\n"
                        "       KavStudio --help | --version\n"
                        "\n"
                        "  /debug       failures of the device workflows to the daily log\n"
@@ -30,6 +31,7 @@ bool printProgramInfo(int argc, const char* const* argv, std::FILE* out) {
                        "  /sim         the simulated KAV100 in the program\n"
                        "  /sim:FLAGS   the simulated KAV100 with kav100sim's flags (kav100sim --help)\n"
                        "  /port:PATH   the converter through this serial port (/dev/ttyUSB0, COM3)\n"
+                       "  /page:NAME   after connecting, open the page current, badpulses or oscillation\n"
                        "\n"
                        "Switches may stand anywhere and in any case. Settings.ini and the logs lie\n"
                        "beside a copy run from a folder it may write to; an installed program keeps\n"

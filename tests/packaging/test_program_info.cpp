@@ -78,7 +78,7 @@ TEST(ProgramInfo, KavStudioAnswersVersionAndHelpWithoutDisplayOrFiles) {
     const Lauf hilfe =
         starte(QStringLiteral(KAVSTUDIO_PATH), {QStringLiteral("/debug"), QStringLiteral("--help")}, env, arbeit);
     EXPECT_EQ(hilfe.exitCode, 0);
-    for (const char* schalter : {"/debug", "/sprache", "/kommun", "/math", "/sim", "/port:", "--version"})
+    for (const char* schalter : {"/debug", "/sprache", "/kommun", "/math", "/sim", "/port:", "/page:", "--version"})
         EXPECT_TRUE(hilfe.out.contains(QLatin1String(schalter))) << schalter;
 
     QDirIterator alles(wurzel.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
@@ -90,7 +90,8 @@ TEST(ProgramInfo, KavStudioAnswersVersionAndHelpWithoutDisplayOrFiles) {
 
     // The manual page names every switch of the help.
     const QString seite = handbuch("KavStudio.1");
-    for (const char* schalter : {"/debug", "/sprache", "/kommun", "/math", "/sim", "/port:", "--version", "--help"})
+    for (const char* schalter :
+         {"/debug", "/sprache", "/kommun", "/math", "/sim", "/port:", "/page:", "--version", "--help"})
         EXPECT_TRUE(seite.contains(QLatin1String(schalter))) << schalter;
 }
 
