@@ -6,9 +6,7 @@
 #include "failing_ft_api.h"
 #include "serial_port_ft_api.h"
 
-#if defined(KAV_HAVE_SIM)
 #include "sim_ft_api.h"
-#endif
 
 namespace kav {
 
@@ -45,20 +43,13 @@ LinkChoice linkChoiceFromCommandLine(const std::string& befehlszeile) {
 
 std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::string& diagnose, Clock* clock) {
     switch (choice.kind) {
-    case LinkChoice::Kind::Simulated:
-#if defined(KAV_HAVE_SIM)
-    {
+    case LinkChoice::Kind::Simulated: {
         sim::SimOptions options;
         options.clock = clock;
         // The demo should feel like the real line: replies take their wire time.
         options.wireTime = true;
         return sim::createSimulatedFtApi(options);
     }
-#else
-        (void)clock;
-        diagnose += "The simulated device is not part of this build\r\n";
-        return std::make_unique<backends::FailingFtApi>();
-#endif
     case LinkChoice::Kind::SerialPort:
         if (choice.port.empty()) {
             diagnose += "No serial port named\r\n";

@@ -61,7 +61,6 @@ TEST(LinkBackend, AutomaticPrefersTheLibraryElseSerialPorts) {
     EXPECT_NE(diagnose.find("; using the first FTDI serial port\r\n"), std::string::npos);
 }
 
-#if defined(KAV_TEST_HAVE_SIM)
 TEST(LinkBackend, SimulatedDeviceOpensTheLink) {
     std::string diagnose;
     auto api = createLinkBackend(LinkChoice{Kind::Simulated, {}, {}}, diagnose);
@@ -74,4 +73,3 @@ TEST(LinkBackend, SimulatedDeviceOpensTheLink) {
     EXPECT_GT(link.infoCount(), 0);
     EXPECT_EQ(link.COM_USBSchliessen(), 0);
 }
-#endif
