@@ -35,6 +35,7 @@ public:
         cursor_ = 0;
         return ft::FT_OK;
     }
+    ft::FT_STATUS FT_Purge(ft::FT_HANDLE, ft::ULONG) override { return ft::FT_OK; }
     ft::FT_STATUS FT_Read(ft::FT_HANDLE, void* buffer, ft::DWORD n, ft::DWORD* got) override {
         const std::size_t count = std::min<std::size_t>(n, reply_.size() - cursor_);
         std::memcpy(buffer, reply_.data() + cursor_, count);
