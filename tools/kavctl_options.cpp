@@ -13,9 +13,16 @@ const char kUsage[] = "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [-
                       "  --trace          communication log lines to standard error\n"
                       "  info             identity, command list and info list as one JSON object\n"
                       "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
-                      "                   the value is decoded with type letter T (default S)\n"
+                      "                   the value is decoded with type letter T (default S;\n"
+                      "                   N M D B C I L F Q P S); every argument is checked before the\n"
+                      "                   device is touched\n"
                       "\n"
-                      "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments.\n";
+                      "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments\n"
+                      "(also a parameter the command's places cannot take; nothing is sent then).\n";
+
+bool isTypeLetter(const std::string& letter) {
+    return letter.size() == 1 && letter != " " && std::string(kTypeLetters).find(letter) != std::string::npos;
+}
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     options = Options{};
@@ -73,6 +80,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         } else if (a == "--type" || a.rfind("--type=", 0) == 0) {
             if (!value("--type", options.type))
                 return false;
+            if (!isTypeLetter(options.type)) {
+                error = "unknown type letter " + options.type + " (one of " + kTypeLetters + ")";
+                return false;
+            }
             typeGiven = true;
         } else {
             error = "unknown option " + a;
