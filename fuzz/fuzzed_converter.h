@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "frames.h"
 #include "ft_api.h"
+#include "reply_frames.h"
 
 namespace kav::fuzz {
 
@@ -127,17 +127,11 @@ public:
     int writes = 0;
 
 private:
+    // Built as the simulated device builds its replies, with its own CRC.
     void frame(std::uint8_t status, std::uint8_t type, const std::vector<std::uint8_t>& payload, bool goodCrc) {
-        std::vector<std::uint8_t> f;
-        f.push_back(static_cast<std::uint8_t>(payload.size() + 1));
-        f.push_back(status);
-        f.push_back(type);
-        f.insert(f.end(), payload.begin(), payload.end());
-        std::uint32_t crc = COM_CRC16(f.data(), f.size());
+        sim::Bytes f = sim::makeReply(status, static_cast<char>(type), payload);
         if (!goodCrc)
-            crc ^= 0x0001;
-        f.push_back(static_cast<std::uint8_t>(crc >> 8));
-        f.push_back(static_cast<std::uint8_t>(crc & 0xFF));
+            f.back() ^= 0x01;
         queue_.insert(queue_.end(), f.begin(), f.end());
     }
     void raw(std::size_t n) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
@@ -48,6 +49,7 @@ bool writeAll(int fd, const std::uint8_t* data, std::size_t n) {
     }
     return true;
 }
+
 // The time one byte takes from the master through the terminal to its far
 // side and back, with the wake-ups on both ends: what the terminal adds to
 // every exchange. Measured on the holder's side before any client comes.
@@ -72,23 +74,45 @@ Clock::duration terminalRoundTrip(int master, int holder) {
 }
 
 // When to hand a reply to the terminal so that it reaches the client at
-// the modelled time: ahead by the terminal's own round trip and by how late
-// the server has been waking lately, never by more than the USB latency the
-// model allows for the way to the host.
+// the modelled time. Ahead by what an exchange costs beyond the model: the
+// way through the terminal both ways with the wake-ups on both ends, seen as
+// the shortest recent pause between a reply and the next request (at first
+// the terminal's own round trip, measured at start); and by how late the
+// server has been waking lately. Never ahead by more than the USB latency
+// the model allows for the way to the host.
 class ReplyPacer {
 public:
     ReplyPacer(Clock::duration roundTrip, Clock::duration limit) : roundTrip_(roundTrip), limit_(limit) {}
 
     Clock::duration lead() const { return std::clamp(roundTrip_ + lateness_, Clock::duration::zero(), limit_); }
-    // The server meant to send at `planned` and did at `actual`.
+    // The server meant to send a reply at `planned` and did at `actual`.
     void sent(Clock::time_point planned, Clock::time_point actual) {
         lateness_ += (std::max(actual - planned, Clock::duration::zero()) - lateness_) / 8;
+        lastSent_ = actual;
+    }
+    // Request bytes arrived at `t`.
+    void requestArrived(Clock::time_point t) {
+        if (!lastSent_)
+            return;
+        const Clock::duration pause = t - *lastSent_;
+        lastSent_.reset();
+        if (pause > kLongestRoundTrip)
+            return; // the client paused between its requests
+        pauses_[next_++ % pauses_.size()] = pause;
+        filled_ = std::min(filled_ + 1, pauses_.size());
+        roundTrip_ = *std::min_element(pauses_.begin(), pauses_.begin() + static_cast<std::ptrdiff_t>(filled_));
     }
 
 private:
+    static constexpr std::chrono::milliseconds kLongestRoundTrip{20};
+
     Clock::duration roundTrip_;
     Clock::duration limit_;
     Clock::duration lateness_{};
+    std::optional<Clock::time_point> lastSent_;
+    std::array<Clock::duration, 16> pauses_{};
+    std::size_t next_ = 0;
+    std::size_t filled_ = 0;
 };
 
 } // namespace
@@ -140,16 +164,21 @@ int runPtyServer(const SimOptions& options, std::FILE* out, std::FILE* err) {
     int deviceFd = master;
     std::vector<std::uint8_t> buffer(4096);
     for (;;) {
-        // Wait to the nanosecond for the next reply: a wait rounded to whole
-        // milliseconds would add most of one to every reply.
+        // Wait to the nanosecond for the next reply, or for the moment the
+        // device drops off the bus: a wait rounded to whole milliseconds
+        // would add most of one to every reply.
         timespec wait{};
         timespec* timeout = nullptr;
         std::optional<Clock::time_point> sendAt;
+        std::optional<Clock::time_point> wakeAt;
         if (deviceFd >= 0) {
-            if (const auto due = line.timeWhenAvailable(1)) {
-                sendAt = *due - pacer.lead();
+            if (const auto due = line.timeWhenAvailable(1))
+                wakeAt = sendAt = *due - pacer.lead();
+            if (const auto off = line.offBusAt(); off && (!wakeAt || *off < *wakeAt))
+                wakeAt = *off;
+            if (wakeAt) {
                 const auto left = std::clamp<std::chrono::nanoseconds>(
-                    std::chrono::duration_cast<std::chrono::nanoseconds>(*sendAt - clock.now() - kWakeEarly),
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(*wakeAt - clock.now() - kWakeEarly),
                     std::chrono::nanoseconds::zero(), std::chrono::seconds(60));
                 wait.tv_sec = static_cast<time_t>(left.count() / 1000000000);
                 wait.tv_nsec = static_cast<long>(left.count() % 1000000000);
@@ -164,18 +193,19 @@ int runPtyServer(const SimOptions& options, std::FILE* out, std::FILE* err) {
             break;
         if (deviceFd < 0)
             continue;
-        if (ready == 0 && sendAt)
-            clock.sleepFor(*sendAt - clock.now());
+        if (ready == 0 && wakeAt)
+            clock.sleepFor(*wakeAt - clock.now());
         if (fds[1].revents & POLLIN) {
             const ssize_t n = ::read(deviceFd, buffer.data(), buffer.size());
-            if (n > 0)
+            if (n > 0) {
+                pacer.requestArrived(clock.now());
                 line.hostWrite({buffer.data(), static_cast<std::size_t>(n)});
+            }
         }
         const auto now = clock.now();
         const auto horizon = now + pacer.lead();
         if (const std::size_t due = line.available(horizon); due > 0) {
-            if (sendAt)
-                pacer.sent(*sendAt, now);
+            pacer.sent(sendAt.value_or(now), now);
             std::vector<std::uint8_t> reply(due);
             line.read(reply.data(), due, horizon);
             writeAll(deviceFd, reply.data(), reply.size());

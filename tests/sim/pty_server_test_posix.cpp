@@ -95,7 +95,8 @@ TEST_F(PtyServer, ScenarioFlagsApply) {
 }
 
 TEST_F(PtyServer, DroppingOffHangsUpTheTerminal) {
-    start({"--drop-after", "1"});
+    // With wire time: the terminal hangs up when the device drops off, also when its last reply went ahead.
+    start({"--wire-time", "--drop-after", "1"});
     EXPECT_TRUE(exchange(request(0x10, {3})).wellFormed);
     const Reply half = exchange(request(0x10, {3}));
     EXPECT_FALSE(half.wellFormed);
