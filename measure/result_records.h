@@ -12,15 +12,15 @@ namespace kav::measure {
 
 // Type 1: current values.
 struct AktuellWerte {
-    std::int32_t Impulszahl = 0;       // pulses per revolution
-    float Drehzahl = 0;                // 1/min, signed
-    std::int32_t Frequenz = 0;         // Hz
-    float Versorgungsspannung = 0;     // V
-    std::int16_t Stromaufnahme = 0;    // mA
-    std::uint8_t Symmetrie0 = 0;       // signed percent (two's complement) or a code 101-126
-    std::uint8_t Symmetrie90 = 0;      // as Symmetrie0
-    std::uint8_t Phasenlage = 0;       // signed percent or a code 101-127
-    std::uint8_t Spurfehler = 0;       // 0 none, 1 both tracks, 2 track 0, 3 track 90
+    std::int32_t Impulszahl = 0;    // pulses per revolution
+    float Drehzahl = 0;             // 1/min, signed
+    std::int32_t Frequenz = 0;      // Hz
+    float Versorgungsspannung = 0;  // V
+    std::int16_t Stromaufnahme = 0; // mA
+    std::uint8_t Symmetrie0 = 0;    // signed percent (two's complement) or a code 101-126
+    std::uint8_t Symmetrie90 = 0;   // as Symmetrie0
+    std::uint8_t Phasenlage = 0;    // signed percent or a code 101-127
+    std::uint8_t Spurfehler = 0;    // 0 none, 1 both tracks, 2 track 0, 3 track 90
 
     bool operator==(const AktuellWerte&) const = default;
 };

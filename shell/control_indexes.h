@@ -26,7 +26,7 @@
 //  13 "Öffnen"        14 "Zurück"           (frame 7)
 //  15 "Schließen" (frame 8)   16 "Verbindung aufbauen" (frame 9)
 //  17, 18, 19 "Daten speichern" (frames 3, 4, 5)
-//  20 track-error button in result area 2, empty tag (design caption "Fehler beschreibung")
+//  20 track-error button in result area 2, empty tag (caption "Fehler beschreibung")
 //
 // chkAlle: 0 "Werte immer lesen" (frame 3), 1 "Werte immer lesen" (frame 5)
 // shpAlle: 0 live indicator of frame 5, 1 live indicator of frame 3

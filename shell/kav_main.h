@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "program_environment.h"
+#include "single_instance.h"
 
 class QAction;
 class QActionGroup;
@@ -43,7 +44,6 @@ namespace kav::shell {
 class BannerWidget;
 class ConnectionDiagram;
 class DriveList;
-class EinzelInstanz;
 class FileList;
 class FolderList;
 class LogoWidget;
@@ -54,12 +54,17 @@ class KAV_Main : public QMainWindow {
 public:
     enum class VerbindungsFehler { Usb, Plain, Version, Supply };
 
-    explicit KAV_Main(ProgramEnvironment umgebung, QWidget* parent = nullptr);
+    // Builds the window with its controls; `instanz` is the single-instance
+    // lock the start took (programmStarten), held as long as the window lives.
+    explicit KAV_Main(ProgramEnvironment umgebung, std::unique_ptr<EinzelInstanz> instanz = nullptr,
+                      QWidget* parent = nullptr);
     ~KAV_Main() override;
 
     // --- Start and end ---------------------------------------------------
-    // The load: false when a previous instance runs (it has then shown its
-    // message and touched nothing); the caller ends the process.
+    // The load: reads the command line and the settings and applies them. The
+    // single-instance check has run before the window was built
+    // (programmStarten). False when the window is loaded already (a second
+    // call does nothing).
     bool Form_Load();
     // Only the first activation after the load does work.
     void Form_Activate();
@@ -151,7 +156,7 @@ public:
     QWidget* ocxPhl = nullptr;
     QWidget* ocxTacho = nullptr;
 
-    // --- Menus (item numbers as in the menu design; separators included) ----
+    // --- Menus (item numbers count the separators too) ----------------------
     QMenu* mnuProgramm = nullptr;
     std::array<QAction*, 8> mnuProgrammItem{}; // 1-7
     QMenu* mnuEinst = nullptr;
@@ -180,6 +185,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -211,6 +217,7 @@ private:
 
     // The two navigation states.
     void unverbundenesLayout();
+    void verbindenMoeglich(bool moeglich);
     void homeLayout();
     QString rdInfoLesen(int wertNummer);
 

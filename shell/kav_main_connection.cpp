@@ -45,6 +45,8 @@ void KAV_Main::VerbindungAufbauen() {
 
     Beschaeftigt = true;
     VerbindungBeenden();
+    // Connecting again is impossible while this attempt runs, and must look so.
+    verbindenMoeglich(false);
     btnAlle[idx::btnDatenVomComputer]->setEnabled(false);
     btnAlle[idx::btnSpurfehler]->hide();
     labAlle[idx::labVerbindungMeldung]->setText(T("Bitte warten.") + kCrLf +
@@ -59,6 +61,10 @@ void KAV_Main::VerbindungAufbauen() {
     std::string diagnose;
     const std::uint8_t r = link_->COM_USBOeffnen(diagnose);
     if (r != 0) {
+        if (global().DebugAn)
+            LogSchreiben(QStringLiteral("VerbindungAufbauen -> Verbindung konnte nicht hergestellt werden (%1)")
+                             .arg(static_cast<int>(r)) +
+                         kCrLf + fromAnsi(diagnose).trimmed());
         Verbunden = false;
         // A refused version identifier arrives as 3: it is told as such.
         VerbindungFehlerZeigen((r == 3 || r == 4) ? VerbindungsFehler::Version : VerbindungsFehler::Usb);
@@ -101,9 +107,16 @@ void KAV_Main::VerbindungAufbauen() {
     Beschaeftigt = false;
     if (btnAlle[idx::btnSchliessen]->isHidden())
         VerbindungsInfoZeigen(false);
-    mnuProgrammItem[1]->setEnabled(!Verbunden);
-    mnuProgrammItem[2]->setEnabled(Verbunden);
+    verbindenMoeglich(true);
     verbindungLaeuft_ = false;
+}
+
+// The menu items "Verbindung aufbauen" and "Verbindung beenden" and the button
+// "Verbindung aufbauen": all off while an attempt runs, else as `Verbunden` says.
+void KAV_Main::verbindenMoeglich(bool moeglich) {
+    mnuProgrammItem[1]->setEnabled(moeglich && !Verbunden);
+    mnuProgrammItem[2]->setEnabled(moeglich && Verbunden);
+    btnAlle[idx::btnVerbindungAufbauen]->setEnabled(moeglich);
 }
 
 void KAV_Main::VerbindungFehlerZeigen(VerbindungsFehler variante) {

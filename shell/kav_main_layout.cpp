@@ -44,7 +44,8 @@ QRect tippRect(int frameIndex, int oben) {
 
 } // namespace
 
-KAV_Main::KAV_Main(ProgramEnvironment umgebung, QWidget* parent) : QMainWindow(parent), umgebung_(std::move(umgebung)) {
+KAV_Main::KAV_Main(ProgramEnvironment umgebung, std::unique_ptr<EinzelInstanz> instanz, QWidget* parent)
+    : QMainWindow(parent), umgebung_(std::move(umgebung)), einzelInstanz_(std::move(instanz)) {
     setObjectName(QStringLiteral("KAV_Main"));
     fensterAufbauen();
     menuesAufbauen();
@@ -101,7 +102,9 @@ void KAV_Main::fensterAufbauen() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
     setCentralWidget(client);
-    resize(kFensterGroesse);
+    // The layout is fixed, as on a fixed-border window: no resizing, no maximizing.
+    setFixedSize(kFensterGroesse);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     QFont schrift = font();
     schrift.setPixelSize(11);

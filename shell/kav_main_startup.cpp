@@ -18,7 +18,7 @@
 #include "link_choice.h"
 #include "logs.h"
 #include "panel_widgets.h"
-#include "single_instance.h"
+#include "program_start.h"
 
 namespace kav::shell {
 
@@ -29,6 +29,7 @@ const QString kVerbinden = QStringLiteral("Connect on load");
 const QString kFehler = QStringLiteral("Write errors");
 const QString kPfad = QStringLiteral("Programm path");
 const QString kSprache = QStringLiteral("Language");
+const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace
 
@@ -44,11 +45,16 @@ QString KAV_Main::programmOrdnerMitTrenner() const {
 
 void KAV_Main::linkEinrichten() {
     ft::FtApi* ft = umgebung_.ftApi;
+    std::string diagnose;
     if (!ft) {
-        std::string diagnose;
-        eigenesFt_ = createLinkBackend(linkChoiceFromCommandLine(global().Befehlszeile.toStdString()), diagnose,
-                                       umgebung_.clock);
+        const LinkChoice wahl = linkChoiceFor(global().schalter);
+        eigenesFt_ = createLinkBackend(wahl, diagnose, umgebung_.clock);
         ft = eigenesFt_.get();
+        // Flags the simulated device does not take are a mistake on the
+        // command line: said at once, not left to a failing connection.
+        if (wahl.kind == LinkChoice::Kind::Simulated && !diagnose.empty())
+            dialoge().meldung(QStringLiteral("/sim:") + global().schalter.simFlags + kCrLf +
+                              fromAnsi(diagnose).trimmed());
     }
     LinkHooks hooks;
     hooks.pumpMessages = [] { QCoreApplication::processEvents(); };
@@ -56,6 +62,9 @@ void KAV_Main::linkEinrichten() {
     hooks.kommunLog = [](const std::string& zeile) { KommunLogSchreiben(fromAnsi(zeile)); };
     hooks.clock = umgebung_.clock;
     link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
+    // With "/debug" the reason the chosen backend cannot be used is kept.
+    if (global().DebugAn && !diagnose.empty())
+        LogSchreiben(QStringLiteral("Programmstart -> ") + fromAnsi(diagnose).trimmed());
 }
 
 void KAV_Main::programmPfadSetzen(const QString& pfad) {
@@ -71,24 +80,18 @@ void KAV_Main::programmPfadSetzen(const QString& pfad) {
 }
 
 bool KAV_Main::Form_Load() {
-    // 1. One running program per executable; the second one only says so.
-    const QString lockKey = QDir(umgebung_.folder).absoluteFilePath(umgebung_.executableName);
-    einzelInstanz_ = std::make_unique<EinzelInstanz>(lockKey, umgebung_.lockFolder);
-    if (!einzelInstanz_->erwerben()) {
-        einzelInstanz_.reset();
-        dialoge().meldung(umgebung_.executableName + QStringLiteral(" wird bereits ausgeführt."));
+    if (geladen_)
         return false;
-    }
     setDialogParent(this);
 
-    // 2. Switches.
+    // The switches, then the link they choose.
     schalterLesen(umgebung_.commandLine);
     AdminModus = global().AdminSchalter;
     linkEinrichten();
 
     const QString ini = settingsDatei();
 
-    // 3. Connect on load.
+    // Connect on load.
     if (INILesen(ini, kSektion, kVerbinden, QStringLiteral("1")) != QLatin1String("1")) {
         txtAlle[35]->setText(SprachText(QStringLiteral("Offline")));
         unverbundenesLayout();
@@ -99,7 +102,7 @@ bool KAV_Main::Form_Load() {
         VerbindenBeimStart = true;
     }
 
-    // 4. Write errors.
+    // Write errors.
     if (INILesen(ini, kSektion, kFehler, QStringLiteral("1")) != QLatin1String("1")) {
         mnuEinstItem[2]->setChecked(false);
         global().FehlerSpeichern = false;
@@ -108,14 +111,14 @@ bool KAV_Main::Form_Load() {
         global().FehlerSpeichern = true;
     }
 
-    // 5. The file browser's folder, or the program's own when it is gone.
+    // The file browser's folder, or the program's own when it is gone.
     programmPfadSetzen(INILesen(ini, kSektion, kPfad, programmOrdnerMitTrenner()));
 
-    // 6., 7. Printing waits for a result; the administrator submenu needs its switch.
+    // Printing waits for a result; the administrator submenu needs its switch.
     mnuProgrammItem[4]->setEnabled(false);
     mnuEinstItem[5]->setVisible(AdminModus);
 
-    // 8. Language. A hand-edited value other than "D" counts as English, so the
+    // Language. A hand-edited value other than "D" counts as English, so the
     // language menu keeps working.
     QString sprache = INILesen(ini, kSektion, kSprache, QStringLiteral("E"));
     if (sprache != QLatin1String("D"))
@@ -123,7 +126,7 @@ bool KAV_Main::Form_Load() {
     global().Sprache = sprache;
     mnuSpracheItem[sprache == QLatin1String("D") ? 1 : 2]->setChecked(true);
 
-    // 9.-11.
+    // Captions, size and place; ready for the first activation.
     SpracheSetzen(global().Sprache);
     FensterEinrichten();
     ErsteAktivierung = true;

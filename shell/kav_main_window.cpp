@@ -1,4 +1,5 @@
 // The window's size, place and caption, the overlays' places and the banner.
+#include <QEvent>
 #include <QGroupBox>
 #include <QScreen>
 
@@ -10,7 +11,7 @@
 namespace kav::shell {
 
 void KAV_Main::FensterEinrichten() {
-    resize(kFensterGroesse);
+    setFixedSize(kFensterGroesse);
     if (const QScreen* s = screen()) {
         const QRect bildschirm = s->geometry();
         const QPoint p = zentriert(bildschirm.size(), frameGeometry().size().expandedTo(kFensterGroesse));
@@ -21,6 +22,14 @@ void KAV_Main::FensterEinrichten() {
     frmAlle[idx::frmHinweis]->setGeometry(overlayRect());
     imgLogo->setGeometry(logoRect(kFensterBreiteTwips));
     BannerZeichnen(1);
+}
+
+void KAV_Main::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // The layout has one size: a window system that maximizes anyway (it
+    // may ignore the missing maximize button) gets the normal window back.
+    if (e->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
 void KAV_Main::BannerZeichnen(int style) {

@@ -1,7 +1,7 @@
 #pragma once
-// Where everything sits on the main window. Positions are kept in the units
-// the window was designed in (twips, 15 per pixel) where the design fixes
-// them, and in pixels for the inner layout of the panels. Plain functions, so
+// Where everything sits on the main window. The window's own places are kept
+// in twips (15 per pixel), the unit its fixed layout is given in, and the
+// inner layout of the panels in pixels. Plain functions, so
 // tests check the geometry without painting anything.
 #include <QPoint>
 #include <QRect>

@@ -3,20 +3,14 @@
 
 #include "kav_main.h"
 #include "program_environment.h"
-#ifdef KAV_DEV_SCENARIOS
-#include "dev_scenarios.h"
-#endif
+#include "program_start.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    kav::shell::ProgramEnvironment umgebung = kav::shell::environmentFromApplication();
-#ifdef KAV_DEV_SCENARIOS
-    const auto geraet = kav::shell::simulatedDeviceFor(umgebung.commandLine);
-    umgebung.ftApi = geraet.get();
-#endif
-    kav::shell::KAV_Main fenster(umgebung);
-    if (!fenster.Form_Load())
+    const std::unique_ptr<kav::shell::KAV_Main> fenster =
+        kav::shell::programmStarten(kav::shell::environmentFromApplication());
+    if (!fenster)
         return 0; // a previous instance runs
-    fenster.show();
+    fenster->show();
     return app.exec();
 }

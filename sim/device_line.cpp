@@ -66,7 +66,9 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
     if (fault && fault->kind == FaultRule::Kind::Silent)
         return; // lost on the way in: not executed, not answered
 
-    Bytes reply = device_.handleFrame(frame);
+    // A command the device refuses is not carried out (no record loaded, no
+    // serial number written, no memory formatted).
+    Bytes reply = fault && fault->kind == FaultRule::Kind::FailureBit ? failureReply() : device_.handleFrame(frame);
     Clock::duration extra{};
     bool dropAfter = false;
     if (fault) {
@@ -77,7 +79,7 @@ void DeviceLine::handleRequest(const std::vector<std::uint8_t>& frame, Clock::ti
         switch (fault->kind) {
         case FaultRule::Kind::Silent: break;
         case FaultRule::Kind::CorruptCrc: reply.back() ^= 0x5A; break;
-        case FaultRule::Kind::FailureBit: reply = failureReply(); break;
+        case FaultRule::Kind::FailureBit: break;
         case FaultRule::Kind::ErrorReport:
             reply = errorReport(fault->errorMask);
             if (fault->keepBytes >= 0 && fault->keepBytes < 4) // a report cut short

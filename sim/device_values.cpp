@@ -165,17 +165,17 @@ std::string Kav100Device::arrayDescriptor(int arrayNumber) const {
     case value::OscillationArray:
         letter = 'I';
         count = current_.samples.size();
-        block = kOscillationBlock;
+        block = settings_.scenario.overrides.oscillationBlock.value_or(kOscillationBlock);
         break;
     case value::DeviationValues:
         letter = 'B';
         count = current_.deviationValues.size();
-        block = kDeviationBlock;
+        block = settings_.scenario.overrides.deviationBlock.value_or(kDeviationBlock);
         break;
     case value::DeviationPositions:
         letter = 'L';
         count = current_.deviationPositions.size();
-        block = kDeviationBlock;
+        block = settings_.scenario.overrides.deviationBlock.value_or(kDeviationBlock);
         break;
     default: return {};
     }
@@ -193,7 +193,8 @@ Bytes Kav100Device::infoUpdatePayload() const {
     // of the oscillation, 9 those of the bad pulses, 10 spare.
     Bytes b(10, 0);
     b[0] = static_cast<std::uint8_t>(ready_ ? current_.type : ResultType::None);
-    b[1] = static_cast<std::uint8_t>((ready_ ? 0x01 : 0) | (running_ ? 0x02 : 0) | (fromRecord_ ? 0x04 : 0));
+    const bool announced = ready_ && !settings_.scenario.neverReady;
+    b[1] = static_cast<std::uint8_t>((announced ? 0x01 : 0) | (running_ ? 0x02 : 0) | (fromRecord_ ? 0x04 : 0));
     b[2] = sequence_;
     if (!ready_)
         return b;
@@ -246,7 +247,12 @@ Bytes Kav100Device::infoArray(std::span<const std::uint8_t> p) {
     if (from > to || from >= count)
         return failureReply();
     // A block reaching past the end is answered up to the last element.
-    const std::size_t last = std::min(to, count - 1);
+    std::size_t last = std::min(to, count - 1);
+    const auto& shortBlocks = settings_.scenario.shortArrayBlocks;
+    if (std::find(shortBlocks.begin(), shortBlocks.end(),
+                  ArrayBlock{static_cast<std::uint8_t>(arrayNumber), static_cast<std::uint16_t>(from)}) !=
+        shortBlocks.end())
+        last = from + std::max<std::size_t>(1, (last - from + 1) / 2) - 1;
     if ((last - from + 1) * elementSize > kMaxReplyPayload)
         return reportError(kErrRs232PcDataOver);
     Bytes out;

@@ -39,8 +39,8 @@ void EncoderModel::setNominalSpeed(double rpm) {
 }
 
 double EncoderModel::nextSpeed() {
-    if (settings_.nominalSpeedRpm == 0.0)
-        return 0.0;
+    if (settings_.nominalSpeedRpm == 0.0 || settings_.steady)
+        return settings_.nominalSpeedRpm;
     // A mean-reverting random walk: a motor that wanders a little around its set speed.
     drift_ = 0.9 * drift_ + random_.normal(0.0, 0.6);
     return settings_.nominalSpeedRpm * (1.0 + drift_ / 1000.0) + random_.normal(0.0, 0.15);
@@ -117,7 +117,7 @@ MeasurementResult EncoderModel::measureBadPulses() {
     return r;
 }
 
-MeasurementResult EncoderModel::measureOscillation(int revolutions) {
+MeasurementResult EncoderModel::measureOscillation(int revolutions, std::optional<int> samples) {
     MeasurementResult r = base(ResultType::Oscillation);
     revolutions = std::clamp(revolutions, 1, 255);
     r.revolutions = static_cast<std::uint8_t>(revolutions);
@@ -128,6 +128,8 @@ MeasurementResult EncoderModel::measureOscillation(int revolutions) {
     // 9999 for 10000: a series of exactly 9999 samples would be read one too long.
     if (count == 9999)
         count = 9998;
+    if (samples)
+        count = std::clamp(*samples, 0, kMaxSamples);
     r.samples.reserve(static_cast<std::size_t>(count));
     // Eccentricity once per revolution, ovality twice, a gear mesh seven times, plus noise.
     const double wobble = random_.uniform(0.9, 1.1);

@@ -3,6 +3,7 @@
 // results for the three measurements. Deterministic for a seed and the order
 // of measurements (the speed drifts per measurement, not per wall-clock time).
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "measurement_result.h"
@@ -14,6 +15,8 @@ struct EncoderSettings {
     std::int32_t pulsesPerRevolution = 1024;
     double nominalSpeedRpm = 1500.0;
     std::string serial = "G4711023";
+    // The speed exactly as set: no drift, no noise.
+    bool steady = false;
 };
 
 class EncoderModel {
@@ -22,8 +25,8 @@ public:
 
     MeasurementResult measureCurrent();
     MeasurementResult measureBadPulses();
-    // Samples: one per pulse over the revolutions, at most 10000.
-    MeasurementResult measureOscillation(int revolutions);
+    // Samples: one per pulse over the revolutions, at most 10000; or exactly `samples`.
+    MeasurementResult measureOscillation(int revolutions, std::optional<int> samples = std::nullopt);
 
     const EncoderSettings& settings() const { return settings_; }
     void setPulsesPerRevolution(std::int32_t pulses) { settings_.pulsesPerRevolution = pulses; }

@@ -15,6 +15,28 @@ std::chrono::milliseconds scaled(std::chrono::milliseconds base, SimRandom& rand
     return std::chrono::milliseconds(static_cast<long long>(base.count() * random.uniform(0.95, 1.05)));
 }
 
+// The scenario's chosen values in place of the encoder model's.
+void applyOverrides(MeasurementResult& r, const ResultOverrides& o) {
+    if (r.type == ResultType::Current) {
+        r.symmetry0 = o.symmetry0.value_or(r.symmetry0);
+        r.symmetry90 = o.symmetry90.value_or(r.symmetry90);
+        r.phase = o.phase.value_or(r.phase);
+        r.trackError = o.trackError.value_or(r.trackError);
+        r.currentMilliamps = o.currentMilliamps.value_or(r.currentMilliamps);
+    } else if (r.type == ResultType::BadPulses) {
+        if (o.deviations) {
+            const auto n = static_cast<std::size_t>(std::clamp(*o.deviations, 0, 9999));
+            r.deviationValues.assign(n, o.deviationValue.value_or(5));
+            r.deviationPositions.resize(n);
+            for (std::size_t i = 0; i < n; ++i)
+                r.deviationPositions[i] = static_cast<std::int32_t>(10 * (i + 1));
+            r.deviationCount = static_cast<std::int32_t>(n) + (r.maxPositive ? 1 : 0) + (r.maxNegative ? 1 : 0);
+        } else if (o.deviationValue) {
+            std::fill(r.deviationValues.begin(), r.deviationValues.end(), *o.deviationValue);
+        }
+    }
+}
+
 bool printable(std::span<const std::uint8_t> text) {
     return std::all_of(text.begin(), text.end(), [](std::uint8_t c) { return c >= 0x20 && c < 0x7F; });
 }
@@ -194,6 +216,7 @@ Bytes Kav100Device::pcVersion(std::span<const std::uint8_t> p) {
 Bytes Kav100Device::startMeasurement(ResultType type, int revolutions) {
     using std::chrono::milliseconds;
     const MeasurementDurations& d = settings_.durations;
+    const Scenario& s = settings_.scenario;
     SimRandom jitter(settings_.seed ^ (0x51ull * (static_cast<unsigned>(sequence_) + 1)) ^
                      static_cast<std::uint64_t>(type));
     Running r{type, clock_.now(), {}, {}, {}};
@@ -211,7 +234,7 @@ Bytes Kav100Device::startMeasurement(ResultType type, int revolutions) {
     case ResultType::Oscillation: {
         if (revolutions < 1 || revolutions > 10)
             return failureReply();
-        r.result = encoder_.measureOscillation(revolutions);
+        r.result = encoder_.measureOscillation(revolutions, s.overrides.samples);
         const double rpm = std::abs(r.result.speedRpm());
         const auto turning =
             rpm > 1.0 ? milliseconds(static_cast<long long>(revolutions * 60000.0 / rpm)) : milliseconds(2000);
@@ -221,6 +244,7 @@ Bytes Kav100Device::startMeasurement(ResultType type, int revolutions) {
     }
     case ResultType::None: return failureReply();
     }
+    applyOverrides(r.result, s.overrides);
     running_ = std::move(r);
     ready_ = false;
     fromRecord_ = false;

@@ -4,6 +4,7 @@
 // frame, so a test may change them between two exchanges.
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ struct FaultRule {
     enum class Kind {
         Silent,      // no reply at all; the request is not executed either
         CorruptCrc,  // the reply's CRC is wrong
-        FailureBit,  // the device reports failure (status 0x82)
+        FailureBit,  // the device refuses the request (status 0x82) and does not carry it out
         ErrorReport, // an error report with `errorMask` (`keepBytes` 0: without content)
         Truncated,   // only the first `keepBytes` bytes of the reply (default: half)
         BadLength,   // the length byte is replaced by `lengthByte`
@@ -46,6 +47,33 @@ struct FaultRule {
     }
 };
 
+// What the next measurements report in place of the encoder model's values,
+// so every branch of the program's readouts and displays can be reached.
+// Applied when a measurement starts.
+struct ResultOverrides {
+    // Current values: raw percentage bytes (signed percent or a code such as
+    // 110 or 120), the track-error code, the current in mA.
+    std::optional<std::uint8_t> symmetry0, symmetry90, phase, trackError;
+    std::optional<std::int16_t> currentMilliamps;
+    // Bad pulses: how many further deviations are listed (positions 10, 20,
+    // ...), and the value byte every listed deviation carries.
+    std::optional<int> deviations;
+    std::optional<std::uint8_t> deviationValue;
+    // Rotational oscillation: the number of samples (up to 10000; 9999 is
+    // possible here, although the reader takes a count of 9999 for 10000).
+    std::optional<int> samples;
+    // Elements per block that the array descriptors announce.
+    std::optional<int> oscillationBlock;
+    std::optional<int> deviationBlock;
+};
+
+// An RD_InfoArray block by array number and first element.
+struct ArrayBlock {
+    std::uint8_t array = 0;
+    std::uint16_t from = 0;
+    bool operator==(const ArrayBlock&) const = default;
+};
+
 struct Scenario {
     // Converter and bus
     bool noConverter = false; // the converter is not plugged in
@@ -60,6 +88,12 @@ struct Scenario {
     bool notPcMode = false;        // bit 1 clear
     bool ownMeasuringMode = false; // bit 3; the record count reads 255
     bool busyForever = false;      // bit 2 stays set, measurements never finish
+    bool neverReady = false;       // RD_InfoUpdate never reports a new result; the device is not busy
+
+    // Results
+    ResultOverrides overrides;
+    // These blocks answer with only half their elements, in a sound frame.
+    std::vector<ArrayBlock> shortArrayBlocks;
 
     // Frame faults
     std::vector<FaultRule> faults;

@@ -88,6 +88,66 @@ bool applyTarget(const std::string& text, FaultRule& rule) {
     return true;
 }
 
+// The flags that choose what measurements report; false with `error` set
+// for a malformed value or an unknown flag.
+bool applyResultFlag(const std::string& name, const std::string& value, SimOptions& o, std::string& error) {
+    Scenario& s = o.scenario;
+    ResultOverrides& r = s.overrides;
+    const auto n = number(value.substr(0, value.find(':')));
+    auto inRange = [&](long long lo, long long hi) {
+        if (n && *n >= lo && *n <= hi)
+            return true;
+        error = "invalid value for --" + name + ": " + value;
+        return false;
+    };
+    auto byte = [&](std::optional<std::uint8_t>& field) {
+        return inRange(0, 255) && (field = static_cast<std::uint8_t>(*n), true);
+    };
+    auto count = [&](std::optional<int>& field, long long hi) {
+        return inRange(0, hi) && (field = static_cast<int>(*n), true);
+    };
+    if (name == "never-ready")
+        return (s.neverReady = true);
+    if (name == "steady")
+        return (o.steadySpeed = true);
+    if (name == "symmetry0")
+        return byte(r.symmetry0);
+    if (name == "symmetry90")
+        return byte(r.symmetry90);
+    if (name == "phase")
+        return byte(r.phase);
+    if (name == "track-error")
+        return byte(r.trackError);
+    if (name == "deviation-value")
+        return byte(r.deviationValue);
+    if (name == "current") {
+        if (!inRange(-32768, 32767))
+            return false;
+        r.currentMilliamps = static_cast<std::int16_t>(*n);
+        return true;
+    }
+    if (name == "deviations")
+        return count(r.deviations, 9999);
+    if (name == "samples")
+        return count(r.samples, 10000);
+    if (name == "samples-block")
+        return count(r.oscillationBlock, 999);
+    if (name == "deviation-block")
+        return count(r.deviationBlock, 999);
+    if (name == "short-array-block") {
+        const auto colon = value.find(':');
+        const auto from = colon == std::string::npos ? std::nullopt : number(value.substr(colon + 1));
+        if (!inRange(0, 255) || !from || *from < 0 || *from > 0xFFFF) {
+            error = "invalid value for --" + name + ": " + value;
+            return false;
+        }
+        s.shortArrayBlocks.push_back({static_cast<std::uint8_t>(*n), static_cast<std::uint16_t>(*from)});
+        return true;
+    }
+    error = "unknown flag --" + name;
+    return false;
+}
+
 struct FlagDef {
     const char* name;
     enum { None, Optional, Required } value;
@@ -122,6 +182,19 @@ constexpr FlagDef kFlags[] = {
     {"busy-forever", FlagDef::None},
     {"fail-array-block", FlagDef::Required},
     {"empty-error-report", FlagDef::Optional},
+    {"never-ready", FlagDef::None},
+    {"steady", FlagDef::None},
+    {"symmetry0", FlagDef::Required},
+    {"symmetry90", FlagDef::Required},
+    {"phase", FlagDef::Required},
+    {"track-error", FlagDef::Required},
+    {"current", FlagDef::Required},
+    {"deviations", FlagDef::Required},
+    {"deviation-value", FlagDef::Required},
+    {"samples", FlagDef::Required},
+    {"samples-block", FlagDef::Required},
+    {"deviation-block", FlagDef::Required},
+    {"short-array-block", FlagDef::Required},
 };
 
 const FlagDef* findFlag(const std::string& name) {
@@ -251,8 +324,7 @@ bool applyOne(const std::string& name, const std::string& value, SimOptions& o, 
         s.failArrayBlock(static_cast<std::uint8_t>(*array), static_cast<std::uint16_t>(*from));
         return true;
     }
-    error = "unknown flag --" + name;
-    return false;
+    return applyResultFlag(name, value, o, error);
 }
 } // namespace
 
@@ -311,7 +383,9 @@ const char* simFlagsHelp() {
            "  --seed N                 random seed of the encoder model (default 1)\n"
            "  --records N              records in the memory at power-on (default 6)\n"
            "  --pulses N               pulses per revolution, 1 to 65535 (default 1024)\n"
-           "  --speed RPM              nominal speed, below 32768 either way (default 1500)\n"
+           "  --speed RPM              nominal speed, below 32768 either way (default 1500;\n"
+           "                           negative: turning backwards)\n"
+           "  --steady                 the speed exactly as set, without drift and noise\n"
            "  --wire-time | --no-wire-time   time replies at 600000 baud plus the USB latency\n"
            "  --latency-us N           USB latency, at most 10000000 (default 1000)\n"
            "Device conditions:\n"
@@ -323,6 +397,17 @@ const char* simFlagsHelp() {
            "  --not-pc-mode            state bit 1 clear: not in PC measurement mode\n"
            "  --measuring-mode         the device's own measuring mode (state bit 3, record count 255)\n"
            "  --busy-forever           state bit 2 stays set; measurements never finish\n"
+           "  --never-ready            no new result is ever announced (state bit 2 clear)\n"
+           "Results (what the next measurements report):\n"
+           "  --symmetry0 B, --symmetry90 B, --phase B   percentage bytes (signed, or codes 110/120/...)\n"
+           "  --track-error N          track-error code (0 none, 1 both, 2 track 0, 3 track 90)\n"
+           "  --current MA             current consumption in mA\n"
+           "  --deviations N           N listed bad pulses (positions 10, 20, ...)\n"
+           "  --deviation-value B      their value byte (e.g. 250 for -6 %)\n"
+           "  --samples N              oscillation samples (0-10000)\n"
+           "  --samples-block N        elements per block in the oscillation descriptor (default 120)\n"
+           "  --deviation-block N      elements per block in the deviation descriptors (default 5)\n"
+           "  --short-array-block A:FROM   that RD_InfoArray block answers with half its elements\n"
            "Faults of replies (TARGET: CMD[/HEX][@N] or @N: only that command, only requests whose\n"
            "parameter bytes start with HEX, only from request N on):\n"
            "  --silent[=TARGET]        no reply\n"

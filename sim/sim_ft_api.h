@@ -26,6 +26,8 @@ struct SimOptions {
     // The encoder on the device's input.
     std::int32_t pulsesPerRevolution = 1024;
     double speedRpm = 1500.0;
+    // The speed exactly as set, without the model's drift and noise.
+    bool steadySpeed = false;
     // Faults and device conditions (see scenario.h).
     Scenario scenario;
 };

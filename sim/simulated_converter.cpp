@@ -11,6 +11,7 @@ DeviceSettings deviceSettingsFrom(const SimOptions& o) {
     s.storedRecords = o.storedRecords;
     s.encoder.pulsesPerRevolution = o.pulsesPerRevolution;
     s.encoder.nominalSpeedRpm = o.speedRpm;
+    s.encoder.steady = o.steadySpeed;
     s.scenario = o.scenario;
     return s;
 }

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "kavctl_files.h"
 #include "kavctl_run.h"
 #include "link_choice.h"
 
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
         std::cout << kav::kavctl::kUsage;
         return kav::kavctl::kExitOk;
     }
+    // A file command needs no device.
+    if (options.command == kav::kavctl::Options::Command::Export)
+        return kav::kavctl::exportFile(options, std::cout, std::cerr);
     // The serial-port backend needs Qt's core objects.
     QCoreApplication app(argc, argv);
     std::string diagnose;

@@ -1,24 +1,40 @@
 #include "kavctl_options.h"
 
+#include "kavctl_files.h"
+
 namespace kav::kavctl {
 
-const char kUsage[] = "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
-                      "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
-                      "\n"
-                      "  --sim            the simulated KAV100 in this process\n"
-                      "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
-                      "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
-                      "                   without one of these: the D2XX library when it loads, else the\n"
-                      "                   first serial port with FTDI's vendor id\n"
-                      "  --trace          communication log lines to standard error\n"
-                      "  info             identity, command list and info list as one JSON object\n"
-                      "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
-                      "                   the value is decoded with type letter T (default S;\n"
-                      "                   N M D B C I L F Q P S); every argument is checked before the\n"
-                      "                   device is touched\n"
-                      "\n"
-                      "Exit: 0 success, 2 link not opened, 3 command or identity failed, 64 bad arguments\n"
-                      "(also a parameter the command's places cannot take; nothing is sent then).\n";
+const char kUsage[] =
+    "Usage: kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] info\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records list [--lang D|E]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
+    "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
+    "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
+    "\n"
+    "  --sim            the simulated KAV100 in this process\n"
+    "  --port PATH      a serial port of the converter's own driver (/dev/ttyUSB0, COM3)\n"
+    "  --d2xx[=LIB]     the vendor's D2XX library (libftd2xx.so / ftd2xx.dll, or LIB)\n"
+    "                   without one of these: the D2XX library when it loads, else the\n"
+    "                   first serial port with FTDI's vendor id\n"
+    "  --trace          communication log lines to standard error\n"
+    "  info             identity, command list and info list as one JSON object\n"
+    "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
+    "                   the value is decoded with type letter T (default S;\n"
+    "                   N M D B C I L F Q P S); every argument is checked before the\n"
+    "                   device is touched, a parameter the command cannot take is\n"
+    "                   never sent (exit 64)\n"
+    "  records list     the records in the device's memory as a JSON array\n"
+    "  measure MODE     one live measurement as the window makes it, one JSON line per\n"
+    "                   result; --repeat N results in a row\n"
+    "  export FILE.kav  a record file as CSV (to OUT or standard output) or, type 3, as\n"
+    "                   the mth export to OUT\n"
+    "  --lang D|E       language of the messages on standard error and of measure's\n"
+    "                   texts (default E)\n"
+    "\n"
+    "Exit: 0 success, 2 link not opened, 3 command, identity, record listing or\n"
+    "      measurement failed, 64 bad arguments, 65 not a record file or not readable\n"
+    "      as one, 66 file cannot be read, 73 output file cannot be written.\n";
 
 bool isTypeLetter(const std::string& letter) {
     return letter.size() == 1 && letter != " " && std::string(kTypeLetters).find(letter) != std::string::npos;
@@ -30,6 +46,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
     bool typeGiven = false;
     bool endOfOptions = false;
     std::vector<std::string> positional;
+    std::vector<std::string> measureArgs;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         // "--" ends the options; a single dash with a digit is a negative parameter.
@@ -75,6 +92,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
                 }
             }
             ++linkOptions;
+        } else if (isMeasureOption(a)) {
+            measureArgs.push_back(a);
+            if (a.find('=') == std::string::npos && i + 1 < args.size())
+                measureArgs.push_back(args[++i]);
         } else if (a == "--trace") {
             options.trace = true;
         } else if (a == "--type" || a.rfind("--type=", 0) == 0) {
@@ -85,6 +106,9 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
                 return false;
             }
             typeGiven = true;
+        } else if (const int r = fileOption(args, i, options, error); r != 0) {
+            if (r < 0)
+                return false;
         } else {
             error = "unknown option " + a;
             return false;
@@ -95,9 +119,23 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
     }
     if (positional.empty()) {
-        error = "no command given (info or exec)";
+        error = "no command given (info, exec, measure, records or export)";
         return false;
     }
+    if (positional[0] == "measure") {
+        if (typeGiven || options.csv || !options.mthOut.empty()) {
+            error = typeGiven ? "--type belongs to exec" : "--csv and --mth belong to export";
+            return false;
+        }
+        options.command = Options::Command::Measure;
+        return parseMeasure(positional, measureArgs, options.measure, error);
+    }
+    if (!measureArgs.empty()) {
+        error = measureArgs[0] + " belongs to measure";
+        return false;
+    }
+    if (positional[0] == "records" || positional[0] == "export")
+        return fileCommand(positional, typeGiven, options, error);
     if (positional[0] == "info") {
         if (positional.size() > 1) {
             error = "info takes no arguments";

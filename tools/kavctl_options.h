@@ -3,18 +3,26 @@
 #include <string>
 #include <vector>
 
+#include "kavctl_measure.h"
 #include "link_choice.h"
 
 namespace kav::kavctl {
 
 struct Options {
-    enum class Command { Help, Info, Exec };
+    enum class Command { Help, Info, Exec, RecordsList, Export, Measure };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;
     std::string name;       // exec: the command's name
     std::string parameters; // exec: the parameter text, fields separated by "|"
     std::string type = "S"; // exec: the type letter the value is decoded with
+    std::string lang = "E"; // the language of the messages on standard error: "D" or "E"
+    // export (kavctl_files.h): the record file, --csv [OUT] and --mth OUT
+    std::string file;
+    bool csv = false;
+    std::string csvOut;
+    std::string mthOut;
+    MeasureOptions measure;
 };
 
 // Reads the arguments after the program name. On a bad command line returns

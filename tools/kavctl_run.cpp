@@ -1,9 +1,9 @@
 #include "kavctl_run.h"
 
-#include <cstdio>
-
 #include "com_usb.h"
 #include "device_call.h"
+#include "kavctl_files.h"
+#include "kavctl_records.h"
 
 namespace kav::kavctl {
 
@@ -22,28 +22,7 @@ std::string latin1ToUtf8(const std::string& text) {
     return out;
 }
 
-std::string jsonString(const std::string& latin1Text) {
-    std::string out = "\"";
-    for (char ch : latin1ToUtf8(latin1Text)) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04X", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
-}
+std::string jsonString(const std::string& latin1Text) { return jsonText(latin1ToUtf8(latin1Text)); }
 
 namespace {
 
@@ -108,6 +87,16 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
     if (result != 0) {
         err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
         return kExitNoLink;
+    }
+    if (options.command == Options::Command::RecordsList) {
+        const int code = recordsList(link, options, out, err);
+        link.COM_USBSchliessen();
+        return code;
+    }
+    if (options.command == Options::Command::Measure) {
+        const int code = runMeasure(options.measure, options.lang, link, out, err, options.trace);
+        link.COM_USBSchliessen();
+        return code;
     }
     // A request that cannot be built is never sent: the command's places are
     // known only now, so a parameter they cannot take is a bad argument.

@@ -15,6 +15,7 @@
 #include "com_usb.h"
 #include "d2xx_library_ft_api.h"
 #include "device_line.h"
+#include "ft_forwarding.h"
 #include "serial_port_ft_api.h"
 #include "simulated_converter.h"
 
@@ -23,47 +24,20 @@ namespace {
 using namespace kav;
 using Steady = std::chrono::steady_clock;
 
-// Passes every call on and counts what crosses the line.
-class CountingFtApi final : public ft::FtApi {
+// Counts what crosses the line.
+class CountingFtApi final : public ft::ForwardingFtApi {
 public:
-    explicit CountingFtApi(ft::FtApi& inner) : inner_(inner) {}
+    using ForwardingFtApi::ForwardingFtApi;
 
     std::size_t bytesOut = 0;
     std::size_t bytesIn = 0;
     int writes = 0;
 
-    ft::FT_STATUS FT_ListDevices(void* a, void* b, ft::DWORD f) override { return inner_.FT_ListDevices(a, b, f); }
-    ft::FT_STATUS FT_OpenEx(void* a, ft::DWORD f, ft::FT_HANDLE* h) override { return inner_.FT_OpenEx(a, f, h); }
-    ft::FT_STATUS FT_Close(ft::FT_HANDLE h) override { return inner_.FT_Close(h); }
-    ft::FT_STATUS FT_SetBaudRate(ft::FT_HANDLE h, ft::ULONG b) override { return inner_.FT_SetBaudRate(h, b); }
-    ft::FT_STATUS FT_SetRts(ft::FT_HANDLE h) override { return inner_.FT_SetRts(h); }
-    ft::FT_STATUS FT_SetDataCharacteristics(ft::FT_HANDLE h, ft::UCHAR w, ft::UCHAR s, ft::UCHAR p) override {
-        return inner_.FT_SetDataCharacteristics(h, w, s, p);
-    }
-    ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE h, ft::USHORT f, ft::UCHAR on, ft::UCHAR off) override {
-        return inner_.FT_SetFlowControl(h, f, on, off);
-    }
-    ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE h, ft::ULONG r, ft::ULONG w) override {
-        return inner_.FT_SetTimeouts(h, r, w);
-    }
-    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE h, ft::UCHAR e, ft::UCHAR ee, ft::UCHAR c, ft::UCHAR ce) override {
-        return inner_.FT_SetChars(h, e, ee, c, ce);
-    }
-    ft::FT_STATUS FT_Write(ft::FT_HANDLE h, void* buffer, ft::DWORD n, ft::DWORD* written) override {
-        const ft::FT_STATUS s = inner_.FT_Write(h, buffer, n, written);
-        bytesOut += *written;
+    void written(const std::uint8_t*, ft::DWORD n) override {
+        bytesOut += n;
         ++writes;
-        return s;
     }
-    ft::FT_STATUS FT_Read(ft::FT_HANDLE h, void* buffer, ft::DWORD n, ft::DWORD* got) override {
-        const ft::FT_STATUS s = inner_.FT_Read(h, buffer, n, got);
-        bytesIn += *got;
-        return s;
-    }
-    ft::FT_STATUS FT_Purge(ft::FT_HANDLE h, ft::ULONG mask) override { return inner_.FT_Purge(h, mask); }
-
-private:
-    ft::FtApi& inner_;
+    void read(const std::uint8_t*, ft::DWORD n) override { bytesIn += n; }
 };
 
 double ms(Steady::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }

@@ -22,8 +22,8 @@ inline constexpr int kFirstNegativeMark = 5;
 inline constexpr int kMaxMark = 10;
 inline constexpr int kMinMark = 11;
 
-// The constants of the original drawing code, kept digit for digit so the
-// marks land on the same twips.
+// The drawing constants, digit for digit as given, so every mark lands on
+// the same twip whatever the compiler's own value of pi.
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kQuarterPi = 0.7853981633974475;
 

@@ -1,45 +1,12 @@
 #include "link_choice.h"
 
-#include <algorithm>
-
 #include "d2xx_library_ft_api.h"
 #include "failing_ft_api.h"
+#include "scenario_flags.h"
 #include "serial_port_ft_api.h"
-
 #include "sim_ft_api.h"
 
 namespace kav {
-
-namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-    return s;
-}
-
-} // namespace
-
-LinkChoice linkChoiceFromCommandLine(const std::string& befehlszeile) {
-    LinkChoice choice;
-    std::string rest = befehlszeile;
-    // "/port:PATH" first and cut out, so a path that happens to contain
-    // "/sim" is not taken for the other switch.
-    const std::size_t port = lower(rest).find("/port:");
-    if (port != std::string::npos) {
-        const std::size_t start = port + 6;
-        std::size_t end = rest.find_first_of(" \t", start);
-        if (end == std::string::npos)
-            end = rest.size();
-        choice.port = rest.substr(start, end - start);
-        rest.erase(port, end - port);
-        if (!choice.port.empty())
-            choice.kind = LinkChoice::Kind::SerialPort;
-    }
-    if (lower(rest).find("/sim") != std::string::npos)
-        choice.kind = LinkChoice::Kind::Simulated;
-    return choice;
-}
 
 std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::string& diagnose, Clock* clock) {
     switch (choice.kind) {
@@ -48,6 +15,11 @@ std::unique_ptr<ft::FtApi> createLinkBackend(const LinkChoice& choice, std::stri
         options.clock = clock;
         // The demo should feel like the real line: replies take their wire time.
         options.wireTime = true;
+        std::string error;
+        if (!sim::applySimFlags(sim::splitFlags(choice.simFlags), options, error)) {
+            diagnose += "Simulated device: " + error + "\r\n";
+            return std::make_unique<backends::FailingFtApi>();
+        }
         return sim::createSimulatedFtApi(options);
     }
     case LinkChoice::Kind::SerialPort:

@@ -2,10 +2,13 @@
 // Program-wide state from the command line and the settings.
 #include <QString>
 
+#include "command_line.h"
+
 namespace kav::shell {
 
 struct Global {
     QString Befehlszeile; // the arguments after the program name, joined by blanks
+    CommandLine schalter; // the command line, parsed
     bool DebugAn = false;
     bool SpracheAn = false;
     bool KommunAn = false;
@@ -17,11 +20,7 @@ struct Global {
 
 Global& global();
 
-// The switches, found by a case-insensitive substring search in the command
-// line, in the order "/debug", "/sprache", "/kommun", the administrator
-// switch, "/math". Sets the flags of global().
+// Parses the command line (parseCommandLine) and sets the flags of global().
 void schalterLesen(const QString& befehlszeile);
-
-inline constexpr char kAdminSchalter[] = "/usr:kilo7, pwd:roxa";
 
 } // namespace kav::shell

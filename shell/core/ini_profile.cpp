@@ -44,7 +44,8 @@ bool gleicherName(const QByteArray& roh, const QString& name) {
 }
 
 // One line of the file as byte offsets: [anfang, inhaltEnde) is the text
-// without its line end, [inhaltEnde, ende) the line end itself (CR LF, LF or nothing).
+// without its line end, [inhaltEnde, ende) the line end itself: CR LF, LF, a
+// lone CR (as some editors leave it), or nothing at the end of the file.
 struct Zeile {
     enum class Art { Sonstiges, Sektion, Schluessel };
     Art art = Art::Sonstiges;
@@ -68,11 +69,14 @@ std::vector<Zeile> zerlegen(const QByteArray& daten) {
     while (pos < daten.size()) {
         Zeile z;
         z.anfang = pos;
-        const qsizetype lf = daten.indexOf('\n', pos);
-        z.ende = lf < 0 ? daten.size() : lf + 1;
-        z.inhaltEnde = lf < 0 ? daten.size() : lf;
-        if (z.inhaltEnde > z.anfang && daten[z.inhaltEnde - 1] == '\r')
-            --z.inhaltEnde;
+        z.inhaltEnde = pos;
+        while (z.inhaltEnde < daten.size() && daten[z.inhaltEnde] != '\r' && daten[z.inhaltEnde] != '\n')
+            ++z.inhaltEnde;
+        z.ende = z.inhaltEnde;
+        if (z.ende < daten.size() && daten[z.ende] == '\r')
+            ++z.ende;
+        if (z.ende < daten.size() && daten[z.ende] == '\n')
+            ++z.ende;
         qsizetype s = z.anfang;
         while (s < z.inhaltEnde && istLeer(daten[s]))
             ++s;
@@ -134,6 +138,8 @@ QByteArray wertDerZeile(const QByteArray& daten, const Zeile& z) {
 // What the caller sees of a value: cut to the buffer, then trimmed of blanks.
 QString alsErgebnis(const QString& wert) { return trimmen(wert.left(kMaxWertLaenge)); }
 
+// The line end new lines take: the file's first CR LF or LF; CR LF for a new
+// file or one that has only lone CRs, which not every reader takes for a line end.
 QByteArray zeilenendeDerDatei(const QByteArray& daten) {
     const qsizetype lf = daten.indexOf('\n');
     if (lf > 0 && daten[lf - 1] == '\r')
@@ -141,6 +147,12 @@ QByteArray zeilenendeDerDatei(const QByteArray& daten) {
     if (lf >= 0)
         return "\n";
     return "\r\n";
+}
+
+// A line that ends in a proper line end (CR LF or LF); a lone CR or the end of
+// the file needs one before a new line may follow.
+bool endetMitZeilenende(const QByteArray& daten, const Zeile& z) {
+    return z.ende > z.inhaltEnde && daten[z.ende - 1] == '\n';
 }
 
 // A line break inside a value would split the key's line and corrupt the file.
@@ -209,7 +221,7 @@ bool INISchreiben(const QString& datei, const QString& sektion, const QString& s
     if (!bereich) {
         // A new section goes to the end of the file, after a blank line.
         if (!daten.isEmpty()) {
-            if (!daten.endsWith('\n'))
+            if (!endetMitZeilenende(daten, zeilen.back()))
                 daten += eol;
             if (!leereZeile(daten, zeilen.back()))
                 daten += eol;
@@ -245,10 +257,7 @@ bool INISchreiben(const QString& datei, const QString& sektion, const QString& s
         if (!leereZeile(daten, zeilen[k]))
             letzte = k;
     const Zeile& z = zeilen[letzte];
-    if (z.ende == z.inhaltEnde) // the file's last line without a line end
-        daten.insert(z.ende, eol + neueZeile);
-    else
-        daten.insert(z.ende, neueZeile);
+    daten.insert(z.ende, endetMitZeilenende(daten, z) ? neueZeile : eol + neueZeile);
     return speichern(datei, daten);
 }
 

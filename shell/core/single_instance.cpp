@@ -3,39 +3,46 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QStandardPaths>
 
 namespace kav::shell {
 
 namespace {
 
-// One lock per executable: the same program started from two folders may run twice.
-QString lockDatei(const QString& lockKey, const QString& folder) {
-    QString schluessel = QFileInfo(lockKey).absoluteFilePath();
+QString lockDatei(const QString& programmPfad, const QString& folder) {
+    QString schluessel = QFileInfo(programmPfad).absoluteFilePath();
 #ifdef Q_OS_WIN
     schluessel = schluessel.toLower(); // paths do not tell case apart there
 #endif
+    // The user is part of the name as well: in a shared temporary folder one
+    // user's lock never concerns another user.
+    schluessel = detail::benutzerKennung() + u'\n' + schluessel;
     const QByteArray hash = QCryptographicHash::hash(schluessel.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    const QString ordner = folder.isEmpty() ? QDir::tempPath() : folder;
+    const QString ordner = folder.isEmpty() ? EinzelInstanz::standardOrdner() : folder;
     return QDir(ordner).filePath(QStringLiteral("KavStudio-") + QString::fromLatin1(hash) + QStringLiteral(".lock"));
 }
 
 } // namespace
 
-EinzelInstanz::EinzelInstanz(const QString& lockKey, const QString& folder)
-    : lock_(std::make_unique<QLockFile>(lockDatei(lockKey, folder))) {
-    // Never take over a lock because of its age: a first instance may run for
-    // days. A lock whose process has died counts as stale and is removed.
-    lock_->setStaleLockTime(0);
+QString EinzelInstanz::standardOrdner() {
+    const QString laufzeit = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return laufzeit.isEmpty() ? QDir::tempPath() : laufzeit;
 }
 
-EinzelInstanz::~EinzelInstanz() = default; // QLockFile releases the lock
+EinzelInstanz::EinzelInstanz(const QString& programmPfad, const QString& folder)
+    : datei_(lockDatei(programmPfad, folder)) {}
+
+EinzelInstanz::~EinzelInstanz() {
+    if (ergebnis_ == Ergebnis::Gesperrt)
+        detail::sperreFreigeben(handle_);
+}
 
 bool EinzelInstanz::erwerben() {
-    if (lock_->isLocked())
+    if (ergebnis_ == Ergebnis::Gesperrt)
         return true;
-    // tryLock removes a lock whose owner no longer runs; a live owner refuses.
-    return lock_->tryLock(0);
+    grund_.clear();
+    ergebnis_ = detail::dateiSperren(datei_, handle_, grund_);
+    return ergebnis_ != Ergebnis::Belegt;
 }
 
 } // namespace kav::shell

@@ -1,32 +1,13 @@
-// The window's link switches and the backend each choice makes.
+// The backend each link choice makes. The window's switches that choose it are
+// parsed in shell/core (tests/shell_core/test_command_line.cpp).
 #include <gtest/gtest.h>
 
 #include "com_usb.h"
+#include "device_call.h"
 #include "link_choice.h"
 
 using namespace kav;
 using Kind = LinkChoice::Kind;
-
-TEST(LinkChoiceSwitches, FoundAnywhereIgnoringCase) {
-    EXPECT_EQ(linkChoiceFromCommandLine("").kind, Kind::Automatic);
-    EXPECT_EQ(linkChoiceFromCommandLine("/debug /kommun").kind, Kind::Automatic);
-    EXPECT_EQ(linkChoiceFromCommandLine("/sim").kind, Kind::Simulated);
-    EXPECT_EQ(linkChoiceFromCommandLine("/debug /SIM").kind, Kind::Simulated);
-    const LinkChoice port = linkChoiceFromCommandLine("/debug /Port:/dev/ttyUSB1 /kommun");
-    EXPECT_EQ(port.kind, Kind::SerialPort);
-    EXPECT_EQ(port.port, "/dev/ttyUSB1");
-    EXPECT_EQ(linkChoiceFromCommandLine("/port:COM3").port, "COM3");
-}
-
-TEST(LinkChoiceSwitches, PortPathsAreNotMistakenForTheSimSwitch) {
-    const LinkChoice c = linkChoiceFromCommandLine("/port:/dev/simport0");
-    EXPECT_EQ(c.kind, Kind::SerialPort);
-    EXPECT_EQ(c.port, "/dev/simport0");
-    // An empty path chooses nothing.
-    EXPECT_EQ(linkChoiceFromCommandLine("/port: /debug").kind, Kind::Automatic);
-    // Both: the simulated device.
-    EXPECT_EQ(linkChoiceFromCommandLine("/port:COM3 /sim").kind, Kind::Simulated);
-}
 
 TEST(LinkBackend, UnusableChoicesGiveAFailingBackendAndALine) {
     std::string diagnose;
@@ -72,4 +53,28 @@ TEST(LinkBackend, SimulatedDeviceOpensTheLink) {
     EXPECT_FALSE(link.COM_GetStruktur("RD_Info").empty());
     EXPECT_GT(link.infoCount(), 0);
     EXPECT_EQ(link.COM_USBSchliessen(), 0);
+}
+
+TEST(LinkBackend, TheSimulatedDeviceTakesTheFlagsOfKav100sim) {
+    std::string diagnose;
+    LinkChoice choice{Kind::Simulated, {}, {}, "--not-pc-mode --speed 3000"};
+    auto api = createLinkBackend(choice, diagnose);
+    EXPECT_EQ(diagnose, "");
+    ComUSB link(*api);
+    std::string open;
+    ASSERT_EQ(link.COM_USBOeffnen(open), 0) << open;
+    const Aufruf status = wertLesen(link, wert::Geraetestatus, "B");
+    ASSERT_TRUE(status.ok());
+    EXPECT_EQ(static_cast<int>(status.wert.toNumber()) & 2, 0) << "state bit 1: not in PC measurement mode";
+    link.COM_USBSchliessen();
+
+    // A flag the device does not know is no silent default: the backend fails and says why.
+    for (const char* flags : {"--bogus", "not-a-flag", "--speed"}) {
+        SCOPED_TRACE(flags);
+        diagnose.clear();
+        auto failing = createLinkBackend(LinkChoice{Kind::Simulated, {}, {}, flags}, diagnose);
+        EXPECT_EQ(diagnose.rfind("Simulated device: ", 0), 0u) << diagnose;
+        ComUSB failed(*failing);
+        EXPECT_EQ(failed.COM_USBOeffnen(open), 1);
+    }
 }

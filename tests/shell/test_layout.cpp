@@ -59,7 +59,7 @@ TEST(BannerRegel, OnlyStyleOneIsPainted) {
         EXPECT_TRUE(shell::bannerBaender(style, 15240, shell::bildschirmFarben(24)).empty()) << style;
 }
 
-TEST_F(LayoutTest, TheWindowAndItsAreasSitWhereTheyWereDesigned) {
+TEST_F(LayoutTest, TheWindowAndItsAreasSitInTheirPlaces) {
     offlineStart();
     auto w = starte();
     EXPECT_EQ(w->size(), QSize(1024, 768));
@@ -96,6 +96,22 @@ TEST_F(LayoutTest, TheWindowAndItsAreasSitWhereTheyWereDesigned) {
     EXPECT_EQ(w->picOben->baender().size(), 508u) << "the offscreen screen has more than 256 colours";
 }
 
+TEST_F(LayoutTest, TheWindowKeepsItsFixedSize) {
+    offlineStart();
+    auto w = starte();
+    EXPECT_EQ(w->minimumSize(), QSize(1024, 768));
+    EXPECT_EQ(w->maximumSize(), QSize(1024, 768));
+    EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    w->show();
+    for (const QSize groesse : {QSize(600, 400), QSize(1280, 1000)}) {
+        w->resize(groesse);
+        EXPECT_EQ(w->size(), QSize(1024, 768));
+    }
+    w->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->size(), QSize(1024, 768));
+}
+
 TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes) {
     offlineStart();
     auto w = starte();
@@ -113,7 +129,7 @@ TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes) {
         EXPECT_GT(box->x(), x) << t;
         x = box->x();
     }
-    // Buttons and check boxes lie in the frames the design gives them.
+    // Buttons and check boxes lie in their frames.
     const int inFrame[][2] = {{0, 0},  {1, 0}, {2, 0},  {3, 1},  {4, 2},  {5, 3},  {6, 3},  {17, 3}, {7, 4},  {8, 4},
                               {18, 4}, {9, 5}, {10, 5}, {19, 5}, {11, 6}, {12, 6}, {13, 7}, {14, 7}, {15, 8}, {16, 9}};
     for (const auto& [b, f] : inFrame)
@@ -170,6 +186,10 @@ TEST_F(LayoutTest, TheTimerDrivesTheBarWhileThePanelIsShown) {
     EXPECT_EQ(w->labAlle[idx::labHinweisMeldung]->text(), QStringLiteral("Please wait."));
     EXPECT_FALSE(w->frmAlle[10]->isHidden());
     EXPECT_TRUE(w->tmrBalken.isActive());
+    EXPECT_EQ(w->tmrBalken.interval(), 200);
+    // The ticks themselves are tested above; here only that the timer drives
+    // them, so it may tick faster.
+    w->tmrBalken.setInterval(1);
     QTRY_COMPARE_WITH_TIMEOUT(w->LiveBar[1]->value(), 30, 3000);
     w->HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
     EXPECT_TRUE(w->frmAlle[10]->isHidden());

@@ -10,6 +10,7 @@
 
 #include "control_indexes.h"
 #include "globals.h"
+#include "program_start.h"
 #include "window_fixture.h"
 
 namespace kav::test {
@@ -167,8 +168,7 @@ TEST_F(StartTest, TheAdministratorSwitchShowsTheAdministratorSubmenu) {
 
 TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice) {
     auto u = umgebung(QStringLiteral("/sim"));
-    u.ftApi = nullptr;
-    u.clock = nullptr;
+    u.ftApi = nullptr; // the device's wire time passes on the test's clock
     KAV_Main w(u);
     ASSERT_TRUE(w.Form_Load());
     w.Form_Activate();
@@ -178,23 +178,21 @@ TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice) 
 }
 
 TEST_F(StartTest, ASecondInstanceSaysSoInGermanAndTouchesNothing) {
-    auto erste = starte();
+    auto erste = shell::programmStarten(umgebung());
+    ASSERT_NE(erste, nullptr);
     dialoge_.leeren();
-    KAV_Main zweite(umgebung(QStringLiteral("/debug")));
-    EXPECT_FALSE(zweite.Form_Load());
+    global() = shell::Global{};
+    EXPECT_EQ(shell::programmStarten(umgebung(QStringLiteral("/debug"))), nullptr);
     EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{QStringLiteral("KavStudio wird bereits ausgeführt.")});
     EXPECT_EQ(dialoge_.letzter().knoepfe, shell::Dialoge::Knoepfe::Ok);
     EXPECT_TRUE(dialoge_.letzter().titel.isEmpty());
-    EXPECT_EQ(zweite.link(), nullptr);
-    EXPECT_FALSE(global().DebugAn) << "the switches are not even read";
-    EXPECT_FALSE(zweite.close()) << "a window that never loaded has nothing to end";
+    EXPECT_FALSE(global().DebugAn) << "the switches are not even set";
     EXPECT_FALSE(settingsExistiert());
 
     // Once the first one has ended, the program starts again.
     ASSERT_TRUE(erste->close());
     erste.reset();
-    KAV_Main dritte(umgebung());
-    EXPECT_TRUE(dritte.Form_Load());
+    EXPECT_NE(shell::programmStarten(umgebung()), nullptr);
 }
 
 TEST_F(StartTest, CloseIsRefusedWhileBusyAndWorksAfterwards) {

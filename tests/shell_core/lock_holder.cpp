@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     if (argc != 4)
         return 2;
     kav::shell::EinzelInstanz instanz(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (!instanz.erwerben())
+    if (!instanz.erwerben() || instanz.ergebnis() != kav::shell::EinzelInstanz::Ergebnis::Gesperrt)
         return 1;
     if (std::string(argv[1]) == "crash")
         std::_Exit(0); // no destructors: the lock file stays behind

@@ -179,3 +179,60 @@ TEST_F(IniProfile, FirstOfTwoMatchingSectionsAndKeysWins) {
     EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("language"), QStringLiteral("E")));
     EXPECT_EQ(bytes(), QByteArray("[KAV]\r\nLanguage=E\r\nlanguage=E\r\n[kav]\r\nLanguage=X\r\nOnly=2\r\n"));
 }
+
+// A line ends at CR LF, LF or a lone CR alike; a written key starts on a line
+// of its own; what the file held stays byte for byte.
+TEST_F(IniProfile, LoneCarriageReturnsEndLinesForReadingAndWriting) {
+    struct Fall {
+        QByteArray vorher;
+        const char* schluessel;
+        const char* wert;
+        QByteArray nachher;
+    };
+    const Fall faelle[] = {
+        // A new key after a last line that ends in a lone CR.
+        {"[KAV]\r\nConnect on load=1\r", "Write errors", "1", "[KAV]\r\nConnect on load=1\r\r\nWrite errors=1\r\n"},
+        // Lone CRs only: the new line gets CR LF.
+        {"[KAV]\rConnect on load=0\r", "Language", "D", "[KAV]\rConnect on load=0\r\r\nLanguage=D\r\n"},
+        // A lone CR inside the section, then a further section.
+        {"[KAV]\rLanguage=E\r[Tail]\r\nx=1\r\n", "Write errors", "0",
+         "[KAV]\rLanguage=E\r\r\nWrite errors=0\r\n[Tail]\r\nx=1\r\n"},
+        // An existing key keeps its lone CR; only the value changes.
+        {"[KAV]\rLanguage=E\rWrite errors=1\r", "Language", "D", "[KAV]\rLanguage=D\rWrite errors=1\r"},
+        // A header that ends in a lone CR is a header: no second section.
+        {"[KAV\r", "Language", "D", "[KAV\r\r\nLanguage=D\r\n"},
+        // A new section after a last line that ends in a lone CR.
+        {"[Other]\rx=1\r", "Language", "E", "[Other]\rx=1\r\r\n\r\n[KAV]\r\nLanguage=E\r\n"},
+        // LF files keep LF.
+        {"[KAV]\nLanguage=E\r", "Write errors", "1", "[KAV]\nLanguage=E\r\nWrite errors=1\n"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.vorher.toStdString());
+        schreibeBytes(f.vorher);
+        EXPECT_TRUE(
+            INISchreiben(datei, QStringLiteral("KAV"), QString::fromLatin1(f.schluessel), QString::fromLatin1(f.wert)));
+        EXPECT_EQ(bytes(), f.nachher);
+        EXPECT_EQ(lies(QString::fromLatin1(f.schluessel)), QString::fromLatin1(f.wert));
+    }
+}
+
+TEST_F(IniProfile, ReadingTakesALoneCarriageReturnAsALineEnd) {
+    struct Fall {
+        QByteArray datei;
+        const char* schluessel;
+        const char* wert;
+    };
+    const Fall faelle[] = {
+        {"[KAV]\rConnect on load=0\rLanguage=D\r", "Connect on load", "0"},
+        {"[KAV]\rConnect on load=0\rLanguage=D\r", "Language", "D"},
+        {"[KAV\rLanguage=D\r\n", "Language", "D"},
+        {"[Other]\rLanguage=X\r[KAV]\rLanguage=D", "Language", "D"},
+        {"[KAV]\r\n\r\rLanguage=D\n\r", "Language", "D"},
+        {"[KAV]\rLanguage=D\r\r\nWrite errors=0\r\n", "Write errors", "0"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.datei.toStdString() + " " + f.schluessel);
+        schreibeBytes(f.datei);
+        EXPECT_EQ(lies(QString::fromLatin1(f.schluessel)), QString::fromLatin1(f.wert));
+    }
+}

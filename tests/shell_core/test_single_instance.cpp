@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 using kav::shell::EinzelInstanz;
@@ -68,4 +72,91 @@ TEST(EinzelInstanz, TheLockOfACrashedProcessDoesNotBlock) {
     EXPECT_TRUE(hier.erwerben());
     EinzelInstanz dritte(kProgramm, ordner.path());
     EXPECT_FALSE(dritte.erwerben());
+}
+
+TEST(EinzelInstanz, AnEmptyOrGarbledLockFileIsNoInstance) {
+    for (const QByteArray& inhalt :
+         {QByteArray(), QByteArray("\0\0\0", 3), QByteArray("99999999\nKavStudio\nhost\n")}) {
+        SCOPED_TRACE(inhalt.toStdString());
+        QTemporaryDir ordner;
+        const QString datei = EinzelInstanz(kProgramm, ordner.path()).datei();
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+        f.close();
+
+        EinzelInstanz hier(kProgramm, ordner.path());
+        EXPECT_TRUE(hier.erwerben());
+        EXPECT_EQ(hier.ergebnis(), EinzelInstanz::Ergebnis::Gesperrt) << "the lock is taken properly";
+        EinzelInstanz zweite(kProgramm, ordner.path());
+        EXPECT_FALSE(zweite.erwerben());
+    }
+}
+
+// A lock that cannot be created or opened never blocks a start: the program
+// runs without one and says why.
+TEST(EinzelInstanz, ALockThatCannotBeTakenLetsTheProgramStart) {
+    struct Fall {
+        const char* name;
+        // Prepares the folder and gives the lock folder to use.
+        std::function<QString(const QString& ordner)> vorbereiten;
+    };
+    const Fall faelle[] = {
+        {"a folder in the lock file's place",
+         [](const QString& ordner) {
+             QDir(ordner).mkdir(EinzelInstanz(kProgramm, ordner).datei().section(u'/', -1));
+             return ordner;
+         }},
+        {"a lock folder that cannot be created",
+         [](const QString& ordner) {
+             QFile f(ordner + QStringLiteral("/datei"));
+             f.open(QIODevice::WriteOnly);
+             return f.fileName() + QStringLiteral("/sperren");
+         }},
+        {"a lock folder that cannot be written",
+         [](const QString& ordner) {
+             const QString nurLesen = ordner + QStringLiteral("/nurlesen");
+             QDir().mkdir(nurLesen);
+             QFile::setPermissions(nurLesen, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+             return nurLesen;
+         }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir ordner;
+        const QString sperrOrdner = f.vorbereiten(ordner.path());
+        EinzelInstanz hier(kProgramm, sperrOrdner);
+        EXPECT_TRUE(hier.erwerben());
+        QFile::setPermissions(sperrOrdner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        // The superuser writes into a read-only folder all the same.
+        if (hier.ergebnis() == EinzelInstanz::Ergebnis::Gesperrt) {
+            EXPECT_EQ(QString::fromLatin1(f.name), QStringLiteral("a lock folder that cannot be written"));
+            continue;
+        }
+        EXPECT_EQ(hier.ergebnis(), EinzelInstanz::Ergebnis::OhneSperre);
+        EXPECT_FALSE(hier.grund().isEmpty());
+        EinzelInstanz zweite(kProgramm, sperrOrdner);
+        EXPECT_TRUE(zweite.erwerben()) << "nothing holds a lock";
+    }
+}
+
+TEST(EinzelInstanz, ALockFileThisUserCannotReadDoesNotBlock) {
+    QTemporaryDir ordner;
+    const QString datei = EinzelInstanz(kProgramm, ordner.path()).datei();
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ASSERT_TRUE(QFile::setPermissions(datei, {}));
+    EinzelInstanz hier(kProgramm, ordner.path());
+    EXPECT_TRUE(hier.erwerben());
+    EXPECT_NE(hier.ergebnis(), EinzelInstanz::Ergebnis::Belegt);
+}
+
+TEST(EinzelInstanz, TheLockIsTheUsersOwnAndBelongsToOneProgram) {
+    const QString laufzeit = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    EXPECT_EQ(EinzelInstanz::standardOrdner(), laufzeit.isEmpty() ? QDir::tempPath() : laufzeit);
+    const EinzelInstanz a(kProgramm);
+    EXPECT_EQ(QFileInfo(a.datei()).absolutePath(), QFileInfo(EinzelInstanz::standardOrdner()).absoluteFilePath());
+    EXPECT_NE(a.datei(), EinzelInstanz(QStringLiteral("/opt/other/KavStudio")).datei());
+    EXPECT_EQ(a.datei(), EinzelInstanz(kProgramm).datei());
 }

@@ -124,6 +124,31 @@ TEST(ScenarioFlags, TheFastestSpeedsStayWithinTheirValues) {
     }
 }
 
+TEST(ScenarioFlags, ChosenResults) {
+    const SimOptions o = parsed("--speed -7000 --steady --never-ready --symmetry0 200 --symmetry90=110 --phase 127 "
+                                "--track-error 2 --current 2001 --deviations 7 --deviation-value 250 --samples 9999 "
+                                "--samples-block 0 --deviation-block 7 --short-array-block 60:120");
+    EXPECT_EQ(o.speedRpm, -7000.0);
+    EXPECT_TRUE(o.steadySpeed);
+    EXPECT_TRUE(o.scenario.neverReady);
+    const ResultOverrides& r = o.scenario.overrides;
+    EXPECT_EQ(r.symmetry0, 200);
+    EXPECT_EQ(r.symmetry90, 110);
+    EXPECT_EQ(r.phase, 127);
+    EXPECT_EQ(r.trackError, 2);
+    EXPECT_EQ(r.currentMilliamps, 2001);
+    EXPECT_EQ(r.deviations, 7);
+    EXPECT_EQ(r.deviationValue, 250);
+    EXPECT_EQ(r.samples, 9999);
+    EXPECT_EQ(r.oscillationBlock, 0);
+    EXPECT_EQ(r.deviationBlock, 7);
+    EXPECT_EQ(o.scenario.shortArrayBlocks, (std::vector<ArrayBlock>{{60, 120}}));
+    for (const char* bad :
+         {"--symmetry0 256", "--phase -1", "--current 40000", "--samples 10001", "--deviations x",
+          "--samples-block 1000", "--short-array-block 60", "--short-array-block 300:0", "--never-ready=1"})
+        parsed(bad, false);
+}
+
 TEST(ScenarioFlags, MistakesAreReported) {
     for (const char* bad : {"--unknown", "--seed", "--seed=x", "--records -1", "--refuse-version=1", "plain",
                             "--fail-array-block 60", "--fail-array-block 300:0", "--bad-crc=RD_Info@x",

@@ -63,7 +63,7 @@ TEST(KavctlOptions, ExecNameParametersAndType) {
 }
 
 TEST(KavctlOptions, BadCommandLines) {
-    EXPECT_EQ(failure({}), "no command given (info or exec)");
+    EXPECT_EQ(failure({}), "no command given (info, exec, measure, records or export)");
     EXPECT_EQ(failure({"--sim", "--port", "x", "info"}), "choose one of --sim, --port and --d2xx");
     EXPECT_EQ(failure({"--port"}), "--port needs a value");
     EXPECT_EQ(failure({"--port=", "info"}), "--port needs a value");

@@ -8,7 +8,6 @@
 #include <numbers>
 
 #include "ocx_tacho.h"
-#include "test_application.h"
 
 using namespace kav::controls;
 
@@ -34,7 +33,6 @@ bool colourNear(const QImage& image, QPoint centre, int radius, const QColor& co
 class OcxTachoDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test_support::application();
         tacho = std::make_unique<ocxTacho>();
         tacho->resize(200, 200);
         tacho->setAusenFarbe(0x00FF00);

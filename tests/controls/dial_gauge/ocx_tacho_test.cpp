@@ -8,7 +8,6 @@
 
 #include "ocx_tacho.h"
 #include "property_bag.h"
-#include "test_application.h"
 
 using namespace kav::controls;
 
@@ -17,7 +16,6 @@ namespace {
 class OcxTachoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test_support::application();
         tacho = std::make_unique<ocxTacho>();
         tacho->resize(100, 100); // 1500 twips square
         tacho->show();

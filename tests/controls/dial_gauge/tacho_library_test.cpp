@@ -14,7 +14,6 @@
 #include "control_library.h"
 #include "control_registry.h"
 #include "property_bag.h"
-#include "test_application.h"
 
 using namespace kav::controls;
 
@@ -25,7 +24,6 @@ const QString kProgId = QStringLiteral("Tacho.ocxTacho");
 class TachoLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test_support::application();
         ASSERT_TRUE(dir.isValid());
         registryPath = dir.filePath(QStringLiteral("kavcontrols.reg"));
         // DllRegisterServer writes to the registry the environment names.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QLibrary>
 #include <QTemporaryDir>
@@ -17,16 +16,8 @@ using namespace kav::controls;
 
 namespace {
 
-int g_argc = 1;
-char g_arg0[] = "test_control_host";
-char* g_argv[] = {g_arg0, nullptr};
-
 class HostTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (QApplication::instance() == nullptr)
-            app_ = new QApplication(g_argc, g_argv);
-    }
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         registry_ = dir_.filePath(QStringLiteral("controls.reg"));
@@ -40,12 +31,9 @@ protected:
         return lib.load() ? reinterpret_cast<DllCanUnloadNowFn>(lib.resolve("DllCanUnloadNow")) : nullptr;
     }
 
-    static QApplication* app_;
     QTemporaryDir dir_;
     QString registry_;
 };
-
-QApplication* HostTest::app_ = nullptr;
 
 } // namespace
 

@@ -12,15 +12,9 @@
 
 namespace {
 
-int g_argc = 1;
-char g_arg0[] = "test_designer_plugin";
-char* g_argv[] = {g_arg0, nullptr};
-
 class DesignerPlugin : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (QApplication::instance() == nullptr)
-            new QApplication(g_argc, g_argv);
         // Only the built libraries beside the plugin, never an installed registry.
         qunsetenv("KAV_CONTROL_REGISTRY");
     }

@@ -1,0 +1,90 @@
+// A 10000-sample type-3 record: writing its file (content, then the atomic
+// write with its flush to the disk) and reading it (the file, then taking it
+// apart). The pseudo-terminal listing lives in bench_records_pty_posix.cpp.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "atomic_file.h"
+#include "record_file.h"
+
+#if defined(KAV_BENCH_PTY)
+#include <QCoreApplication>
+#endif
+
+using namespace kav;
+using namespace kav::records;
+
+namespace {
+
+measure::DrehschwebungWerte zehntausend() {
+    measure::DrehschwebungWerte w;
+    w.Impulszahl = 10000;
+    w.Drehzahl = 1500.5f;
+    w.Frequenz = 250000;
+    w.Umdrehungen = 1;
+    w.MinWert = -120;
+    w.MaxWert = 130;
+    w.AnzahlMesswerte = 10000;
+    static const char kHex[] = "0123456789ABCDEF";
+    for (int i = 0; i < 10000; ++i) {
+        const unsigned v = static_cast<unsigned>(static_cast<std::uint16_t>((i * 37) % 251 - 120));
+        for (unsigned b : {v & 0xFF, v >> 8}) {
+            w.Messdaten += kHex[b >> 4];
+            w.Messdaten += kHex[b & 15];
+        }
+    }
+    return w;
+}
+
+const KopfTexte kKopf{"V2.13", "G4711023", "070123", "Welle A"};
+const LocalTime kZeit{2008, 3, 7, 9, 5, 0};
+
+std::filesystem::path ziel() { return std::filesystem::temp_directory_path() / "kav_bench_typ3.kav"; }
+
+void BM_Type3_10000_BuildContent(benchmark::State& state) {
+    const auto w = zehntausend();
+    for (auto _ : state) {
+        Dateiinhalt d = DateiSchreiben3(w, kKopf, kZeit);
+        benchmark::DoNotOptimize(d);
+    }
+}
+BENCHMARK(BM_Type3_10000_BuildContent)->Unit(benchmark::kMillisecond);
+
+void BM_Type3_10000_Write(benchmark::State& state) {
+    const auto w = zehntausend();
+    for (auto _ : state) {
+        const Dateiinhalt d = DateiSchreiben3(w, kKopf, kZeit);
+        if (atomarSchreiben(ziel(), d.bytes) != DateiFehler::Keiner)
+            state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(BM_Type3_10000_Write)->Unit(benchmark::kMillisecond);
+
+void BM_Type3_10000_Read(benchmark::State& state) {
+    atomarSchreiben(ziel(), DateiSchreiben3(zehntausend(), kKopf, kZeit).bytes);
+    for (auto _ : state) {
+        const DateiGelesen datei = dateiLesen(ziel());
+        Leseergebnis r = DateiLesen(datei.inhalt);
+        if (!r.ok())
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(r);
+    }
+    std::filesystem::remove(ziel());
+}
+BENCHMARK(BM_Type3_10000_Read)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+#if defined(KAV_BENCH_PTY)
+    // The serial-port backend needs Qt's core objects.
+    QCoreApplication app(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

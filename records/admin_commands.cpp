@@ -1,0 +1,54 @@
+#include "admin_commands.h"
+
+#include "com_usb.h"
+#include "device_call.h"
+
+namespace kav::records {
+
+AdminAblauf AdminBefehl(ComUSB* link, int index, bool verbunden, const std::function<std::string()>& eingabe) {
+    AdminAblauf a;
+    if (index != 0 && index != 1)
+        return a;
+    const std::string befehl = index == 0 ? "WR_MaschNr" : "DO_FormatMem";
+    if (!verbunden || !link)
+        return a;
+    if (link->COM_GetStruktur("RD_Info").empty()) {
+        a.log.push_back({true, "Administrator -> '" + befehl + "' konnte nicht gefunden werden."});
+        return a;
+    }
+    const Aufruf status = wertLesen(*link, wert::Geraetestatus, "B");
+    if (!status.ok())
+        return a;
+    // StatusBits, least significant bit first: bit 3 is the device's own measuring mode.
+    if ((static_cast<long long>(status.wert.toNumber()) >> 3) & 1) {
+        a.messmodus = true;
+        return a;
+    }
+    const std::string struktur = link->COM_GetStruktur(befehl);
+    if (struktur.empty()) {
+        a.log.push_back({true, "Administrator -> '" + befehl + "' konnte nicht ausgefuert werden."});
+        return a;
+    }
+    std::string parameter;
+    if (index == 0) {
+        a.eingabeGefragt = true;
+        parameter = eingabe ? eingabe() : std::string();
+        if (parameter.empty())
+            return a;
+    }
+    a.erfolg = strukturAufruf(*link, struktur, parameter).ok();
+    if (a.erfolg) {
+        const Aufruf sn = wertLesen(*link, wert::GeraetSN, "S");
+        if (sn.ok())
+            a.geraetSN = sn.text;
+    }
+    return a;
+}
+
+Meldung adminErgebnisMeldung(bool erfolg) {
+    if (erfolg)
+        return {"Die Operation wurde ausgeführt.", "Erfolg", Meldung::Symbol::Information};
+    return {"Bei der Ausführung gab's Problemen.", "Kein Erfolg", Meldung::Symbol::Stopp};
+}
+
+} // namespace kav::records

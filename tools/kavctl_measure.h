@@ -1,0 +1,37 @@
+#pragma once
+// kavctl measure: one live measurement (or several in a row) with the same
+// cycle and readouts as the window, one JSON object per result and line.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kav {
+class ComUSB;
+}
+
+namespace kav::kavctl {
+
+struct MeasureOptions {
+    int typ = 0;    // 1 current, 2 badpulses, 3 oscillation
+    int repeat = 1; // results in a row, each with its own start
+    std::string sprache = "E";
+    std::string save; // --save FILE.kav
+};
+
+// The options that belong to measure alone ("--repeat", "--save", with or
+// without "=VALUE"); its language is kavctl's "--lang".
+bool isMeasureOption(const std::string& arg);
+// `positional`: "measure" and the mode; `optionArgs`: the measure options as
+// given, each followed by its value unless written with "=".
+bool parseMeasure(const std::vector<std::string>& positional, const std::vector<std::string>& optionArgs,
+                  MeasureOptions& options, std::string& error);
+
+// Runs on an open link; waits on the link's clock. Texts and messages are in
+// `sprache` ("D" or "E"); messages go to `err` (with `trace` also the
+// readout's debug lines). Returns the exit code: 0, or
+// 3 when a measurement failed (start refused, device error, not in PC mode,
+// time-out, pulse number or speed too low).
+int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
+               std::ostream& err, bool trace);
+
+} // namespace kav::kavctl
