@@ -1,5 +1,6 @@
-// The settings file reader and writer on a fuzzed file: reading any key of
-// any file, writing a key into it and reading it back.
+// The settings file reader and writer on a fuzzed file: a key written into
+// any file reads back, no other setting is lost, and writing the same value
+// again changes nothing.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QDir>
@@ -47,25 +48,40 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
+namespace {
+
+QByteArray dateiBytes() {
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const QString sektion = einfacherText(in, 1);
     const QString schluessel = einfacherText(in, 1);
     const QString wert = einfacherText(in, 0);
+    // A second key the write must leave alone, often in the same section.
+    const QString andereSektion = in.ConsumeBool() ? sektion : einfacherText(in, 1);
+    const QString andererSchluessel = einfacherText(in, 1);
     const std::string inhalt = in.ConsumeRemainingBytesAsString();
     schreibeDatei(inhalt);
 
-    kav::shell::INILesen(datei, sektion, schluessel, QStringLiteral("vorgabe"));
-    kav::shell::INILesen(datei, QStringLiteral("KAV"), QStringLiteral("Connect on load"), QString());
+    const QString vorgabe = QStringLiteral("vorgabe");
+    const QString vorher = kav::shell::INILesen(datei, andereSektion, andererSchluessel, vorgabe);
     if (!kav::shell::INISchreiben(datei, sektion, schluessel, wert))
         std::abort();
-    // What was written reads back. A file with a CR that no LF follows is
-    // checked for safe handling only; how such a CR ends a line is a matter
-    // of the settings file's own tests.
-    bool einzelnesCr = false;
-    for (std::size_t i = 0; i < inhalt.size(); ++i)
-        einzelnesCr = einzelnesCr || (inhalt[i] == '\r' && (i + 1 == inhalt.size() || inhalt[i + 1] != '\n'));
-    if (!einzelnesCr && kav::shell::INILesen(datei, sektion, schluessel, QStringLiteral("vorgabe")) != wert)
+    // What was written reads back, and no other setting is lost or changed.
+    if (kav::shell::INILesen(datei, sektion, schluessel, vorgabe) != wert)
+        std::abort();
+    const bool derselbe = sektion.compare(andereSektion, Qt::CaseInsensitive) == 0 &&
+                          schluessel.compare(andererSchluessel, Qt::CaseInsensitive) == 0;
+    if (!derselbe && kav::shell::INILesen(datei, andereSektion, andererSchluessel, vorgabe) != vorher)
+        std::abort();
+    // Writing the same value again changes nothing.
+    const QByteArray einmal = dateiBytes();
+    if (!kav::shell::INISchreiben(datei, sektion, schluessel, wert) || dateiBytes() != einmal)
         std::abort();
     return 0;
 }
