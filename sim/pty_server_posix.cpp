@@ -76,10 +76,11 @@ Clock::duration terminalRoundTrip(int master, int holder) {
 // When to hand a reply to the terminal so that it reaches the client at
 // the modelled time. Ahead by what an exchange costs beyond the model: the
 // way through the terminal both ways with the wake-ups on both ends, seen as
-// the shortest recent pause between a reply and the next request (at first
-// the terminal's own round trip, measured at start); and by how late the
-// server has been waking lately. Never ahead by more than the USB latency
-// the model allows for the way to the host.
+// the mean of the recent pauses between a reply and the next request (at
+// first the terminal's own round trip, measured at start), so that a whole
+// exchange takes the model's time on average; and by how late the server
+// has been waking lately. Never ahead by more than the USB latency the model
+// allows for the way to the host.
 class ReplyPacer {
 public:
     ReplyPacer(Clock::duration roundTrip, Clock::duration limit) : roundTrip_(roundTrip), limit_(limit) {}
@@ -100,7 +101,10 @@ public:
             return; // the client paused between its requests
         pauses_[next_++ % pauses_.size()] = pause;
         filled_ = std::min(filled_ + 1, pauses_.size());
-        roundTrip_ = *std::min_element(pauses_.begin(), pauses_.begin() + static_cast<std::ptrdiff_t>(filled_));
+        Clock::duration sum{};
+        for (std::size_t i = 0; i < filled_; ++i)
+            sum += pauses_[i];
+        roundTrip_ = sum / static_cast<Clock::duration::rep>(filled_);
     }
 
 private:
