@@ -8,8 +8,17 @@ namespace kav {
 Clock::time_point SystemClock::now() const { return std::chrono::steady_clock::now(); }
 
 void SystemClock::sleepFor(duration d) {
-    if (d > duration::zero())
-        std::this_thread::sleep_for(d);
+    if (d <= duration::zero())
+        return;
+    // A sleeper wakes late (timer slack, scheduling), which adds up over the
+    // many short waits of a simulated line: sleep short of the end and watch
+    // the clock for the rest.
+    constexpr auto kWatched = std::chrono::microseconds(200);
+    const time_point end = now() + d;
+    if (d > kWatched)
+        std::this_thread::sleep_for(d - kWatched);
+    while (now() < end) {
+    }
 }
 
 LocalTime SystemClock::localTime() const {

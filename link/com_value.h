@@ -21,8 +21,8 @@ public:
     bool isText() const { return kind() == Kind::Text; }
 
     // Text as the program shows it: numbers in their shortest decimal form with
-    // "." (7 significant digits for single, 15 for double, as the original
-    // variant conversion), texts unchanged, nothing as "".
+    // "." (7 significant digits for single, 15 for double), texts unchanged,
+    // nothing as "".
     std::string toText() const;
     // Number as a caller reads it: numbers as they are; texts read like a
     // numeric literal, including "&H" hex literals (up to 4 digits signed

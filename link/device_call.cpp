@@ -10,7 +10,7 @@ std::string Aufruf::grund() const {
     switch (fehler) {
     case Aufruffehler::Keiner: return {};
     case Aufruffehler::NichtGelistet: return "not listed";
-    case Aufruffehler::UngueltigeAnfrage: return "invalid request";
+    case Aufruffehler::UngueltigeAnfrage: return anfrageGrund.empty() ? std::string("invalid request") : anfrageGrund;
     case Aufruffehler::Fehlerwort: return text.empty() ? std::string("no reply") : text;
     case Aufruffehler::Geraetefehler: return text;
     }
@@ -31,12 +31,15 @@ Aufruf anfrageAufruf(ComUSB& link, std::string anfrage, const std::string& typ) 
     Aufruf a;
     if (anfrage.empty()) {
         a.fehler = Aufruffehler::UngueltigeAnfrage;
+        a.anfrageGrund = "no request can be built";
         return a;
     }
+    const std::string gesendet = anfrage;
     const ComValue antwort = link.COM_Ausfuehren(anfrage);
     if (antwort.isEmpty()) {
         // A request that still holds a type letter or does not fit a frame is not sent.
         a.fehler = Aufruffehler::UngueltigeAnfrage;
+        a.anfrageGrund = "no frame can be made of the request " + gesendet;
         return a;
     }
     a.roh = antwort.toText();
@@ -53,7 +56,15 @@ Aufruf strukturAufruf(ComUSB& link, const std::string& struktur, const std::stri
         a.fehler = Aufruffehler::NichtGelistet;
         return a;
     }
-    return anfrageAufruf(link, COM_BefehlAufbauen(struktur, parameter), typ);
+    std::string grund;
+    std::string anfrage = anfrageAufbauen(struktur, parameter, grund);
+    if (anfrage.empty()) {
+        Aufruf a;
+        a.fehler = Aufruffehler::UngueltigeAnfrage;
+        a.anfrageGrund = grund.empty() ? "no request can be built" : grund;
+        return a;
+    }
+    return anfrageAufruf(link, std::move(anfrage), typ);
 }
 
 Aufruf geraetAufruf(ComUSB& link, const std::string& name, const std::string& parameter, const std::string& typ) {

@@ -57,10 +57,12 @@ struct Aufruf {
     std::string text;
     // The reply decoded with the caller's type letter; empty on failure.
     ComValue wert;
+    // UngueltigeAnfrage: why no request was sent ("parameter 1 (1e20) cannot be encoded: beyond 32 bits").
+    std::string anfrageGrund;
 
     bool ok() const { return fehler == Aufruffehler::Keiner; }
-    // A short reason for messages and logs: "" when ok, "not listed",
-    // "invalid request", or the failure word / device error text.
+    // A short reason for messages and logs: "" when ok, "not listed", why
+    // the request is invalid, or the failure word / device error text.
     std::string grund() const;
 };
 

@@ -122,6 +122,11 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
         std::string empfangen;
         if (kommun)
             hooks_.kommunLog("Schreiben -> " + anfrageHex + crcText);
+        // Whatever is queued now is no reply to this request: the rest of a
+        // malformed reply, or a reply that came after its read time-out (also
+        // one of an earlier transaction). It is dropped so that it cannot be
+        // read as this request's reply; its status does not matter.
+        ft_.FT_Purge(USBHandle, ft::FT_PURGE_RX);
         ft::DWORD geschrieben = 0;
         ft_.FT_Write(USBHandle, sendePuffer.data(), rahmenLaenge, &geschrieben);
 

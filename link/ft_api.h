@@ -1,5 +1,5 @@
 #pragma once
-// The D2XX function set as the link uses it: the eleven calls, their status
+// The D2XX function set as the link uses it: the twelve calls, their status
 // codes and flag values, with the vendor library's C signatures. Every way
 // of reaching a converter (vendor library, operating-system serial port,
 // simulated device, scripted fake in tests) implements this one interface.
@@ -59,6 +59,9 @@ inline constexpr USHORT FT_FLOW_NONE = 0x0000;
 inline constexpr USHORT FT_FLOW_RTS_CTS = 0x0100;
 inline constexpr USHORT FT_FLOW_DTR_DSR = 0x0200;
 inline constexpr USHORT FT_FLOW_XON_XOFF = 0x0400;
+// FT_Purge
+inline constexpr ULONG FT_PURGE_RX = 1;
+inline constexpr ULONG FT_PURGE_TX = 2;
 
 // Size of the description and serial-number buffers handed to FT_ListDevices.
 inline constexpr int FT_LIST_BUFFER_SIZE = 256;
@@ -87,6 +90,10 @@ public:
     // FT_SetTimeouts has passed, whichever comes first; *bytesReturned tells how
     // many arrived. A time-out is not an error: the status stays FT_OK.
     virtual FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesToRead, DWORD* bytesReturned) = 0;
+    // FT_PURGE_RX discards the bytes received and not yet read, FT_PURGE_TX
+    // those written and not yet sent. Bytes still on their way from the
+    // device are not affected: they arrive after the purge.
+    virtual FT_STATUS FT_Purge(FT_HANDLE handle, ULONG mask) = 0;
 };
 
 } // namespace kav::ft

@@ -1,6 +1,6 @@
 #pragma once
 // Reading and writing numbers the way the device protocol's texts need them:
-// numeric literals as the original language reads them (leading number, "&H"
+// numeric literals as the protocol's texts write them (leading number, "&H"
 // and "&O" literals), two's-complement hex digits, shortest decimal text.
 // Everything here ignores the process's C locale.
 #include <cstdint>
@@ -16,8 +16,9 @@ namespace kav::detail {
 // 32-bit value. A decimal value beyond the double range gives +-infinity.
 double readNumber(const std::string& text);
 
-// Rounds half to even (the conversion to a whole number of the original) and
-// checks the signed 32-bit range; nullopt for NaN, infinity or overflow.
+// Rounds half to even (as a parameter becomes a whole number on its way into
+// a request) and checks the signed 32-bit range; nullopt for NaN, infinity or
+// overflow.
 std::optional<std::int32_t> toInt32(double value);
 
 // Upper-case hex digits of an unsigned value, at least `digits` wide.
@@ -31,7 +32,8 @@ std::optional<std::uint8_t> hexPairValue(char high, char low);
 bool isHexText(const std::string& text);
 
 // Shortest decimal text with "." and at most `significantDigits` digits,
-// switching to "1E+20" notation as the original variant conversion does.
+// switching to "1E+20" notation for large and small values, as values are
+// shown everywhere in the program.
 std::string formatNumber(double value, int significantDigits);
 
 // Letter case of the characters A-Z and of the Latin-1 letters.

@@ -100,7 +100,17 @@ float roundToOneDecimal(float f) {
 
 } // namespace
 
-std::string COM_BefehlAufbauen(std::string R, std::string P) {
+namespace {
+
+std::string nichtKodierbar(int k, const std::string& feld, const char* warum) {
+    return "parameter " + std::to_string(k) + " (" + (feld.empty() ? std::string("empty") : feld) +
+           ") cannot be encoded: " + warum;
+}
+
+} // namespace
+
+std::string anfrageAufbauen(std::string R, std::string P, std::string& grund) {
+    grund.clear();
     if (!P.empty()) {
         if (!R.empty() && R.back() == 'n')
             R += ' ';
@@ -113,31 +123,39 @@ std::string COM_BefehlAufbauen(std::string R, std::string P) {
             while (p <= R.size()) {
                 const char c = detail::upperChar(R[p - 1]);
                 const std::string links = R.substr(0, p - 1);
-                if (c == 'N' || c == 'M' || c == 'D' || c == 'B') {
-                    // One byte; the blank after the letter is rewritten.
-                    const auto v = detail::toInt32(detail::readNumber(COM_Feld(P, "|", ++k)));
-                    if (!v)
-                        return {}; // beyond the 32-bit range: no request
-                    R = links + hexDigits(static_cast<std::uint32_t>(*v) & 0xFFu, 2) + " " +
-                        mid(R, static_cast<long>(p) + 2);
-                    p += 3;
-                } else if (c == 'I') {
-                    const auto v = detail::toInt32(detail::readNumber(COM_Feld(P, "|", ++k)));
-                    if (!v)
+                if (c == 'N' || c == 'M' || c == 'D' || c == 'B' || c == 'I') {
+                    const std::string feld = COM_Feld(P, "|", ++k);
+                    const auto v = detail::toInt32(detail::readNumber(feld));
+                    if (!v) {
+                        grund = nichtKodierbar(k, feld, "beyond 32 bits");
                         return {};
-                    R = links + hexDigits(static_cast<std::uint32_t>(*v) & 0xFFFFu, 4) +
-                        mid(R, static_cast<long>(p) + 1);
-                    p += 5;
+                    }
+                    if (c == 'I') {
+                        R = links + hexDigits(static_cast<std::uint32_t>(*v) & 0xFFFFu, 4) +
+                            mid(R, static_cast<long>(p) + 1);
+                        p += 5;
+                    } else {
+                        // One byte; the blank after the letter is rewritten.
+                        R = links + hexDigits(static_cast<std::uint32_t>(*v) & 0xFFu, 2) + " " +
+                            mid(R, static_cast<long>(p) + 2);
+                        p += 3;
+                    }
                 } else if (c == 'F') {
-                    const float v = COM_Str2Single(COM_Feld(P, "|", ++k));
-                    if (!std::isfinite(v))
+                    const std::string feld = COM_Feld(P, "|", ++k);
+                    const float v = COM_Str2Single(feld);
+                    if (!std::isfinite(v)) {
+                        grund = nichtKodierbar(k, feld, "not a finite single-precision number");
                         return {};
+                    }
                     R = links + COM_Single2Hex(v) + mid(R, static_cast<long>(p) + 1);
                     p += 9;
                 } else if (c == 'Q') {
-                    const std::string q = COM_Q2Hex(COM_Str2Single(COM_Feld(P, "|", ++k)));
-                    if (q.empty())
+                    const std::string feld = COM_Feld(P, "|", ++k);
+                    const std::string q = COM_Q2Hex(COM_Str2Single(feld));
+                    if (q.empty()) {
+                        grund = nichtKodierbar(k, feld, "beyond the 16.16 fixed-point range");
                         return {};
+                    }
                     R = links + reversePairs(q) + mid(R, static_cast<long>(p) + 1);
                     p += 9;
                 } else if (c == 'C') {
@@ -155,6 +173,11 @@ std::string COM_BefehlAufbauen(std::string R, std::string P) {
         }
     }
     return removeBlanks(std::move(R));
+}
+
+std::string COM_BefehlAufbauen(std::string R, std::string P) {
+    std::string grund;
+    return anfrageAufbauen(std::move(R), std::move(P), grund);
 }
 
 ComValue COM_WertLesen(const std::string& antwortHex, const std::string& typ) {

@@ -10,6 +10,10 @@
 namespace kav {
 
 std::string COM_BefehlAufbauen(std::string struktur, std::string parameter);
+// COM_BefehlAufbauen that says why no request came of it: which field cannot
+// be encoded for its place and why ("parameter 2 (1e20) cannot be encoded:
+// beyond 32 bits").
+std::string anfrageAufbauen(std::string struktur, std::string parameter, std::string& grund);
 ComValue COM_WertLesen(const std::string& antwortHex, const std::string& typ);
 std::string COM_Feld(const std::string& text, const std::string& trenner, int n);
 std::string COM_Ersetzen(const std::string& text, const std::string& suche, const std::string& ersatz);

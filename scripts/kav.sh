@@ -14,6 +14,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev llvm
   xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
 )
 # The Debian package and its checks (scripts/kav.sh package, .ci/run).

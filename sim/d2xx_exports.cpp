@@ -112,3 +112,8 @@ KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_Read(FT_HANDLE handle, void* buffer, 
     std::lock_guard lock(mutex);
     return device().FT_Read(handle, buffer, bytesToRead, bytesReturned);
 }
+
+KAV_D2XX_EXPORT FT_STATUS KAV_D2XX_CALL FT_Purge(FT_HANDLE handle, ULONG mask) {
+    std::lock_guard lock(mutex);
+    return device().FT_Purge(handle, mask);
+}

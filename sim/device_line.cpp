@@ -154,6 +154,11 @@ void DeviceLine::purge() {
     assembler_.clear();
 }
 
+void DeviceLine::discardReceived(Clock::time_point t) {
+    while (!outgoing_.empty() && outgoing_.front().at <= t)
+        outgoing_.pop_front();
+}
+
 void DeviceLine::reconnect() {
     offBusAt_.reset();
     purge();

@@ -39,6 +39,9 @@ public:
     std::size_t read(std::uint8_t* out, std::size_t max, Clock::time_point t);
     // Drops everything in flight, both ways (a new session on the converter).
     void purge();
+    // The converter's receive buffer emptied at `t`: what the host could read
+    // then is dropped; replies still on their way arrive as modelled.
+    void discardReceived(Clock::time_point t);
 
     // Whether the device is still on the bus at `t`; once it dropped off it
     // stays off until reconnect().

@@ -13,6 +13,14 @@ std::uint8_t signedPercent(int v) {
 }
 
 std::int16_t clamp16(double v) { return static_cast<std::int16_t>(std::lround(std::clamp(v, -32768.0, 32767.0))); }
+
+// A value as the device's signed 32-bit fields hold it: the drift may carry
+// a speed near the limit past it, and a cast out of range is undefined.
+std::int32_t saturate32(double v) {
+    if (std::isnan(v))
+        return 0;
+    return static_cast<std::int32_t>(std::clamp(v, -2147483648.0, 2147483647.0));
+}
 } // namespace
 
 EncoderModel::EncoderModel(std::uint64_t seed, EncoderSettings settings)
@@ -44,8 +52,8 @@ MeasurementResult EncoderModel::base(ResultType type) {
     r.encoderSerial = settings_.serial;
     r.pulsesPerRevolution = settings_.pulsesPerRevolution;
     const double rpm = nextSpeed();
-    r.speedQ16 = static_cast<std::int32_t>(std::floor(rpm * 65536.0));
-    r.frequencyHz = static_cast<std::int32_t>(std::lround(r.speedRpm() * r.pulsesPerRevolution / 60.0));
+    r.speedQ16 = saturate32(std::floor(rpm * 65536.0));
+    r.frequencyHz = saturate32(std::round(r.speedRpm() * r.pulsesPerRevolution / 60.0));
     return r;
 }
 

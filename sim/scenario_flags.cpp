@@ -1,7 +1,11 @@
 #include "scenario_flags.h"
 
 #include <charconv>
+#include <climits>
+#include <cmath>
 #include <optional>
+
+#include "record_memory.h"
 
 namespace kav::sim {
 
@@ -19,6 +23,41 @@ std::optional<long long> number(const std::string& text) {
         return std::nullopt;
     return v;
 }
+
+// A whole number within [lo, hi].
+std::optional<long long> numberIn(const std::string& text, long long lo, long long hi) {
+    const auto n = number(text);
+    if (!n || *n < lo || *n > hi)
+        return std::nullopt;
+    return n;
+}
+
+// The nominal speed: what the device reports as a signed 16.16 fixed-point
+// value (type letter Q), so its magnitude stays below 32768 1/min.
+std::optional<double> speed(const std::string& text) {
+    double v = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    const auto [p, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc{} || p != last || first == last || !std::isfinite(v) || std::fabs(v) >= 32768.0)
+        return std::nullopt;
+    return v;
+}
+
+// The ranges of the whole-number settings: what the device can report or
+// the model can hold. Pulses per revolution are set on the device as a
+// 16-bit value ("WR_Impulszahl").
+struct NumericFlag {
+    const char* name;
+    long long lo;
+    long long hi;
+};
+constexpr NumericFlag kNumericFlags[] = {
+    {"seed", 0, 0xFFFFFFFFLL},    {"records", 0, static_cast<long long>(kRecordCapacity)},
+    {"pulses", 1, 65535},         {"latency-us", 0, 10000000}, // at most 10 s
+    {"silent-after", 0, INT_MAX}, {"drop-after", 0, INT_MAX},
+};
+constexpr long long kMaxDelayMs = 600000; // --slow: at most 10 min
 
 // "CMD", "CMD/HEX", "CMD@N", "CMD/HEX@N" or "@N": the command a fault is
 // limited to, the parameter bytes its requests start with, the request it
@@ -42,8 +81,8 @@ bool applyTarget(const std::string& text, FaultRule& rule) {
     }
     if (at == std::string::npos)
         return true;
-    const auto n = number(text.substr(at + 1));
-    if (!n || *n < 0)
+    const auto n = numberIn(text.substr(at + 1), 0, INT_MAX);
+    if (!n)
         return false;
     rule.afterFrames = static_cast<int>(*n);
     return true;
@@ -186,19 +225,30 @@ bool applyOne(const std::string& name, const std::string& value, SimOptions& o, 
     const std::string head = value.substr(0, colon);
     const std::string target = colon == std::string::npos ? std::string() : value.substr(colon + 1);
 
-    if (name == "seed" || name == "records" || name == "pulses" || name == "speed" || name == "latency-us" ||
-        name == "silent-after" || name == "drop-after") {
-        const auto n = number(value);
-        if (!n || (*n < 0 && name != "speed")) // an encoder may turn backwards
-            return bad();
+    if (name == "speed") {
+        const auto v = speed(value);
+        if (!v) {
+            error = "invalid value for --speed: " + value + " (below 32768 1/min either way)";
+            return false;
+        }
+        o.speedRpm = *v;
+        return true;
+    }
+    for (const NumericFlag& f : kNumericFlags) {
+        if (name != f.name)
+            continue;
+        const auto n = numberIn(value, f.lo, f.hi);
+        if (!n) {
+            error = "invalid value for --" + name + ": " + value + " (" + std::to_string(f.lo) + " to " +
+                    std::to_string(f.hi) + ")";
+            return false;
+        }
         if (name == "seed")
             o.seed = static_cast<unsigned>(*n);
         else if (name == "records")
             o.storedRecords = static_cast<int>(*n);
         else if (name == "pulses")
             o.pulsesPerRevolution = static_cast<std::int32_t>(*n);
-        else if (name == "speed")
-            o.speedRpm = static_cast<double>(*n);
         else if (name == "latency-us")
             o.usbLatency = std::chrono::microseconds(*n);
         else if (name == "silent-after")
@@ -256,8 +306,8 @@ bool applyOne(const std::string& name, const std::string& value, SimOptions& o, 
         return true;
     }
     if (name == "error-report" || name == "slow") {
-        const auto n = number(head);
-        if (!n || *n < 0)
+        const auto n = numberIn(head, 0, name == "slow" ? kMaxDelayMs : 0xFFFFFFFFLL);
+        if (!n)
             return bad();
         FaultRule r = FaultRule::make(name == "slow" ? FaultRule::Kind::Slow : FaultRule::Kind::ErrorReport);
         if (!applyTarget(target, r))
@@ -335,11 +385,12 @@ const char* simFlagsHelp() {
     return "Device and encoder:\n"
            "  --seed N                 random seed of the encoder model (default 1)\n"
            "  --records N              records in the memory at power-on (default 6)\n"
-           "  --pulses N               pulses per revolution (default 1024)\n"
-           "  --speed RPM              nominal speed (default 1500; negative: turning backwards)\n"
+           "  --pulses N               pulses per revolution, 1 to 65535 (default 1024)\n"
+           "  --speed RPM              nominal speed, below 32768 either way (default 1500;\n"
+           "                           negative: turning backwards)\n"
            "  --steady                 the speed exactly as set, without drift and noise\n"
            "  --wire-time | --no-wire-time   time replies at 600000 baud plus the USB latency\n"
-           "  --latency-us N           USB latency (default 1000)\n"
+           "  --latency-us N           USB latency, at most 10000000 (default 1000)\n"
            "Device conditions:\n"
            "  --no-converter           no converter plugged in (D2XX faces only)\n"
            "  --refuse-version         refuse the PC version identifier\n"
@@ -373,7 +424,7 @@ const char* simFlagsHelp() {
            "  --truncate[=TARGET]      only the first half of the reply\n"
            "  --bad-length[=TARGET]    length byte 0xFF\n"
            "  --garbage[=TARGET]       nine random bytes instead of the reply\n"
-           "  --slow MS[:TARGET]       reply MS milliseconds late\n"
+           "  --slow MS[:TARGET]       reply MS milliseconds late (at most 600000)\n"
            "  --fail-array-block A:FROM   failure for the RD_InfoArray block of array A starting at FROM\n"
            "  --drop-after N           drop off the bus halfway through the reply to request N\n";
 }

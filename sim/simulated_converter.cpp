@@ -197,6 +197,19 @@ ft::FT_STATUS SimulatedConverter::FT_Read(ft::FT_HANDLE handle, void* buffer, ft
     return gone ? ft::FT_IO_ERROR : ft::FT_OK;
 }
 
+ft::FT_STATUS SimulatedConverter::FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask) {
+    ++calls_.purge;
+    if (!valid(handle))
+        return ft::FT_INVALID_HANDLE;
+    if ((mask & ~(ft::FT_PURGE_RX | ft::FT_PURGE_TX)) != 0)
+        return ft::FT_INVALID_PARAMETER;
+    if (!line_.onBus(clock_.now()))
+        return ft::FT_IO_ERROR;
+    if (mask & ft::FT_PURGE_RX)
+        line_.discardReceived(clock_.now());
+    return ft::FT_OK;
+}
+
 std::unique_ptr<ft::FtApi> createSimulatedFtApi(const SimOptions& options) {
     return std::make_unique<SimulatedConverter>(options);
 }

@@ -29,7 +29,7 @@ public:
 
     // Call counts, for tests that check how the link used the converter.
     struct Calls {
-        int listDevices = 0, openEx = 0, close = 0, write = 0, read = 0;
+        int listDevices = 0, openEx = 0, close = 0, write = 0, read = 0, purge = 0;
     };
     const Calls& calls() const { return calls_; }
 
@@ -48,6 +48,9 @@ public:
     ft::FT_STATUS FT_Write(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToWrite,
                            ft::DWORD* bytesWritten) override;
     ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
+    // RX drops the replies that have arrived; TX has nothing to drop, since a
+    // write reaches the device at once.
+    ft::FT_STATUS FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask) override;
 
 private:
     bool present() const;

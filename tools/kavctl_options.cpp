@@ -24,7 +24,10 @@ const char kUsage[] =
     "  --trace          communication log lines to standard error\n"
     "  info             identity, command list and info list as one JSON object\n"
     "  exec NAME        run one command; PARAMS are its fields separated by \"|\";\n"
-    "                   the value is decoded with type letter T (default S)\n"
+    "                   the value is decoded with type letter T (default S;\n"
+    "                   N M D B C I L F Q P S); every argument is checked before the\n"
+    "                   device is touched, a parameter the command cannot take is\n"
+    "                   never sent (exit 64)\n"
     "  records list     the records in the device's memory as a JSON array\n"
     "  records get N    record N of the device's memory read as the window loads it,\n"
     "                   as measure's JSON with its header; --save writes it as a file\n"
@@ -40,6 +43,10 @@ const char kUsage[] =
     "Exit: 0 success, 2 link not opened, 3 command, identity, record listing or\n"
     "      loading or measurement failed, 64 bad arguments, 65 not a record file or\n"
     "      not readable as one, 66 file cannot be read, 73 output file cannot be written.\n";
+
+bool isTypeLetter(const std::string& letter) {
+    return letter.size() == 1 && letter != " " && std::string(kTypeLetters).find(letter) != std::string::npos;
+}
 
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
     options = Options{};
@@ -105,6 +112,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         } else if (a == "--type" || a.rfind("--type=", 0) == 0) {
             if (!value("--type", options.type))
                 return false;
+            if (!isTypeLetter(options.type)) {
+                error = "unknown type letter " + options.type + " (one of " + kTypeLetters + ")";
+                return false;
+            }
             typeGiven = true;
         } else if (const int r = fileOption(args, i, options, error); r != 0) {
             if (r < 0)

@@ -33,5 +33,8 @@ struct Options {
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error);
 
 extern const char kUsage[];
+// The letters a reply can be decoded with.
+inline constexpr char kTypeLetters[] = "N M D B C I L F Q P S";
+bool isTypeLetter(const std::string& letter);
 
 } // namespace kav::kavctl

@@ -52,6 +52,10 @@ void printInfo(std::ostream& out, int result, const std::string& diagnose, const
 
 int run(const Options& options, ft::FtApi& api, const std::string& backendDiagnose, std::ostream& out,
         std::ostream& err) {
+    if (options.command == Options::Command::Exec && !isTypeLetter(options.type)) {
+        err << "kavctl: unknown type letter " << options.type << " (one of " << kTypeLetters << ")\n";
+        return kExitUsage;
+    }
     LinkHooks hooks;
     if (options.trace) {
         hooks.kommunAn = [] { return true; };
@@ -95,12 +99,16 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         link.COM_USBSchliessen();
         return code;
     }
+    // A request that cannot be built is never sent: the command's places are
+    // known only now, so a parameter they cannot take is a bad argument.
     const Aufruf a = geraetAufruf(link, options.name, options.parameters, options.type);
     link.COM_USBSchliessen();
+    if (a.fehler == Aufruffehler::UngueltigeAnfrage) {
+        err << "kavctl: " << options.name << ": " << latin1ToUtf8(a.anfrageGrund) << '\n';
+        return kExitUsage;
+    }
     if (a.fehler == Aufruffehler::NichtGelistet)
         err << "kavctl: the device does not list the command " << options.name << '\n';
-    else if (a.fehler == Aufruffehler::UngueltigeAnfrage)
-        err << "kavctl: no request could be built for " << options.name << '\n';
     // A failed command prints its failure text, never a number decoded from it.
     out << latin1ToUtf8(a.ok() ? a.wert.toText() : a.text) << '\n';
     return a.ok() ? kExitOk : kExitFailed;

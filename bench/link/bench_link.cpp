@@ -1,17 +1,19 @@
 // CPU cost of the link's own work, without wire time: one transaction
 // (request from structure text and parameters, framing with CRC, reply
 // parse and CRC check, decode) against a converter that answers at once,
-// and reading an 80-entry command list plus an 80-entry info list.
+// and reading the simulated device's command list and info list.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "com_usb.h"
-#include "fake_kav.h"
+#include "device_call.h"
+#include "reply_frames.h"
+#include "simulated_converter.h"
 
 using namespace kav;
-using namespace kav::testkit;
+using kav::sim::Bytes;
 
 namespace {
 
@@ -35,6 +37,7 @@ public:
         cursor_ = 0;
         return ft::FT_OK;
     }
+    ft::FT_STATUS FT_Purge(ft::FT_HANDLE, ft::ULONG) override { return ft::FT_OK; }
     ft::FT_STATUS FT_Read(ft::FT_HANDLE, void* buffer, ft::DWORD n, ft::DWORD* got) override {
         const std::size_t count = std::min<std::size_t>(n, reply_.size() - cursor_);
         std::memcpy(buffer, reply_.data() + cursor_, count);
@@ -53,9 +56,8 @@ void runTransaction(benchmark::State& state, const Bytes& reply, const std::stri
     ZeroLatencyFt ft(reply);
     ComUSB link(ft);
     for (auto _ : state) {
-        std::string anfrage = COM_BefehlAufbauen(structure, parameters);
-        ComValue value = COM_WertLesen(link.COM_Ausfuehren(anfrage).toText(), type);
-        benchmark::DoNotOptimize(value);
+        Aufruf a = strukturAufruf(link, structure, parameters, type);
+        benchmark::DoNotOptimize(a);
     }
 }
 
@@ -63,19 +65,19 @@ void runTransaction(benchmark::State& state, const Bytes& reply, const std::stri
 
 // RD_Info with a number: 2 request places, a 2-byte reply.
 static void BM_TransactionWord(benchmark::State& state) {
-    runTransaction(state, replyFrame(0x81, 'I', {0x2C, 0x01}), "04 06 N I ", "5|300", "I");
+    runTransaction(state, sim::dataReply('I', Bytes{0x2C, 0x01}), "04 06 N I ", "5|300", "I");
 }
 BENCHMARK(BM_TransactionWord);
 
 // A float parameter and a float reply.
 static void BM_TransactionFloat(benchmark::State& state) {
-    runTransaction(state, replyFrame(0x81, 'F', {0x00, 0x00, 0xC8, 0x41}), "05 22 F ", "12.34", "F");
+    runTransaction(state, sim::dataReply('F', Bytes{0x00, 0x00, 0xC8, 0x41}), "05 22 F ", "12.34", "F");
 }
 BENCHMARK(BM_TransactionFloat);
 
 // A text reply of 20 characters (command-list entries look like this).
 static void BM_TransactionText(benchmark::State& state) {
-    runTransaction(state, replyFrame(0x81, 'S', textPayload("DO_MesSchlechtimpuls")), "03 01 N N ", "1|0", "S");
+    runTransaction(state, sim::textReply("DO_MesSchlechtimpuls"), "03 01 N N ", "1|0", "S");
 }
 BENCHMARK(BM_TransactionText);
 
@@ -87,25 +89,28 @@ static void BM_Crc255(benchmark::State& state) {
 }
 BENCHMARK(BM_Crc255);
 
-// 80 commands, the handshake and 80 info values: 2*80 + 1 + 3*80 transactions,
-// the stand-in device's own work (building replies) included.
+// The simulated device's 45 commands, the handshake and its 19 info values:
+// 2*45 + 1 + 1 + 3*19 + 1 transactions, the device's own work (building
+// replies) included.
 static void BM_CommandAndInfoList(benchmark::State& state) {
-    FakeKav kav = FakeKav::large(80, 80);
-    ScriptedFtApi ft;
-    ft.record = false;
-    ft.responder = [&kav](const Bytes& frame) {
-        kav.requests.clear();
-        return kav.reply(frame);
-    };
-    ComUSB link(ft);
+    ManualClock clock;
+    sim::SimOptions options;
+    options.clock = &clock;
+    sim::SimulatedConverter ft(options);
+    LinkHooks hooks;
+    hooks.clock = &clock;
+    ComUSB link(ft, hooks);
+    std::string diagnose;
+    if (link.COM_USBOeffnen(diagnose) != 0)
+        state.SkipWithError("link not opened");
     for (auto _ : state) {
         std::string meldung;
         const auto r = link.COM_READBefehlsliste(meldung);
-        if (r != 0 || link.commandCount() != 80 || link.infoCount() != 80)
+        if (r != 0 || link.commandCount() != 45 || link.infoCount() != sim::kInfoListLength)
             state.SkipWithError("list not read");
         benchmark::DoNotOptimize(link.InfoListe);
     }
-    state.counters["transactions"] = 2 * 80 + 1 + 3 * 80 + 1;
+    state.counters["transactions"] = 2 * 45 + 1 + 1 + 3 * sim::kInfoListLength + 1;
 }
 BENCHMARK(BM_CommandAndInfoList)->Unit(benchmark::kMicrosecond);
 

@@ -13,9 +13,9 @@
 #include "chart_layout.h"
 #include "com_usb.h"
 #include "display_rules.h"
-#include "forwarding_ft_api.h"
+#include "ft_forwarding.h"
+#include "measure_host.h"
 #include "measurement_cycle.h"
-#include "quiet_host.h"
 #include "serial_port_ft_api.h"
 
 namespace {
@@ -23,7 +23,7 @@ using namespace kav;
 using namespace kav::measure;
 
 // Counts what crosses the line: the model needs bytes and transactions.
-class CountingFt final : public testkit::ForwardingFtApi {
+class CountingFt final : public ft::ForwardingFtApi {
 public:
     using ForwardingFtApi::ForwardingFtApi;
     std::size_t bytes = 0;
@@ -35,7 +35,20 @@ public:
     void read(const std::uint8_t*, ft::DWORD n) override { bytes += n; }
 };
 
-using test::QuietHost;
+// A host that shows nothing.
+class QuietHost final : public MeasureHost {
+public:
+    void meldung(const std::string&) override {}
+    void debugLog(const std::string&) override {}
+    void tagesLog(const std::string&) override {}
+    void fehlerLog(const std::string&) override {}
+    bool seiteSichtbar(int) override { return true; }
+    void geberSeriennummer(const std::string&) override {}
+    void beschaeftigt(bool) override {}
+    void druckenSperren() override {}
+    void wartehinweis(bool) override {}
+    std::string sprachText(const std::string& d) override { return d; }
+};
 
 // The time the simulated line gives the same transactions: every byte at
 // 600000 baud, 10 bits each, plus the USB latency (1 ms) per reply.

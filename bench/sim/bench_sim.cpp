@@ -5,13 +5,10 @@
 
 #include <chrono>
 
+#include "com_usb.h"
 #include "device_crc.h"
 #include "kav100_device.h"
 #include "simulated_converter.h"
-
-#if defined(KAV_BENCH_WITH_LINK)
-#include "com_usb.h"
-#endif
 
 namespace {
 using namespace kav;
@@ -153,7 +150,6 @@ void BM_Connection_WireTime_ByHand(benchmark::State& state) {
 }
 BENCHMARK(BM_Connection_WireTime_ByHand)->Unit(benchmark::kMillisecond);
 
-#if defined(KAV_BENCH_WITH_LINK)
 void BM_Connection_WireTime_Link(benchmark::State& state) {
     for (auto _ : state) {
         ManualClock clock;
@@ -176,6 +172,5 @@ void BM_Connection_WireTime_Link(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Connection_WireTime_Link)->Unit(benchmark::kMillisecond);
-#endif
 
 } // namespace

@@ -25,6 +25,7 @@ using SetTimeoutsFn = FT_STATUS(KAV_D2XX_CALL*)(FT_HANDLE, ULONG, ULONG);
 using SetCharsFn = FT_STATUS(KAV_D2XX_CALL*)(FT_HANDLE, UCHAR, UCHAR, UCHAR, UCHAR);
 using WriteFn = FT_STATUS(KAV_D2XX_CALL*)(FT_HANDLE, void*, DWORD, DWORD*);
 using ReadFn = FT_STATUS(KAV_D2XX_CALL*)(FT_HANDLE, void*, DWORD, DWORD*);
+using PurgeFn = FT_STATUS(KAV_D2XX_CALL*)(FT_HANDLE, ULONG);
 
 class D2xxLibraryFtApi final : public FtApi {
 public:
@@ -38,7 +39,7 @@ public:
                get(setDataCharacteristics_, "FT_SetDataCharacteristics", missing) &&
                get(setFlowControl_, "FT_SetFlowControl", missing) && get(setTimeouts_, "FT_SetTimeouts", missing) &&
                get(setChars_, "FT_SetChars", missing) && get(write_, "FT_Write", missing) &&
-               get(read_, "FT_Read", missing);
+               get(read_, "FT_Read", missing) && get(purge_, "FT_Purge", missing);
     }
 
     FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) override { return listDevices_(arg1, arg2, flags); }
@@ -65,6 +66,7 @@ public:
     FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesToRead, DWORD* bytesReturned) override {
         return read_(handle, buffer, bytesToRead, bytesReturned);
     }
+    FT_STATUS FT_Purge(FT_HANDLE handle, ULONG mask) override { return purge_(handle, mask); }
 
 private:
     template <typename Fn>
@@ -87,6 +89,7 @@ private:
     SetCharsFn setChars_ = nullptr;
     WriteFn write_ = nullptr;
     ReadFn read_ = nullptr;
+    PurgeFn purge_ = nullptr;
 };
 
 } // namespace

@@ -10,7 +10,7 @@ namespace kav::backends {
 // "ftd2xx.dll" on Windows, "libftd2xx.so" elsewhere.
 std::string defaultD2xxLibraryName();
 
-// Loads the library and resolves the eleven functions. nullptr when the
+// Loads the library and resolves the twelve functions. nullptr when the
 // library cannot be loaded or lacks one of them; `error` then says why.
 std::unique_ptr<ft::FtApi> loadD2xxLibrary(const std::string& nameOrPath, std::string& error);
 

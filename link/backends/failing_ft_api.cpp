@@ -18,6 +18,7 @@ FT_STATUS FailingFtApi::FT_SetDataCharacteristics(FT_HANDLE, UCHAR, UCHAR, UCHAR
 FT_STATUS FailingFtApi::FT_SetFlowControl(FT_HANDLE, USHORT, UCHAR, UCHAR) { return FT_INVALID_HANDLE; }
 FT_STATUS FailingFtApi::FT_SetTimeouts(FT_HANDLE, ULONG, ULONG) { return FT_INVALID_HANDLE; }
 FT_STATUS FailingFtApi::FT_SetChars(FT_HANDLE, UCHAR, UCHAR, UCHAR, UCHAR) { return FT_INVALID_HANDLE; }
+FT_STATUS FailingFtApi::FT_Purge(FT_HANDLE, ULONG) { return FT_INVALID_HANDLE; }
 
 FT_STATUS FailingFtApi::FT_Write(FT_HANDLE, void*, DWORD, DWORD* bytesWritten) {
     if (bytesWritten)

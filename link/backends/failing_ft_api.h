@@ -23,6 +23,7 @@ public:
     ft::FT_STATUS FT_Write(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToWrite,
                            ft::DWORD* bytesWritten) override;
     ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
+    ft::FT_STATUS FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask) override;
 };
 
 } // namespace kav::backends

@@ -272,4 +272,18 @@ FT_STATUS SerialPortFtApi::FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesTo
     return status;
 }
 
+FT_STATUS SerialPortFtApi::FT_Purge(FT_HANDLE handle, ULONG mask) {
+    OpenPort* p = find(handle);
+    if (!p)
+        return FT_INVALID_HANDLE;
+    if ((mask & ~(FT_PURGE_RX | FT_PURGE_TX)) != 0)
+        return FT_INVALID_PARAMETER;
+    bool ok = true;
+    if (mask & FT_PURGE_RX)
+        ok = p->port.clear(QSerialPort::Input) && ok;
+    if (mask & FT_PURGE_TX)
+        ok = p->port.clear(QSerialPort::Output) && ok;
+    return ok ? FT_OK : FT_IO_ERROR;
+}
+
 } // namespace kav::backends

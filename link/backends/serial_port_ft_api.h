@@ -45,6 +45,8 @@ public:
     ft::FT_STATUS FT_Write(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToWrite,
                            ft::DWORD* bytesWritten) override;
     ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
+    // Clears the port's buffers and the driver's queues of that direction.
+    ft::FT_STATUS FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask) override;
 
     // Why the last FT_OpenEx failed (empty after a success).
     const std::string& lastOpenError() const { return lastOpenError_; }

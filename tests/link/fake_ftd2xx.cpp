@@ -1,4 +1,4 @@
-// A stand-in for the vendor's D2XX library: the eleven functions with C
+// A stand-in for the vendor's D2XX library: the twelve functions with C
 // linkage, one converter "Fake D2XX" whose device acknowledges every frame
 // with an empty list. Every call is appended to a log the test reads back.
 #include <cstdint>
@@ -113,6 +113,13 @@ KAV_FAKE_EXPORT FT_STATUS KAV_FAKE_CALL FT_Write(FT_HANDLE, void* buffer, DWORD 
     reply[12] = static_cast<std::uint8_t>(crc >> 8);
     reply[13] = static_cast<std::uint8_t>(crc & 0xFF);
     g_input.insert(g_input.end(), reply, reply + 14);
+    return 0;
+}
+
+KAV_FAKE_EXPORT FT_STATUS KAV_FAKE_CALL FT_Purge(FT_HANDLE, ULONG mask) {
+    note("FT_Purge " + std::to_string(mask));
+    if (mask & 1)
+        g_input.clear();
     return 0;
 }
 

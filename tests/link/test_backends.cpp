@@ -68,6 +68,7 @@ TEST(D2xxLibrary, CallsReachTheLibraryWithTheirArguments) {
                                  "FT_SetFlowControl 0\n"
                                  "FT_SetTimeouts 1000 0\n"
                                  "FT_SetChars 126 1\n"
+                                 "FT_Purge 1\n"
                                  "FT_Write 030101009FDD\n"
                                  "FT_Read 1\n"
                                  "FT_Read 13\n";

@@ -42,7 +42,6 @@ TEST(LinkBackend, AutomaticPrefersTheLibraryElseSerialPorts) {
     EXPECT_NE(diagnose.find("; using the first FTDI serial port\r\n"), std::string::npos);
 }
 
-#if defined(KAV_TEST_HAVE_SIM)
 TEST(LinkBackend, SimulatedDeviceOpensTheLink) {
     std::string diagnose;
     auto api = createLinkBackend(LinkChoice{Kind::Simulated, {}, {}}, diagnose);
@@ -79,4 +78,3 @@ TEST(LinkBackend, TheSimulatedDeviceTakesTheFlagsOfKav100sim) {
         EXPECT_EQ(failed.COM_USBOeffnen(open), 1);
     }
 }
-#endif

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "com_usb.h"
+#include "device_call.h"
 #include "pty_device_posix.h"
 #include "serial_port_ft_api.h"
 
@@ -136,6 +137,27 @@ TEST_F(SerialPort, ReadReturnsAsSoonAsTheCountIsThere) {
     EXPECT_LT(msSince(start), 4000); // never waited for the time-out
 }
 
+TEST_F(SerialPort, PurgeDropsWhatIsQueued) {
+    openPort();
+    ASSERT_EQ(api->FT_SetTimeouts(handle, 1000, 0), FT_OK);
+    ASSERT_EQ(::write(pty.masterFd(), "ABCDEFG", 7), 7);
+    std::uint8_t buffer[8] = {};
+    ft::DWORD got = 0;
+    ASSERT_EQ(api->FT_Read(handle, buffer, 1, &got), FT_OK);
+    ASSERT_EQ(got, 1u);
+    EXPECT_EQ(api->FT_Purge(handle, ft::FT_PURGE_RX), FT_OK);
+    ASSERT_EQ(api->FT_SetTimeouts(handle, 50, 0), FT_OK);
+    EXPECT_EQ(api->FT_Read(handle, buffer, 6, &got), FT_OK);
+    EXPECT_EQ(got, 0u) << "the rest was dropped";
+    ASSERT_EQ(::write(pty.masterFd(), "H", 1), 1);
+    ASSERT_EQ(api->FT_SetTimeouts(handle, 1000, 0), FT_OK);
+    EXPECT_EQ(api->FT_Read(handle, buffer, 1, &got), FT_OK);
+    EXPECT_EQ(got, 1u) << "what comes after the purge is read";
+    EXPECT_EQ(buffer[0], 'H');
+    EXPECT_EQ(api->FT_Purge(handle, 8), ft::FT_INVALID_PARAMETER);
+    EXPECT_EQ(api->FT_Purge(nullptr, ft::FT_PURGE_RX), ft::FT_INVALID_HANDLE);
+}
+
 TEST_F(SerialPort, HandlesAreCheckedAndClosedOnce) {
     openPort();
     EXPECT_EQ(api->FT_Close(handle), FT_OK);
@@ -164,8 +186,7 @@ TEST_F(SerialPort, WholeLinkOverThePseudoTerminal) {
     EXPECT_EQ(link.commandCount(), 5);
     EXPECT_EQ(link.infoCount(), 4);
     EXPECT_EQ(link.InfoListe[3].Wert, "KAV-4711");
-    std::string anfrage = COM_BefehlAufbauen(link.COM_GetStruktur("RD_Info"), "2");
-    EXPECT_EQ(COM_WertLesen(link.COM_Ausfuehren(anfrage).toText(), "F").toText(), "25");
+    EXPECT_EQ(geraetAufruf(link, "RD_Info", "2", "F").wert.toText(), "25");
     EXPECT_EQ(link.COM_USBSchliessen(), 0);
     pty.stop();
     EXPECT_EQ(pty.device().lastVersion, "KA010000");

@@ -4,6 +4,7 @@
 
 #include "com_usb.h"
 #include "scripted_ft_api.h"
+#include "typed_values.h"
 
 using namespace kav;
 using namespace kav::testkit;
@@ -27,8 +28,9 @@ TEST_F(Transaction, WritesTheFrameWithItsCrcInOneWrite) {
     EXPECT_EQ(link.COM_SendenEmpfangen("03010100"), kHexOK);
     ASSERT_EQ(ft.writtenFrames().size(), 1u);
     EXPECT_EQ(hexFromBytes(ft.writtenFrames()[0]), "030101009FDD");
-    // One write, then exactly two reads: 1 byte, then the announced rest.
-    EXPECT_EQ(ft.callTexts(), (std::vector<std::string>{"FT_Write(030101009FDD)", "FT_Read(1)", "FT_Read(4)"}));
+    // What is queued is dropped, one write, then exactly two reads: 1 byte, then the announced rest.
+    EXPECT_EQ(ft.callTexts(),
+              (std::vector<std::string>{"FT_Purge(1)", "FT_Write(030101009FDD)", "FT_Read(1)", "FT_Read(4)"}));
     EXPECT_EQ(pumps, 1);
 }
 
@@ -94,9 +96,9 @@ TEST_F(Transaction, LengthOfTheFailedFirstByteIsKept) {
     ft.failNext("FT_Read", ft::FT_OTHER_ERROR); // the first byte of attempt 2 is lost
     EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
     const auto texts = ft.callTexts();
-    ASSERT_EQ(texts.size(), 6u);
-    EXPECT_EQ(texts[2], "FT_Read(6)");
-    EXPECT_EQ(texts[5], "FT_Read(6)");
+    ASSERT_EQ(texts.size(), 8u);
+    EXPECT_EQ(texts[3], "FT_Read(6)");
+    EXPECT_EQ(texts[7], "FT_Read(6)");
 }
 
 TEST_F(Transaction, ReadStatusFourIsAcceptedOthersIgnored) {
@@ -116,12 +118,54 @@ TEST_F(Transaction, ImpossibleLengthIsNeverReadPastTheBuffer) {
     EXPECT_EQ(link.COM_SendenEmpfangen("0105"), kHexERROR);
     // Only the first byte of each attempt was asked for: one resend, no second read.
     const std::string write = "FT_Write(0105" + COM_CRC16Hex("0105") + ")";
-    EXPECT_EQ(ft.callTexts(), (std::vector<std::string>{write, "FT_Read(1)", write, "FT_Read(1)"}));
+    EXPECT_EQ(ft.callTexts(),
+              (std::vector<std::string>{"FT_Purge(1)", write, "FT_Read(1)", "FT_Purge(1)", write, "FT_Read(1)"}));
     // The longest possible reply still fits the buffer.
     Bytes payload(253, 0x41);
     ft.replies.push_back(replyFrame(0x81, 'B', payload));
     EXPECT_EQ(link.COM_SendenEmpfangen("0105"), hexFromBytes(payload));
     EXPECT_EQ(ft.callTexts().back(), "FT_Read(257)");
+}
+
+TEST_F(Transaction, MalformedReplyCostsOnlyItsOwnTransaction) {
+    // Each spoiled reply leaves bytes queued; the resend and the next
+    // transaction must read their own replies, not those bytes.
+    Bytes impossibleLength = replyFrame(0x81, 'S', textPayload("070123"));
+    impossibleLength[0] = 0xFF;
+    Bytes zeroLength = impossibleLength;
+    zeroLength[0] = 0x00;
+    const Bytes garbage{0x02, 0x91, 0x77, 0xA0, 0x5C, 0x01, 0xFE, 0x33, 0x90};
+    const Bytes twice = [] {
+        Bytes b = replyFrame(0x81, 'S', textPayload("070123"));
+        const Bytes more = replyFrame(0x81, 'S', textPayload("STALE"));
+        b.insert(b.end(), more.begin(), more.end());
+        return b;
+    }();
+    const struct {
+        const char* name;
+        Bytes first;
+        std::string result; // of the spoiled transaction
+        int writes;
+    } cases[] = {
+        {"length 255", impossibleLength, "070123", 2},
+        {"length 0", zeroLength, "070123", 2},
+        {"short", Bytes{0x08, 0x81, 0x53}, "070123", 2},
+        {"wrong CRC", replyFrame(0x81, 'S', textPayload("07012"), false), kHexERROR_CHK, 1},
+        {"garbage", garbage, kHexERROR_CHK, 1},
+        {"a reply too many", twice, "070123", 1},
+    };
+    for (const auto& c : cases) {
+        ft.clearCalls();
+        ft.input.clear();
+        ft.replies = {c.first, replyFrame(0x81, 'S', textPayload("070123")),
+                      replyFrame(0x81, 'S', textPayload("V2.13"))};
+        const std::string spoiled = link.COM_SendenEmpfangen("021003");
+        EXPECT_EQ(spoiled, c.result == kHexERROR_CHK ? c.result : COM_Text2Hex(c.result)) << c.name;
+        EXPECT_EQ(ft.count("FT_Write"), c.writes) << c.name;
+        if (c.writes == 1)
+            ft.replies.pop_front(); // the reply a resend would have had
+        EXPECT_EQ(link.COM_SendenEmpfangen("021000"), COM_Text2Hex("V2.13")) << c.name;
+    }
 }
 
 TEST_F(Transaction, ZeroLengthRepliesAreResentWhileUnderFiveAttempts) {

@@ -77,6 +77,26 @@ TEST(BefehlAufbauen, ValuesBeyondThirtyTwoBitsGiveNoRequest) {
     EXPECT_EQ(COM_BefehlAufbauen("03 21 I ", "70000"), "03211170");
 }
 
+TEST(BefehlAufbauen, SaysWhichParameterCannotBeEncodedAndWhy) {
+    const struct {
+        const char* struktur;
+        const char* parameter;
+        const char* grund;
+    } cases[] = {
+        {"04 21 N I ", "5|3000000000", "parameter 2 (3000000000) cannot be encoded: beyond 32 bits"},
+        {"02 21 D ", "-1e300", "parameter 1 (-1e300) cannot be encoded: beyond 32 bits"},
+        {"09 22 F F ", "1|1e39", "parameter 2 (1e39) cannot be encoded: not a finite single-precision number"},
+        {"05 22 Q ", "40000", "parameter 1 (40000) cannot be encoded: beyond the 16.16 fixed-point range"},
+        {"04 21 N I ", "5|300", ""},
+    };
+    for (const auto& c : cases) {
+        std::string grund = "old";
+        const std::string anfrage = anfrageAufbauen(c.struktur, c.parameter, grund);
+        EXPECT_EQ(grund, c.grund) << c.parameter;
+        EXPECT_EQ(anfrage.empty(), !grund.empty()) << c.parameter;
+    }
+}
+
 TEST(WertLesen, NumbersByTypeLetter) {
     EXPECT_EQ(COM_WertLesen("2C01", "I"), ComValue::fromDouble(300));
     EXPECT_EQ(COM_WertLesen("FFFF", "I"), ComValue::fromDouble(-1));

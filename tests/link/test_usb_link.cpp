@@ -20,11 +20,11 @@ struct UsbLink : ::testing::Test {
     void SetUp() override {
         ft.responder = [this](const Bytes& frame) { return kav.reply(frame); };
     }
-    // The calls before the first frame is written.
+    // The calls before the first transaction.
     std::vector<std::string> openCalls() const {
         std::vector<std::string> out;
         for (const auto& c : ft.calls) {
-            if (c.name == "FT_Write")
+            if (c.name == "FT_Purge" || c.name == "FT_Write")
                 break;
             out.push_back(c.text());
         }

@@ -114,6 +114,22 @@ TEST_F(Converter, WireTimeDelaysTheReplyByItsBytesAndTheLatency) {
     EXPECT_EQ(clock.now() - before, std::chrono::duration_cast<Clock::duration>(expected));
 }
 
+TEST_F(Converter, PurgeDropsWhatHasArrivedNotWhatIsOnItsWay) {
+    SimOptions o;
+    o.wireTime = true;
+    make(o);
+    ASSERT_EQ(open(), ft::FT_OK);
+    write(request(0x01, {0x01, 0x00}));
+    EXPECT_EQ(ft->FT_Purge(handle, ft::FT_PURGE_RX | ft::FT_PURGE_TX), ft::FT_OK);
+    EXPECT_FALSE(readReply().empty()) << "still on the wire at the purge";
+    write(request(0x01, {0x01, 0x00}));
+    clock.advance(5ms);
+    EXPECT_EQ(ft->FT_Purge(handle, ft::FT_PURGE_RX), ft::FT_OK);
+    EXPECT_TRUE(readReply().empty()) << "arrived before the purge";
+    EXPECT_EQ(ft->FT_Purge(handle, 4), ft::FT_INVALID_PARAMETER);
+    EXPECT_EQ(ft->FT_Purge(nullptr, ft::FT_PURGE_RX), ft::FT_INVALID_HANDLE);
+}
+
 TEST_F(Converter, WrongLineSettingsLeaveTheDeviceDeaf) {
     ASSERT_EQ(open(), ft::FT_OK);
     ASSERT_EQ(ft->FT_SetBaudRate(handle, 115200), ft::FT_OK);

@@ -48,10 +48,10 @@ protected:
     }
 };
 
-TEST_F(D2xxLibrary, ExportsTheElevenD2xxFunctions) {
+TEST_F(D2xxLibrary, ExportsTheTwelveD2xxFunctions) {
     for (const char* name :
          {"FT_ListDevices", "FT_OpenEx", "FT_Close", "FT_SetBaudRate", "FT_SetRts", "FT_SetDataCharacteristics",
-          "FT_SetFlowControl", "FT_SetTimeouts", "FT_SetChars", "FT_Write", "FT_Read"})
+          "FT_SetFlowControl", "FT_SetTimeouts", "FT_SetChars", "FT_Write", "FT_Read", "FT_Purge"})
         EXPECT_NE(control.resolve(name), nullptr) << name;
 }
 

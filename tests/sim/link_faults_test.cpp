@@ -102,17 +102,99 @@ TEST_F(LinkFaults, TruncatedImpossibleLengthAndGarbageEndInFailureWithinTheTimeO
     openFine();
     for (FaultRule::Kind kind : {FaultRule::Kind::Truncated, FaultRule::Kind::BadLength, FaultRule::Kind::Garbage}) {
         FaultRule rule = FaultRule::make(kind, "RD_Info");
-        rule.times = 1;
+        rule.times = 2; // the resend is spoiled too
         scenario().add(rule);
         const Outcome o = readSerial();
         EXPECT_TRUE(istFehlerwert(o.value)) << static_cast<int>(kind) << ": " << o.value;
         EXPECT_LE(o.took, kWorstTransaction);
         EXPECT_LE(o.writes, 5);
-        // What is left of a spoiled reply may still be in the converter; a new session starts clean.
-        link->COM_USBSchliessen();
-        openFine();
+        // What was left of the spoiled replies is dropped: the link stays usable.
+        scenario().faults.clear();
         EXPECT_EQ(readSerial().value, "070123");
     }
+}
+
+// One spoiled reply, then good transactions: the spoiled one may fail or be
+// saved by its resend, and the ones after it read their own replies at once.
+TEST_F(LinkFaults, ASpoiledReplyCostsAtMostItsOwnTransaction) {
+    openFine();
+    const struct {
+        const char* name;
+        FaultRule rule;
+        const char* value;    // of the spoiled transaction; nullptr: any failure text
+        Clock::duration took; // at most
+        int writes;
+    } cases[] = {
+        {"length 255", FaultRule::make(FaultRule::Kind::BadLength, "RD_Info"), "070123", 0s, 2},
+        {"garbage", FaultRule::make(FaultRule::Kind::Garbage, "RD_Info"), nullptr, 1s, 1},
+        {"truncated", FaultRule::make(FaultRule::Kind::Truncated, "RD_Info"), "ERROR_CHK", 1s, 1},
+    };
+    for (auto c : cases) {
+        c.rule.times = 1;
+        scenario().add(c.rule);
+        const Outcome o = readSerial();
+        if (c.value)
+            EXPECT_EQ(o.value, c.value) << c.name;
+        else
+            EXPECT_TRUE(istFehlerwert(o.value)) << c.name << ": " << o.value;
+        EXPECT_LE(o.took, c.took) << c.name;
+        EXPECT_EQ(o.writes, c.writes) << c.name;
+        const auto start = clock.now();
+        EXPECT_EQ(program->text("RD_Info", "0"), "V2.13") << c.name;
+        EXPECT_EQ(readSerial().value, "070123") << c.name;
+        EXPECT_EQ(program->number("RD_FramDataNum", "", "B"), 6) << c.name;
+        EXPECT_EQ(clock.now() - start, 0s) << c.name;
+    }
+}
+
+// A reply later than its read time-outs is never taken for a later request.
+TEST_F(LinkFaults, LateRepliesAreNotReadByTheNextTransaction) {
+    openFine();
+    const struct {
+        std::chrono::milliseconds delay;
+        const char* value;
+        Clock::duration took;
+        int writes;
+    } cases[] = {
+        {800ms, "070123", 800ms, 1},   // within the first read's time-out
+        {1500ms, "070123", 1500ms, 2}, // the start of it in the second read: resent, the rest dropped
+        {2500ms, "070123", 2500ms, 2}, // during the resend's read; the resend's own reply is dropped
+    };
+    for (const auto& c : cases) {
+        FaultRule slow = FaultRule::make(FaultRule::Kind::Slow, "RD_Info");
+        slow.delay = c.delay;
+        slow.times = 1;
+        scenario().add(slow);
+        const Outcome o = readSerial();
+        EXPECT_EQ(o.value, c.value) << c.delay.count();
+        EXPECT_EQ(o.took, c.took) << c.delay.count();
+        EXPECT_EQ(o.writes, c.writes) << c.delay.count();
+        const auto start = clock.now();
+        EXPECT_EQ(program->text("RD_Info", "0"), "V2.13") << c.delay.count();
+        EXPECT_EQ(program->number("RD_FramDataNum", "", "B"), 6) << c.delay.count();
+        EXPECT_EQ(clock.now() - start, 0s) << c.delay.count();
+    }
+}
+
+// Later than both attempts, the reply arrives while the next request waits
+// for its own: that transaction takes it, and the one after starts clean.
+TEST_F(LinkFaults, AReplyLaterThanBothAttemptsCostsOneMoreTransaction) {
+    openFine();
+    FaultRule slow = FaultRule::make(FaultRule::Kind::Slow, "RD_Info");
+    slow.delay = 4500ms;
+    slow.times = 1;
+    scenario().add(slow);
+    const auto begin = clock.now();
+    const Outcome o = readSerial();
+    EXPECT_EQ(o.value, "ERROR");
+    EXPECT_EQ(o.took, 4s);
+    EXPECT_EQ(o.writes, 2);
+    program->text("RD_Info", "0");
+    EXPECT_EQ(clock.now() - begin, 4500ms);
+    const auto start = clock.now();
+    EXPECT_EQ(program->text("RD_Info", "0"), "V2.13");
+    EXPECT_EQ(readSerial().value, "070123");
+    EXPECT_EQ(clock.now() - start, 0s);
 }
 
 TEST_F(LinkFaults, TruncatedReplyIsACrcFailureAfterOneReadTimeOut) {
@@ -132,25 +214,6 @@ TEST_F(LinkFaults, ImpossibleLengthByteIsNotReadIntoTheBuffer) {
     const Outcome o = readSerial();
     EXPECT_EQ(o.value, "ERROR");
     EXPECT_LE(o.took, kWorstTransaction);
-}
-
-TEST_F(LinkFaults, SlowAnswers) {
-    openFine();
-    FaultRule slow = FaultRule::make(FaultRule::Kind::Slow, "RD_Info");
-    slow.delay = 800ms;
-    slow.times = 1;
-    scenario().add(slow);
-    Outcome o = readSerial();
-    EXPECT_EQ(o.value, "070123");
-    EXPECT_EQ(o.took, 800ms);
-    EXPECT_EQ(o.writes, 1);
-
-    slow.delay = 2500ms;
-    scenario().add(slow);
-    o = readSerial();
-    EXPECT_EQ(o.value, "070123") << "the late reply arrives during the resend";
-    EXPECT_EQ(o.took, 2500ms);
-    EXPECT_EQ(o.writes, 2);
 }
 
 TEST_F(LinkFaults, RefusedVersionGivesResultThreeAndAClosedLink) {

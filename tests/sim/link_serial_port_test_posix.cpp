@@ -104,5 +104,18 @@ TEST_F(SerialPortFace, RefusedVersionAndAWrongCrc) {
     EXPECT_EQ(program->text("RD_Info", "3"), "ERROR_CHK");
 }
 
+// A reply later than its read time-out reaches the terminal while the link
+// has moved on: the link drops it, so the next command reads its own reply.
+TEST_F(SerialPortFace, ALateReplyIsDroppedNotReadByTheNextCommand) {
+    // Every serial-number read after the connection's 150 requests comes 1.1 s late.
+    start({"--no-wire-time", "--slow", "1100:RD_Info/03@150"});
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    EXPECT_EQ(program->text("RD_Info", "3"), "ERROR");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(program->text("RD_Info", "0"), "V2.13");
+    EXPECT_EQ(program->number("RD_FramDataNum", "", "B"), 6);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
 } // namespace
 } // namespace kav::sim::test

@@ -39,29 +39,37 @@ protected:
             server.waitForFinished(5000);
         }
     }
-    // Reads until `n` bytes came or nothing more comes within `ms`.
-    Bytes readSome(std::size_t n, int ms = 3000) {
-        Bytes out;
-        while (out.size() < n) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, ms) <= 0)
-                break;
-            std::uint8_t buf[512];
-            const ssize_t r = ::read(fd, buf, sizeof buf);
-            if (r <= 0)
-                break;
-            out.insert(out.end(), buf, buf + r);
+    // Bytes read past the last frame.
+    Bytes pending;
+
+    // Appends what arrives within `ms`; false when nothing came or the terminal hung up.
+    bool more(int ms) {
+        pollfd p{fd, POLLIN, 0};
+        if (::poll(&p, 1, ms) <= 0)
+            return false;
+        std::uint8_t buf[512];
+        const ssize_t r = ::read(fd, buf, sizeof buf);
+        if (r <= 0)
+            return false;
+        pending.insert(pending.end(), buf, buf + r);
+        return true;
+    }
+    // One reply frame as its length byte announces it, or what came of it
+    // before the line fell silent: never waits once the frame is complete.
+    Bytes readFrame(int ms = 3000) {
+        if (pending.empty() && !more(ms))
+            return {};
+        const std::size_t size = pending[0] + 4u;
+        while (pending.size() < size && more(ms)) {
         }
-        return out;
+        const std::size_t n = std::min(size, pending.size());
+        Bytes frame(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(n));
+        pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(n));
+        return frame;
     }
     Reply exchange(const Bytes& req) {
         EXPECT_EQ(::write(fd, req.data(), req.size()), static_cast<ssize_t>(req.size()));
-        Bytes head = readSome(1);
-        if (head.empty())
-            return {};
-        Bytes rest = readSome(head[0] + 3u);
-        head.insert(head.end(), rest.begin(), rest.end());
-        return parse(head);
+        return parse(readFrame());
     }
 };
 
@@ -87,7 +95,8 @@ TEST_F(PtyServer, ScenarioFlagsApply) {
 }
 
 TEST_F(PtyServer, DroppingOffHangsUpTheTerminal) {
-    start({"--drop-after", "1"});
+    // With wire time: the terminal hangs up when the device drops off, also when its last reply went ahead.
+    start({"--wire-time", "--drop-after", "1"});
     EXPECT_TRUE(exchange(request(0x10, {3})).wellFormed);
     const Reply half = exchange(request(0x10, {3}));
     EXPECT_FALSE(half.wellFormed);

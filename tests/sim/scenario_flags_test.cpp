@@ -1,6 +1,7 @@
 // kav100sim's flags (also the library's KAV100SIM_FLAGS).
 #include <gtest/gtest.h>
 
+#include "encoder_model.h"
 #include "scenario_flags.h"
 
 namespace kav::sim::test {
@@ -58,6 +59,69 @@ TEST(ScenarioFlags, FaultsWithTargets) {
     EXPECT_EQ(f[8].command, "RD_Info");
     EXPECT_EQ(f[8].parameterPrefix, (std::vector<std::uint8_t>{3}));
     EXPECT_EQ(f[8].afterFrames, 1);
+}
+
+// Each numeric flag at the edges of what the device can report.
+TEST(ScenarioFlags, NumbersOnlyWithinWhatTheDeviceCanReport) {
+    const struct {
+        const char* flags;
+        bool ok;
+    } cases[] = {
+        {"--speed 32767.9", true},
+        {"--speed -32767.9", true},
+        {"--speed 0", true},
+        {"--speed 1500.5", true},
+        {"--speed 32768", false},
+        {"--speed -32768", false},
+        {"--speed 1e12", false},
+        {"--speed nan", false},
+        {"--speed inf", false},
+        {"--speed 15x", false},
+        {"--pulses 1", true},
+        {"--pulses 65535", true},
+        {"--pulses 0", false},
+        {"--pulses 65536", false},
+        {"--pulses -5", false},
+        {"--records 254", true},
+        {"--records 255", false},
+        {"--seed 4294967295", true},
+        {"--seed 4294967296", false},
+        {"--latency-us 10000000", true},
+        {"--latency-us 10000001", false},
+        {"--silent-after 2147483647", true},
+        {"--silent-after 2147483648", false},
+        {"--drop-after 2147483648", false},
+        {"--bad-crc=@2147483647", true},
+        {"--bad-crc=@2147483648", false},
+        {"--error-report 0xFFFFFFFF", true},
+        {"--error-report 0x100000000", false},
+        {"--slow 600000", true},
+        {"--slow 600001", false},
+        {"--slow=-1", false},
+        {"--fail-array-block 255:65535", true},
+        {"--fail-array-block 0:65536", false},
+    };
+    for (const auto& c : cases) {
+        SimOptions o;
+        std::string error;
+        EXPECT_EQ(applySimFlags(splitFlags(c.flags), o, error), c.ok) << c.flags;
+        EXPECT_EQ(error.empty(), c.ok) << c.flags << ": " << error;
+    }
+    EXPECT_EQ(parsed("--speed -1500.5").speedRpm, -1500.5);
+}
+
+// At the fastest speed the device can report, its drift must not carry the
+// 16.16 value past its range: the speed keeps its sign and the frequency fits.
+TEST(ScenarioFlags, TheFastestSpeedsStayWithinTheirValues) {
+    for (const char* flags : {"--speed 32767.9 --pulses 65535", "--speed -32767.9 --pulses 65535"}) {
+        const SimOptions o = parsed(flags);
+        EncoderModel model(o.seed, EncoderSettings{o.pulsesPerRevolution, o.speedRpm, "G1"});
+        for (int i = 0; i < 200; ++i) {
+            const MeasurementResult r = model.measureCurrent();
+            EXPECT_GT(r.speedRpm() * o.speedRpm, 32000.0 * 32000.0) << flags;
+            EXPECT_NEAR(r.frequencyHz, r.speedRpm() * o.pulsesPerRevolution / 60.0, 1.0) << flags;
+        }
+    }
 }
 
 TEST(ScenarioFlags, ChosenResults) {

@@ -77,3 +77,11 @@ TEST(KavctlOptions, BadCommandLines) {
     EXPECT_EQ(failure({"exec"}), "exec needs a command name");
     EXPECT_EQ(failure({"exec", "A", "1", "2"}), "exec takes a name and one parameter text");
 }
+
+TEST(KavctlOptions, TypeLetters) {
+    for (const char* letter : {"N", "M", "D", "B", "C", "I", "L", "F", "Q", "P", "S"})
+        EXPECT_EQ(parse({"exec", "X", "--type", letter}).type, letter);
+    for (const char* bad : {"Z", "s", "SS", " ", "-"})
+        EXPECT_EQ(failure({"exec", "DO_FormatMem", std::string("--type=") + bad}),
+                  std::string("unknown type letter ") + bad + " (one of N M D B C I L F Q P S)");
+}

@@ -55,6 +55,26 @@ TEST(KavctlPty, SilentDeviceAndMissingPort) {
     EXPECT_NE(r.out.find("Open Failed"), std::string::npos);
 }
 
+TEST(KavctlPty, ArgumentsAreCheckedBeforeTheDeviceIsTouched) {
+    PtyDevice pty;
+    ASSERT_TRUE(pty.ok());
+    pty.startResponder();
+    const QString port = QString::fromStdString(pty.slavePath());
+    Result r = runKavctl({"--port", port, "exec", "DO_Test", "1", "--type", "Z"});
+    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_EQ(r.err, "kavctl: unknown type letter Z (one of N M D B C I L F Q P S) (kavctl --help)\n");
+    r = runKavctl({"--port", port, "exec", "DO_Test", "1e20|1"});
+    pty.stop();
+    EXPECT_EQ(r.exitCode, 64);
+    EXPECT_EQ(r.err, "kavctl: DO_Test: parameter 1 (1e20) cannot be encoded: beyond 32 bits\n");
+    EXPECT_EQ(r.out, "");
+    // Only the second run opened the link, and it never sent DO_Test.
+    ASSERT_FALSE(pty.device().requests.empty());
+    EXPECT_EQ(pty.device().requests.front(), "03010100");
+    for (const std::string& request : pty.device().requests)
+        EXPECT_NE(request.substr(2, 2), "06") << request;
+}
+
 TEST(KavctlPty, BadArguments) {
     Result r = runKavctl({"--frobnicate"});
     EXPECT_EQ(r.exitCode, 64);

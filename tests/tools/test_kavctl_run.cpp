@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "fake_kav.h"
+#include "kav100_device.h"
 #include "kavctl_run.h"
+#include "simulated_converter.h"
 
 using namespace kav;
 using namespace kav::kavctl;
@@ -98,6 +100,59 @@ TEST_F(KavctlRun, ExecFailures) {
     EXPECT_EQ(runWith({"exec", "RD_InfoUpdate"}), kExitFailed);
     EXPECT_EQ(out.str(), "ERROR\n");
     EXPECT_EQ(ft.count("FT_Close"), 3);
+}
+
+TEST_F(KavctlRun, ParameterThatCannotBeEncodedIsNeverSent) {
+    // DO_Test has an N and an I place: each takes at most 32 bits.
+    for (const char* p : {"1e20|1", "1|-4294967296", "1|1e999"}) {
+        out.str("");
+        err.str("");
+        kav.requests.clear();
+        EXPECT_EQ(runWith({"exec", "DO_Test", p}), kExitUsage) << p;
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str().rfind("kavctl: DO_Test: parameter ", 0), 0u) << err.str();
+        EXPECT_NE(err.str().find(" cannot be encoded: beyond 32 bits\n"), std::string::npos) << err.str();
+        for (const std::string& r : kav.requests)
+            EXPECT_NE(r.substr(2, 2), "06") << "DO_Test was sent: " << r;
+        EXPECT_EQ(ft.calls.back().name, "FT_Close");
+    }
+    // A request with a place left unfilled is not sent either.
+    err.str("");
+    EXPECT_EQ(runWith({"exec", "DO_Test"}), kExitUsage);
+    EXPECT_EQ(err.str(), "kavctl: DO_Test: no frame can be made of the request 0406NI\n");
+}
+
+TEST_F(KavctlRun, UnknownTypeLetterOpensNoLink) {
+    Options o;
+    o.command = Options::Command::Exec;
+    o.name = "DO_FormatMem";
+    o.type = "Z";
+    EXPECT_EQ(run(o, ft, {}, out, err), kExitUsage);
+    EXPECT_TRUE(ft.calls.empty());
+    EXPECT_EQ(err.str(), "kavctl: unknown type letter Z (one of N M D B C I L F Q P S)\n");
+}
+
+TEST(KavctlRunSim, RefusedArgumentsLeaveTheDeviceUntouched) {
+    ManualClock clock;
+    sim::SimOptions options;
+    options.clock = &clock;
+    sim::SimulatedConverter device(options);
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto exec = [&](std::vector<std::string> args) {
+        Options o;
+        std::string error;
+        if (!parseOptions(args, o, error))
+            return kExitUsage;
+        return run(o, device, {}, out, err);
+    };
+    EXPECT_EQ(exec({"exec", "DO_FormatMem", "--type", "Z"}), kExitUsage);
+    EXPECT_EQ(device.calls().openEx, 0) << "no link opened";
+    EXPECT_EQ(exec({"exec", "DO_FramDataDelete", "1e20"}), kExitUsage);
+    EXPECT_FALSE(device.isOpen()) << "closed again";
+    EXPECT_EQ(device.device().records().count(), 6u) << "no record deleted";
+    EXPECT_EQ(exec({"exec", "DO_FramDataDelete", "1"}), kExitOk) << err.str();
+    EXPECT_EQ(device.device().records().count(), 5u);
 }
 
 TEST_F(KavctlRun, ExecWithoutLink) {

@@ -41,7 +41,6 @@ TEST(KavctlSim, ExecAgreesWithInfo) {
     EXPECT_EQ(unknown.exitCode, 3);
 }
 
-#if defined(KAV_SIM_D2XX_PATH)
 TEST(KavctlSim, ThroughTheD2xxBackendAndTheSimulatedLibrary) {
     const Result viaLibrary = runKavctl({"--d2xx=" KAV_SIM_D2XX_PATH, "info"});
     ASSERT_EQ(viaLibrary.exitCode, 0) << viaLibrary.out << viaLibrary.err;
@@ -50,4 +49,3 @@ TEST(KavctlSim, ThroughTheD2xxBackendAndTheSimulatedLibrary) {
     EXPECT_EQ(field(viaLibrary.out, "serial"), field(inProcess.out, "serial"));
     EXPECT_EQ(field(viaLibrary.out, "firmware"), field(inProcess.out, "firmware"));
 }
-#endif

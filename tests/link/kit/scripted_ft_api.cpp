@@ -158,6 +158,14 @@ FT_STATUS ScriptedFtApi::FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesToRe
     return s;
 }
 
+FT_STATUS ScriptedFtApi::FT_Purge(FT_HANDLE handle, ULONG mask) {
+    log("FT_Purge", {std::to_string(mask)}, handle);
+    const FT_STATUS s = next("FT_Purge");
+    if (s == FT_OK && (mask & FT_PURGE_RX))
+        input.clear();
+    return s;
+}
+
 Bytes replyFrame(std::uint8_t status, char type, const Bytes& payload, bool goodCrc) {
     Bytes frame;
     frame.reserve(payload.size() + 5);

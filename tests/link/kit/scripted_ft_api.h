@@ -2,7 +2,8 @@
 // A scripted converter for tests: records every call with its arguments and
 // plays back replies. Each FT_Write takes the next scripted reply (or asks the
 // responder) and queues its bytes; FT_Read hands out what is queued, at once,
-// as a read whose time-out passed when fewer bytes are there.
+// as a read whose time-out passed when fewer bytes are there; FT_Purge with
+// FT_PURGE_RX empties the queue.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -65,6 +66,8 @@ public:
     ft::FT_STATUS FT_Write(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToWrite,
                            ft::DWORD* bytesWritten) override;
     ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
+    // RX drops everything queued: scripted replies are there the moment they are written.
+    ft::FT_STATUS FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask) override;
 
     // Turns recording off, for benchmarks.
     bool record = true;
