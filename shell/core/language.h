@@ -11,6 +11,7 @@ namespace kav::shell {
 using texts::englischTabelle;
 using texts::kFensterPaare;
 using texts::kSupportPaare;
+using texts::kDateiPaare;
 using texts::SprachPaar;
 
 // Key empty: "". Sprache "D": the key. Sprache "E": the English text, or the
