@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
+  cups cups-bsd printer-driver-cups-pdf
 )
 
 install_missing() {
