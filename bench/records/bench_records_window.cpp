@@ -20,30 +20,13 @@
 #include "panel_widgets.h"
 #include "record_file.h"
 #include "simulated_converter.h"
+#include "ten_thousand.h"
 
 namespace {
 
 using namespace kav;
 
-measure::DrehschwebungWerte zehntausend() {
-    measure::DrehschwebungWerte w;
-    w.Impulszahl = 10000;
-    w.Drehzahl = 1500.5f;
-    w.Frequenz = 250000;
-    w.Umdrehungen = 1;
-    w.MinWert = -120;
-    w.MaxWert = 130;
-    w.AnzahlMesswerte = 10000;
-    static const char kHex[] = "0123456789ABCDEF";
-    for (int i = 0; i < 10000; ++i) {
-        const unsigned v = static_cast<unsigned>(static_cast<std::uint16_t>((i * 37) % 251 - 120));
-        for (unsigned b : {v & 0xFF, v >> 8}) {
-            w.Messdaten += kHex[b >> 4];
-            w.Messdaten += kHex[b & 15];
-        }
-    }
-    return w;
-}
+using bench::zehntausend;
 
 // The save dialog chooses one file; an existing one is replaced.
 class FesteDialoge final : public shell::Dialoge {

@@ -7,36 +7,14 @@
 #include "print_output.h"
 #include "printout.h"
 #include "qt_printers.h"
+#include "sample_records.h"
 
 namespace kav::records {
 namespace {
 
-measure::DrehschwebungWerte drehschwebung(int anzahl) {
-    measure::DrehschwebungWerte w;
-    w.Impulszahl = 1024;
-    w.Drehzahl = 1500.5f;
-    w.Frequenz = 25600;
-    w.Umdrehungen = 1;
-    w.MinWert = -35;
-    w.MaxWert = 40;
-    w.AnzahlMesswerte = static_cast<std::int16_t>(anzahl);
-    for (int i = 0; i < anzahl; ++i)
-        w.Messdaten += "2800"; // 40 arc seconds each
-    return w;
-}
-
-measure::AktuellWerte aktuell() {
-    measure::AktuellWerte a;
-    a.Impulszahl = 1024;
-    a.Drehzahl = 1500;
-    a.Frequenz = 25600;
-    a.Versorgungsspannung = 24;
-    a.Stromaufnahme = 65;
-    a.Symmetrie0 = 200;
-    a.Symmetrie90 = 120;
-    a.Phasenlage = 110;
-    return a;
-}
+using test::beispielAktuell;
+using test::beispielDrehschwebung;
+using test::beispielSchlechtimpulse;
 
 const Kopfzeile kKopf = kopfzeile("G4711023", "1.0.2", "V2.13", "070123", "D");
 const QSizeF kA4{11000, 16000};
@@ -62,7 +40,7 @@ TEST(Printout, ZoomFitsThePictureBesideTheMarginAndBelowTheTop) {
 }
 
 TEST(Printout, TheOscillationPageHeaderChartAndTwoRows) {
-    const Druckseite s = drehschwebungSeite(drehschwebung(3), kKopf, "D", ",");
+    const Druckseite s = drehschwebungSeite(beispielDrehschwebung(), kKopf, "D", ",");
     const std::vector<DruckElement> e = druckElemente(s, kA4);
     ASSERT_EQ(e.size(), 8u);
     EXPECT_EQ(e[0].text, kopfzeileText(kKopf));
@@ -76,7 +54,7 @@ TEST(Printout, TheOscillationPageHeaderChartAndTwoRows) {
 
     EXPECT_EQ(texte({e.begin() + 2, e.end()}),
               (QStringList{"Messung über: 1 Umdreh.", " | Min: -35 ''", " | Max: 40 ''", "Impulszahl: 1024",
-                           " | Drehzahl: 1501 1/min", " | Frequenz: 25,6 kHz"}));
+                           " | Drehzahl: 3000 1/min", " | Frequenz: 51,2 kHz"}));
     const double y1 = z * 6450 + 1650;
     const double x[] = {600, 2 * z * 11535 / 5, 5 * z * 11535 / 7};
     for (int i = 0; i < 6; ++i) {
@@ -87,12 +65,12 @@ TEST(Printout, TheOscillationPageHeaderChartAndTwoRows) {
 }
 
 TEST(Printout, TheCurrentValuesPageRowsAndTheShownNotes) {
-    Druckseite s = aktuellSeite(aktuell(), kKopf, "E", ".");
+    Druckseite s = aktuellSeite(beispielAktuell(), kKopf, "E", ".");
     const std::vector<DruckElement> e = druckElemente(s, kA4);
     EXPECT_EQ(texte(e),
               (QStringList{kopfzeileText(kKopf), "Symmetry 0 (deviation in %): -56", "Symmetry 90 (deviation in %): 0",
                            "Phase angle (deviation in %): 0", "  Power supply: 24.0 V", "  Current consumption: 65 mA",
-                           "Pulse number: 1024", " | Speed: 1500 rpm", " | Frequency: 25.6 kHz", "Not available.",
+                           "Pulse number: 1024", " | Speed: 1501 rpm", " | Frequency: 25.6 kHz", "Not available.",
                            "Frequency too high. Measurement impossible."}));
     const double z = (11000.0 - 630) / 12015;
     const double halb = z * 12015 / 2;
@@ -118,16 +96,7 @@ TEST(Printout, TheCurrentValuesPageRowsAndTheShownNotes) {
 }
 
 TEST(Printout, TheBadPulsePageHasTheRingAndTheValuesInItsColours) {
-    measure::SchlechtimpulsWerte b;
-    b.Impulszahl = 1024;
-    b.Drehzahl = 1200;
-    b.AnzahlAbweichungen = 3;
-    b.PosMaxPositiv = 300;
-    b.MaxPositiv = 12;
-    b.PosMaxNegativ = 700;
-    b.MaxNegativ = 250;
-    b.AbwPos = {90, 0, 0, 0, 0};
-    b.AbwWert = {3, 0, 0, 0, 0};
+    const measure::SchlechtimpulsWerte b = beispielSchlechtimpulse();
     QImage ring(20, 20, QImage::Format_RGB32);
     ring.fill(Qt::red);
     const Druckseite s = schlechtimpulsSeite(b, kKopf, "E", ".", ring);
@@ -151,7 +120,7 @@ TEST(Printout, TheBadPulsePageHasTheRingAndTheValuesInItsColours) {
 
 TEST(Printout, PaintedTheChartEndsAtItsEdgeAndThePdfHasOnePage) {
     // 1000 samples on an axis of 200: the rest runs to the chart's right edge and no further.
-    const Druckseite s = drehschwebungSeite(drehschwebung(1000), kKopf, "E", ".");
+    const Druckseite s = drehschwebungSeite(beispielDrehschwebung(1000), kKopf, "E", ".");
     const QImage bild = alsBild(s, 96);
     const QSizeF bereich(bild.width() * 15.0 - 2 * 360, bild.height() * 15.0 - 2 * 360); // inside the margins
     const QRectF chart = druckElemente(s, bereich)[1].rect;

@@ -17,6 +17,7 @@
 #include "measure_window_fixture.h"
 #include "panel_widgets.h"
 #include "record_file.h"
+#include "sample_records.h"
 
 namespace kav::test {
 namespace {
@@ -259,36 +260,10 @@ TEST_F(DateienTest, ARecordOfTheDeviceIsSavedWithItsHeader) {
 TEST_F(DateienTest, EachTypeOpensOnItsPageWithItsHeader) {
     const records::KopfTexte kopf{"1.02", "12345678", "000815", "Motor 1"};
     const LocalTime t = zeit(2008, 3, 7, 9, 5, 0);
-    measure::AktuellWerte a;
-    a.Impulszahl = 1024;
-    a.Drehzahl = 1500.5f;
-    a.Frequenz = 25600;
-    a.Versorgungsspannung = 24.0f;
-    a.Stromaufnahme = 65;
-    a.Symmetrie0 = 50;
-    a.Symmetrie90 = 120;
-    a.Phasenlage = 90;
+    const measure::AktuellWerte a = beispielAktuell();
     schreiben(datei("typ1.kav"), bytes(records::DateiSchreiben1(a, kopf, t)));
-    measure::SchlechtimpulsWerte s;
-    s.Impulszahl = 1024;
-    s.Drehzahl = 1200;
-    s.AnzahlAbweichungen = 3;
-    s.PosMaxPositiv = 300;
-    s.MaxPositiv = 12;
-    s.PosMaxNegativ = 700;
-    s.MaxNegativ = 250;
-    s.AbwPos = {90, 410, 0, 0, 0};
-    s.AbwWert = {3, 253, 0, 0, 0};
-    schreiben(datei("typ2.kav"), bytes(records::DateiSchreiben2(s, kopf, t)));
-    measure::DrehschwebungWerte d;
-    d.Impulszahl = 1024;
-    d.Drehzahl = 3000;
-    d.Frequenz = 51200;
-    d.Umdrehungen = 1;
-    d.MinWert = -35;
-    d.MaxWert = 40;
-    d.AnzahlMesswerte = 3;
-    d.Messdaten = "DDFF0A002800";
+    schreiben(datei("typ2.kav"), bytes(records::DateiSchreiben2(beispielSchlechtimpulse(), kopf, t)));
+    const measure::DrehschwebungWerte d = beispielDrehschwebung();
     schreiben(datei("typ3.kav"), bytes(records::DateiSchreiben3(d, kopf, t)));
 
     auto w = verbunden();
@@ -330,13 +305,8 @@ TEST_F(DateienTest, EachTypeOpensOnItsPageWithItsHeader) {
 }
 
 TEST_F(DateienTest, TheFailureRowsOfOpening) {
-    const QByteArray typ1 = bytes(records::DateiSchreiben1(
-        [] {
-            measure::AktuellWerte a;
-            a.Impulszahl = 1024;
-            return a;
-        }(),
-        {"1.02", "12345678", "000815", "Motor 1"}, zeit(2008, 3, 7, 9, 5, 0)));
+    const QByteArray typ1 = bytes(records::DateiSchreiben1(beispielAktuell(), {"1.02", "12345678", "000815", "Motor 1"},
+                                                           zeit(2008, 3, 7, 9, 5, 0)));
     schreiben(datei("fremd.kav"), "PK\x03\x04 kein Datensatz");
     schreiben(datei("leer.kav"), "");
     schreiben(datei("kurz.kav"), typ1.left(80));

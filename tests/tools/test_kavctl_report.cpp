@@ -11,6 +11,7 @@
 
 #include "kavctl_process.h"
 #include "record_file.h"
+#include "sample_records.h"
 
 namespace {
 
@@ -57,33 +58,10 @@ protected:
     void SetUp() override {
         const kav::records::KopfTexte kopf{"V2.13", "G4711023", "070123", "Motor 1"};
         const kav::LocalTime t{2008, 3, 7, 9, 5, 0};
-        kav::measure::AktuellWerte a;
-        a.Impulszahl = 1024;
-        a.Drehzahl = 1500.5f;
-        a.Frequenz = 25600;
-        a.Versorgungsspannung = 24;
-        a.Stromaufnahme = 65;
-        a.Symmetrie0 = 200;
-        a.Symmetrie90 = 120;
+        kav::measure::AktuellWerte a = kav::test::beispielAktuell();
         schreiben("typ1.kav", kav::records::DateiSchreiben1(a, kopf, t).bytes);
-        kav::measure::SchlechtimpulsWerte b;
-        b.Impulszahl = 1024;
-        b.Drehzahl = 1200;
-        b.AnzahlAbweichungen = 3;
-        b.PosMaxPositiv = 300;
-        b.MaxPositiv = 12;
-        b.PosMaxNegativ = 700;
-        b.MaxNegativ = 250;
-        schreiben("typ2.kav", kav::records::DateiSchreiben2(b, kopf, t).bytes);
-        kav::measure::DrehschwebungWerte d;
-        d.Impulszahl = 1024;
-        d.Drehzahl = 3000;
-        d.Frequenz = 51200;
-        d.Umdrehungen = 1;
-        d.MinWert = -35;
-        d.MaxWert = 40;
-        d.AnzahlMesswerte = 3;
-        d.Messdaten = "DDFF0A002800";
+        schreiben("typ2.kav", kav::records::DateiSchreiben2(kav::test::beispielSchlechtimpulse(), kopf, t).bytes);
+        const kav::measure::DrehschwebungWerte d = kav::test::beispielDrehschwebung();
         schreiben("typ3.kav", kav::records::DateiSchreiben3(d, kopf, t).bytes);
         // No pulse number: the page would show nothing (the writer refuses such a record).
         a.Impulszahl = 1;
@@ -112,7 +90,8 @@ TEST_F(KavctlReport, EachTypeBecomesAOnePagePdf) {
          "E",
          {"S/N Encoder G4711023 | Software Version: ", "| Firmware: V2.13 | S/N KAV100: 070123",
           "Symmetry 0 (deviation in %): -56", "Symmetry 90 (deviation in %): 0", "Not available.",
-          "Power supply: 24.0 V", "Pulse number: 1024", "Speed: 1501 rpm", "Frequency: 25.6 kHz"}},
+          "Frequency too high. Measurement impossible.", "Power supply: 24.0 V", "Pulse number: 1024",
+          "Speed: 1501 rpm", "Frequency: 25.6 kHz"}},
         {"typ3.kav",
          "D",
          {"S/N Geber: G4711023", "Messung über: 1 Umdreh.", "Min: -35 ''", "Max: 40 ''", "Drehzahl: 3000 1/min",
