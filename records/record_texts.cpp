@@ -1,32 +1,16 @@
 #include "record_texts.h"
 
-#include <iterator>
-
 #include "language_table.h"
 
 namespace kav::records {
 
 namespace {
 
-// Texts the shared table does not hold yet. The save failure is new (a failed
-// save used to end silently); "Schlechte Impulse" is a page title of the save
-// dialog that had no English text.
-constexpr EigenesPaar kEigene[] = {
-    {"Schlechte Impulse", "Bad pulses"},
-    {"Die Datei konnte nicht gespeichert werden.", "The file could not be saved."},
-    {"Fehler beim Speichern", "Error on saving"},
-    {"Der Datenträger ist voll.", "The disk is full."},
-    {"Keine Berechtigung zum Schreiben.", "No permission to write."},
-    {"Der Dateiname ist ungültig.", "The file name is not valid."},
-    {"Beim Schreiben ist ein Fehler aufgetreten.", "An error occurred while writing."},
-    {"Ein Wert liegt außerhalb des speicherbaren Bereichs.", "A value is outside the range a record file can hold."},
-};
-
 // The processing-error texts are shown as "Beim bearbeiten …" and "Fehler beim
 // bearbeiten", while the table's keys spell "Bearbeiten": looked up under the
 // key, so the English user gets the English text and the German one sees the
 // text unchanged.
-constexpr EigenesPaar kSchreibweisen[] = {
+constexpr texts::SprachPaar kSchreibweisen[] = {
     {"Beim bearbeiten der Datei ist ein Fehler aufgetreten.", "Beim Bearbeiten der Datei ist ein Fehler aufgetreten."},
     {"Fehler beim bearbeiten", "Fehler beim Bearbeiten"},
 };
@@ -60,31 +44,30 @@ Meldung speicherFehler(const std::string& grundDeutsch, std::string_view sprache
             T("Fehler beim Speichern", sprache), Meldung::Symbol::Ausrufezeichen};
 }
 
-std::string logZeile(int typ, const std::string& dateiname, const std::string& grundDeutsch) {
-    return "DateiSchreiben" + std::to_string(typ) + " -> Die Datei konnte nicht gespeichert werden (" + dateiname +
-           "): " + grundDeutsch;
+std::string logZeile(const std::string& prozedur, const std::string& dateiname, const std::string& grundDeutsch) {
+    return prozedur + " -> Die Datei konnte nicht gespeichert werden (" + dateiname + "): " + grundDeutsch;
 }
+
+std::string schreiber(int typ) { return "DateiSchreiben" + std::to_string(typ); }
 
 } // namespace
 
 const EigenesPaar* eigeneTexte(int* anzahl) {
+    // They stand last in the shared table.
+    int alle = 0;
+    const texts::SprachPaar* tabelle = texts::englischTabelle(&alle);
     if (anzahl)
-        *anzahl = static_cast<int>(std::size(kEigene));
-    return kEigene;
+        *anzahl = texts::kDateiPaare;
+    return tabelle + (alle - texts::kDateiPaare);
 }
 
 std::string T(std::string_view deutsch, std::string_view sprache) {
     if (deutsch.empty() || sprache == "D")
         return std::string(deutsch);
-    for (const EigenesPaar& p : kSchreibweisen)
+    for (const texts::SprachPaar& p : kSchreibweisen)
         if (deutsch == p.deutsch)
             return texts::sprachText(p.englisch, sprache);
-    if (auto en = texts::englischerText(deutsch))
-        return *en;
-    for (const EigenesPaar& p : kEigene)
-        if (deutsch == p.deutsch)
-            return p.englisch;
-    return std::string(deutsch);
+    return texts::sprachText(deutsch, sprache);
 }
 
 std::string seitenTitel(int typ) {
@@ -126,11 +109,15 @@ Meldung speicherFehlerMeldung(DateiFehler fehler, std::string_view sprache) {
 }
 
 std::string speicherFehlerLogZeile(int typ, const std::string& dateiname, Schreibfehler fehler) {
-    return logZeile(typ, dateiname, grund(fehler));
+    return logZeile(schreiber(typ), dateiname, grund(fehler));
 }
 
 std::string speicherFehlerLogZeile(int typ, const std::string& dateiname, DateiFehler fehler) {
-    return logZeile(typ, dateiname, grund(fehler));
+    return logZeile(schreiber(typ), dateiname, grund(fehler));
+}
+
+std::string speicherFehlerLogZeile(const std::string& prozedur, const std::string& dateiname, DateiFehler fehler) {
+    return logZeile(prozedur, dateiname, grund(fehler));
 }
 
 Meldung lesenFehlerMeldung(std::string_view sprache) {
@@ -154,6 +141,20 @@ std::string lesenFehlerLogZeile(const std::string& pfad) {
 
 std::string bearbeitenFehlerLogZeile() {
     return "DateiOeffnen -> Beim Bearbeiten der Datei ist ein Fehler aufgetreten.";
+}
+
+Meldung druckFehlerMeldung(const std::string& drucker, std::string_view sprache) {
+    return {T("Die Seite konnte nicht gedruckt werden.", sprache) + kCrLf +
+                T("Der Drucker meldet einen Fehler.", sprache) + " (" + drucker + ")",
+            T("Fehler beim Drucken", sprache), Meldung::Symbol::Ausrufezeichen};
+}
+
+std::string druckFehlerLogZeile(const std::string& drucker) {
+    return "Drucken -> Die Seite konnte nicht gedruckt werden (" + drucker + ").";
+}
+
+std::string pdfDialogTitel(std::string_view sprache) {
+    return T("Kein Drucker eingerichtet: Seite als PDF speichern", sprache);
 }
 
 } // namespace kav::records

@@ -1,13 +1,12 @@
 #pragma once
 // The messages of the record workflows, built in the user's language (UTF-8,
 // lines joined with CR LF), so the window and kavctl show the same texts.
-// German texts are the keys of the shared text table; the few texts this
-// folder adds (the save failure, a page title) have their own pairs below
-// until the shared table takes them over.
+// German texts are the keys of the shared text table (language_table.h).
 #include <string>
 #include <string_view>
 
 #include "atomic_file.h"
+#include "language_table.h"
 #include "record_file.h"
 
 namespace kav::records {
@@ -24,15 +23,14 @@ struct Meldung {
     bool operator==(const Meldung&) const = default;
 };
 
-// SprachText with this folder's own pairs: "" for "", the German text for
-// "D", else the English text (the German text when there is none).
+// SprachText of the shared table: "" for "", the German text for "D", else
+// the English text (the German text when there is none). The two
+// processing-error texts are looked up under the table's spelling.
 std::string T(std::string_view deutsch, std::string_view sprache);
 
-// The pairs this folder adds to the shared table.
-struct EigenesPaar {
-    const char* deutsch;
-    const char* englisch;
-};
+// The pairs of saving, opening and printing records (the last ones of the
+// shared table).
+using EigenesPaar = texts::SprachPaar;
 const EigenesPaar* eigeneTexte(int* anzahl);
 
 // The page title of a record type in dialog titles: "Aktuell", "Schlechte
@@ -60,6 +58,8 @@ Meldung speicherFehlerMeldung(DateiFehler fehler, std::string_view sprache);
 // nicht gespeichert werden (/daten/a.kav): Der Datenträger ist voll."
 std::string speicherFehlerLogZeile(int typ, const std::string& dateiname, Schreibfehler fehler);
 std::string speicherFehlerLogZeile(int typ, const std::string& dateiname, DateiFehler fehler);
+// The same for another procedure ("Drucken -> Die Datei konnte nicht …").
+std::string speicherFehlerLogZeile(const std::string& prozedur, const std::string& dateiname, DateiFehler fehler);
 
 // The failure rows of opening a file: the file could not be read, is not a
 // record file, or could not be taken apart.
@@ -70,5 +70,13 @@ Meldung bearbeitenFehlerMeldung(std::string_view sprache);
 // file's full name as the platform writes it (folder, separator, name).
 std::string lesenFehlerLogZeile(const std::string& pfad);
 std::string bearbeitenFehlerLogZeile();
+
+// Printing: a printer that failed (its name in the text and the log line),
+// and the save dialog of the PDF a printout becomes when no printer is set up.
+Meldung druckFehlerMeldung(const std::string& drucker, std::string_view sprache);
+std::string druckFehlerLogZeile(const std::string& drucker);
+std::string pdfDialogTitel(std::string_view sprache);
+inline constexpr char kPdfFilter[] = "PDF (*.pdf)|*.pdf";
+inline constexpr char kPdfEndung[] = ".pdf";
 
 } // namespace kav::records

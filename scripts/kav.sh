@@ -16,6 +16,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm
   xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
+  cups cups-bsd printer-driver-cups-pdf
 )
 # The Debian package and its checks (scripts/kav.sh package, .ci/run).
 package_packages=(dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db)

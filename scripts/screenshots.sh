@@ -6,8 +6,10 @@
 # current values normal, with the codes 110/120 and their notes, with the
 # track-error button and with the "ERROR" gauge; bad pulses with five list
 # entries; the oscillation chart over four Y ranges and with "/math"; the
-# page "Daten vom Gerät" with the device's records and the file browser
-# walking a folder of record files. Runs the program under a virtual X server
+# page "Daten vom Gerät" with the device's records, the file browser
+# walking a folder of record files, a record file of each type opened, and
+# saving with the save dialog, the overwrite question and the cancel message.
+# Runs the program under a virtual X server
 # (xvfb-run), clicks with xdotool and grabs the screen with ImageMagick's
 # import.
 #
@@ -61,27 +63,41 @@ shoot() {
   wait "$pid" 2>/dev/null || true
   echo "$out/$name.png"
 }
-# A page reached by clicks: the program starts connected, the clicks run in
-# order (x y [double]: window coordinates), then the screen is grabbed.
-pages() {
-  local language=$1 name=$2; shift 2
+# A page reached by clicks: the program starts connected (with the given
+# switches), the steps run in order, then the screen is grabbed. A step is
+# "x y [double]" (a click at window coordinates), "key NAME", "type TEXT"
+# (keys to the focused window, e.g. a dialog) or "shot NAME" (a picture on
+# the way, e.g. with a dialog open).
+flow() {
+  local language=$1 switches=$2 name=$3; shift 3
   printf '[KAV]\r\nConnect on load=1\r\nWrite errors=0\r\nLanguage=%s\r\nProgramm path=%s\r\n' \
     "$language" "$work/Messungen/2024/" > "$work/Settings.ini"
-  ( cd "$work" && exec ./KavStudio /sim ) &
+  ( cd "$work" && exec ./KavStudio $switches ) &
   local pid=$!
   sleep 4
   local win
   win=$(xdotool search --name '^KavStudio$' | head -1)
-  for click in "$@"; do
-    set -- $click
-    xdotool mousemove --window "$win" "$1" "$2"
-    if [ "${3:-}" = double ]; then xdotool click --repeat 2 --delay 80 1; else xdotool click 1; fi
+  for step in "$@"; do
+    set -- $step
+    case "$1" in
+      key) xdotool key "$2" ;;
+      type) xdotool type --delay 20 "$2" ;;
+      shot) import -window root "$out/$2.png"; echo "$out/$2.png"; continue ;;
+      *)
+        xdotool mousemove --window "$win" "$1" "$2"
+        if [ "${3:-}" = double ]; then xdotool click --repeat 2 --delay 80 1; else xdotool click 1; fi
+        ;;
+    esac
     sleep 1.5
   done
   import -window root "$out/$name.png"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   echo "$out/$name.png"
+}
+pages() {
+  local language=$1 name=$2; shift 2
+  flow "$language" /sim "$name" "$@"
 }
 for language in D E; do
   suffix=$([ "$language" = D ] && echo de || echo en)
@@ -104,12 +120,23 @@ for language in D E; do
   pages "$language" "records-device-$suffix" "$GERAET" "$LISTE double"
   # "Daten vom Computer", into the folder "Motor", a file selected.
   pages "$language" "records-browser-$suffix" "$COMPUTER" "$MOTOR double" "$DATEI"
+  # A record file of each type opened by a double-click: current values (M1),
+  # rotational oscillation (Welle_A), bad pulses (Pumpen/P12).
+  pages "$language" "records-file-current-$suffix" "$COMPUTER" "$MOTOR double" "$DATEI double"
+  pages "$language" "records-file-oscillation-$suffix" "$COMPUTER" "$MOTOR double" "$DATEI3 double"
+  pages "$language" "records-file-badpulses-$suffix" "$COMPUTER" "$PUMPEN double" "$DATEI double"
+  # Saving the current values: continuous reading off, "Daten speichern", the
+  # save dialog; an existing file chosen gives the question, "No" the cancel message.
+  flow "$language" "/sim /page:current" "save-cancelled-$suffix" "$IMMER" "$SPEICHERN" "shot save-dialog-$suffix" \
+    "type $work/Messungen/2024/Lager/Regal_3.kav" "key Return" "shot save-overwrite-$suffix" "key Escape"
 done
 INNER
 chmod +x "$work/shoot.sh"
 
 # Where to click, in window coordinates (the menu bar included): the home
-# buttons, the second record line, the folder "Motor" (sixth row below the
-# open folder's parents) and the first file.
-export GERAET="104 347" LISTE="104 184" COMPUTER="104 465" MOTOR="104 313" DATEI="104 378"
+# buttons, the second record line, the folders "Motor" and "Pumpen" (sixth
+# and seventh row below the open folder's parents), the first and third file,
+# and on the page "Aktuell" the box "Werte immer lesen" and "Daten speichern".
+export GERAET="104 347" LISTE="104 184" COMPUTER="104 465" MOTOR="104 313" PUMPEN="104 331" DATEI="104 378" \
+  DATEI3="104 404" IMMER="23 286" SPEICHERN="104 213"
 xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$work" "$out"

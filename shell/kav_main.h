@@ -8,8 +8,9 @@
 // kav_main_display_controls.cpp, kav_main_measure_*.cpp (the live measurements:
 // _cycle shared parts, _current, _bad_pulses, _oscillation),
 // kav_main_records_device.cpp (the device's records), kav_main_records_browser.cpp
-// (the file browser), kav_main_admin.cpp (administrator commands, About) and
-// kav_main_workflows.cpp.
+// (the file browser), kav_main_records_files.cpp (saving and opening record
+// files), kav_main_printing.cpp and kav_main_admin.cpp (administrator
+// commands, About).
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -45,6 +46,11 @@ class ControlHost;
 class HostedControl;
 class MemoryPropertyBag;
 } // namespace controls
+struct LocalTime;
+namespace records {
+struct Druckseite;
+struct KopfTexte;
+} // namespace records
 namespace measure {
 class ChartBox;
 class MeasureHost;
@@ -140,9 +146,8 @@ public:
     bool GrafikZeichnen(measure::ChartBox& Box, int Xmin, int Ymin, int Xmax, int Ymax,
                         std::optional<double> XSchritt = std::nullopt, std::optional<double> YSchritt = std::nullopt);
 
-    // --- Stored records, files, printing and the administrator (saving and
-    // printing are filled in kav_main_workflows.cpp as they are built and
-    // do nothing until then).
+    // --- Stored records, files, printing and the administrator
+    // (kav_main_records_*.cpp, kav_main_printing.cpp, kav_main_admin.cpp).
     void DatenVomG();
     void lstAlle_Click(int index);
     void lstAlle_DblClick(int index);
@@ -154,9 +159,15 @@ public:
     void fleAlle_DblClick(int index);
     void fleAlle_PathChange(int index);
     void DateiOeffnen();
+    // The save dialog: the chosen full file name, or "" after "Daten wurden
+    // nicht gespeichert." (cancelled, or an existing file not to be replaced).
+    QString SpeicherDialog(const QString& titel);
     void GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText);
     void OnlineDatenSpeichern(int dateiTyp);
     void Drucken();
+    // The printout of the shown result page (empty for the bad-pulse page and
+    // without a result page): what Drucken sends to the printer.
+    records::Druckseite druckseite() const;
     void AdminBefehl(int index);
     void InfoZeigen();
     // The field a save button tests in the saved copy of a result type
@@ -306,6 +317,11 @@ private:
     void pollAuswerten(int typ, measure::PollOutcome ergebnis);
     void liveAnzeigerSetzen(int shape, int chkIndex);
     void druckenNachAnzeige(int frame, int chkIndex);
+
+    // Record files and printing (kav_main_records_files.cpp, kav_main_printing.cpp)
+    LocalTime jetzt() const;
+    QString speicherDialog(const QString& titel, const QString& endung, const QString& filter);
+    void datensatzSchreiben(int typ, const QString& datei, const records::KopfTexte& kopf, const LocalTime& zeit);
 
     // The two navigation states.
     void unverbundenesLayout();

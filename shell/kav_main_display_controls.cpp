@@ -11,6 +11,7 @@
 #include "control_registry.h"
 #include "hosted_control.h"
 #include "kav_main.h"
+#include "printout.h"
 #include "property_bag.h"
 #include "vb_colors.h"
 
@@ -20,12 +21,13 @@ QRect anzeigeRect(const QString& name); // kav_main_panels.cpp
 
 namespace {
 
-// Colours of the deviation ring's marks; the bad-pulse legend uses the same.
-constexpr std::uint32_t kMaxFarbe = 0x0000C0; // largest positive deviation: dark red
-constexpr std::uint32_t kMinFarbe = 0xC00000; // largest negative deviation: dark blue
+// Colours of the deviation ring's marks (the printout's too); the bad-pulse
+// legend uses the same.
+constexpr std::uint32_t kMaxFarbe = records::kRingMaxFarbe; // largest positive deviation
+constexpr std::uint32_t kMinFarbe = records::kRingMinFarbe; // largest negative deviation
 // The list of further deviations: the page sets its marks as PosMin1-5 and
-// writes its text boxes in PosMaxFarbe, so both colours are one, orange.
-constexpr std::uint32_t kPosMaxFarbe = 0x3070F0;
+// writes its text boxes in PosMaxFarbe, so both colours are one.
+constexpr std::uint32_t kPosMaxFarbe = records::kRingListenFarbe;
 constexpr std::uint32_t kPosMinFarbe = kPosMaxFarbe;
 
 void badIncEntwurf(controls::MemoryPropertyBag& bag) {

@@ -1,6 +1,8 @@
 #pragma once
 // The record workflows' messages and log lines as the window shows and
 // writes them.
+#include <QString>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,5 +18,7 @@ Dialoge::Antwort zeigen(const records::Meldung& meldung);
 // Log lines of an outcome: debug lines only with "/debug" (daily log), the
 // others into the error log.
 void protokollieren(const std::vector<records::LogZeile>& zeilen);
+// A file name of the window (UTF-16) as the file system takes it.
+std::filesystem::path dateiPfad(const QString& name);
 
 } // namespace kav::shell

@@ -62,6 +62,8 @@ int fileOption(const std::vector<std::string>& args, std::size_t& i, Options& o,
     }
     if (a == "--mth" || a.rfind("--mth=", 0) == 0)
         return wert("--mth", o.mthOut, false) ? 1 : -1;
+    if (a == "--pdf" || a.rfind("--pdf=", 0) == 0)
+        return wert("--pdf", o.pdfOut, false) ? 1 : -1;
     return 0;
 }
 
@@ -73,6 +75,23 @@ bool fileCommand(const std::vector<std::string>& p, bool typeGiven, Options& o, 
     if (p[0] != "export" && (o.csv || !o.mthOut.empty())) {
         error = "--csv and --mth belong to export";
         return false;
+    }
+    if (p[0] != "report" && !o.pdfOut.empty()) {
+        error = "--pdf belongs to report";
+        return false;
+    }
+    if (p[0] == "report") {
+        if (p.size() != 2 || p[1].empty()) {
+            error = "report takes one record file";
+            return false;
+        }
+        if (o.pdfOut.empty()) {
+            error = "report needs --pdf OUT";
+            return false;
+        }
+        o.command = Options::Command::Report;
+        o.file = p[1];
+        return true;
     }
     if (p[0] == "records") {
         if (p.size() == 2 && p[1] == "list") {

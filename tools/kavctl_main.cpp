@@ -7,6 +7,9 @@
 #include "kavctl_run.h"
 #include "kavctl_show.h"
 #include "link_choice.h"
+#ifdef KAV_KAVCTL_REPORT
+#include "kavctl_report.h"
+#endif
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -29,6 +32,14 @@ int main(int argc, char* argv[]) {
         return kav::kavctl::exportFile(options, std::cout, std::cerr);
     if (options.command == kav::kavctl::Options::Command::Show)
         return kav::kavctl::showFile(options, std::cout, std::cerr);
+    if (options.command == kav::kavctl::Options::Command::Report) {
+#ifdef KAV_KAVCTL_REPORT
+        return kav::kavctl::reportFile(argc, argv, options, std::cout, std::cerr);
+#else
+        std::cerr << "kavctl: report needs the printout, which this kavctl was built without (KAV_BUILD_GUI=OFF)\n";
+        return kav::kavctl::kExitUsage;
+#endif
+    }
     // The serial-port backend needs Qt's core objects.
     QCoreApplication app(argc, argv);
     std::string diagnose;

@@ -14,6 +14,7 @@ const char kUsage[] =
     "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
     "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
     "       kavctl show FILE.kav [--lang D|E]\n"
+    "       kavctl report FILE.kav --pdf OUT.pdf [--lang D|E]\n"
     "       kavctl --help | --version\n"
     "\n"
     "  --sim            the simulated KAV100 in this process\n"
@@ -37,6 +38,7 @@ const char kUsage[] =
     "  export FILE.kav  a record file as CSV (to OUT or standard output) or, type 3, as\n"
     "                   the mth export to OUT\n"
     "  show FILE.kav    a record file's header and values as one JSON object\n"
+    "  report FILE.kav  a record file's printout (the window's \"Drucken\") as a PDF\n"
     "  --lang D|E       language of the messages on standard error and of measure's\n"
     "                   texts (default E)\n"
     "\n"
@@ -130,12 +132,14 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         return false;
     }
     if (positional.empty()) {
-        error = "no command given (info, exec, measure, records, export or show)";
+        error = "no command given (info, exec, measure, records, export, show or report)";
         return false;
     }
     if (positional[0] == "measure") {
-        if (typeGiven || options.csv || !options.mthOut.empty()) {
-            error = typeGiven ? "--type belongs to exec" : "--csv and --mth belong to export";
+        if (typeGiven || options.csv || !options.mthOut.empty() || !options.pdfOut.empty()) {
+            error = typeGiven                ? "--type belongs to exec"
+                    : options.pdfOut.empty() ? "--csv and --mth belong to export"
+                                             : "--pdf belongs to report";
             return false;
         }
         options.command = Options::Command::Measure;
@@ -159,8 +163,12 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
         error = measureArgs[0] + " belongs to measure";
         return false;
     }
-    if (positional[0] == "records" || positional[0] == "export" || positional[0] == "show")
+    if (positional[0] == "records" || positional[0] == "export" || positional[0] == "show" || positional[0] == "report")
         return fileCommand(positional, typeGiven, options, error);
+    if (!options.pdfOut.empty()) {
+        error = "--pdf belongs to report";
+        return false;
+    }
     if (positional[0] == "info") {
         if (positional.size() > 1) {
             error = "info takes no arguments";

@@ -9,7 +9,7 @@
 namespace kav::kavctl {
 
 struct Options {
-    enum class Command { Help, Version, Info, Exec, RecordsList, RecordsGet, Export, Show, Measure };
+    enum class Command { Help, Version, Info, Exec, RecordsList, RecordsGet, Export, Show, Report, Measure };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;
@@ -17,11 +17,13 @@ struct Options {
     std::string parameters; // exec: the parameter text, fields separated by "|"
     std::string type = "S"; // exec: the type letter the value is decoded with
     std::string lang = "E"; // the language of the messages on standard error: "D" or "E"
-    // export and show (kavctl_files.h, kavctl_show.h): the record file, --csv [OUT] and --mth OUT
+    // export, show and report (kavctl_files.h, kavctl_show.h, kavctl_report.h): the record file,
+    // --csv [OUT], --mth OUT and --pdf OUT
     std::string file;
     bool csv = false;
     std::string csvOut;
     std::string mthOut;
+    std::string pdfOut;
     // records get: the record's index and --save FILE.kav
     int index = -1;
     std::string save;

@@ -7,6 +7,7 @@
 
 #include "atomic_file.h"
 #include "record_file.h"
+#include "ten_thousand.h"
 
 #if defined(KAV_BENCH_PTY)
 #include <QCoreApplication>
@@ -14,28 +15,9 @@
 
 using namespace kav;
 using namespace kav::records;
+using kav::bench::zehntausend;
 
 namespace {
-
-measure::DrehschwebungWerte zehntausend() {
-    measure::DrehschwebungWerte w;
-    w.Impulszahl = 10000;
-    w.Drehzahl = 1500.5f;
-    w.Frequenz = 250000;
-    w.Umdrehungen = 1;
-    w.MinWert = -120;
-    w.MaxWert = 130;
-    w.AnzahlMesswerte = 10000;
-    static const char kHex[] = "0123456789ABCDEF";
-    for (int i = 0; i < 10000; ++i) {
-        const unsigned v = static_cast<unsigned>(static_cast<std::uint16_t>((i * 37) % 251 - 120));
-        for (unsigned b : {v & 0xFF, v >> 8}) {
-            w.Messdaten += kHex[b >> 4];
-            w.Messdaten += kHex[b & 15];
-        }
-    }
-    return w;
-}
 
 const KopfTexte kKopf{"V2.13", "G4711023", "070123", "Welle A"};
 const LocalTime kZeit{2008, 3, 7, 9, 5, 0};

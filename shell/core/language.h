@@ -12,6 +12,7 @@ using texts::englischTabelle;
 using texts::kFensterPaare;
 using texts::kSupportPaare;
 using texts::kZusatzPaare;
+using texts::kDateiPaare;
 using texts::SprachPaar;
 
 // Key empty: "". Sprache "D": the key. Sprache "E": the English text, or the

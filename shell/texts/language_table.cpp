@@ -154,6 +154,21 @@ constexpr SprachPaar kTabelle[] = {
     {"8:00 - 12:00 Uhr und 13:00 - 16:00 Uhr", "8 am to 12 noon and 1 pm to 4 pm"},
     // Messages of our own: the end of the program when the settings cannot be written.
     {"Die Einstellungen konnten nicht gespeichert werden:", "The settings could not be saved:"},
+    // Saving, opening and printing records: a page title of the save dialog
+    // that had no English text, why a save or a printout failed, and the PDF
+    // a printout becomes when no printer is set up.
+    {"Schlechte Impulse", "Bad pulses"},
+    {"Die Datei konnte nicht gespeichert werden.", "The file could not be saved."},
+    {"Fehler beim Speichern", "Error on saving"},
+    {"Der Datenträger ist voll.", "The disk is full."},
+    {"Keine Berechtigung zum Schreiben.", "No permission to write."},
+    {"Der Dateiname ist ungültig.", "The file name is not valid."},
+    {"Beim Schreiben ist ein Fehler aufgetreten.", "An error occurred while writing."},
+    {"Ein Wert liegt außerhalb des speicherbaren Bereichs.", "A value is outside the range a record file can hold."},
+    {"Die Seite konnte nicht gedruckt werden.", "The page could not be printed."},
+    {"Der Drucker meldet einen Fehler.", "The printer reported an error."},
+    {"Fehler beim Drucken", "Error on printing"},
+    {"Kein Drucker eingerichtet: Seite als PDF speichern", "No printer set up: save the page as PDF"},
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // A KavStudio window in a temporary program folder, with its own
 // "Settings.ini", the simulated device in the process on a manual clock, the
-// recording dialogs and the logs redirected.
+// recording dialogs, a printer that never prints and the logs redirected.
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -15,6 +15,7 @@
 #include "recording_dialoge.h"
 #include "scenario.h"
 #include "simulated_converter.h"
+#include "test_printer.h"
 
 namespace kav::test {
 
@@ -48,6 +49,8 @@ protected:
     LogUmgebung logs_;
     RecordingDialoge dialoge_;
     DialogeEinsetzen einsetzen_{dialoge_};
+    TestDrucker drucker_;
+    DruckerEinsetzen druckerEinsetzen_{&drucker_};
     ManualClock uhr_;
 
 private:

@@ -46,6 +46,12 @@ TEST(KavctlRecordOptions, ListAndExport) {
     EXPECT_EQ(o.file, "a.kav");
     ASSERT_TRUE(parse({"measure", "oscillation", "--save=dir/Welle.kav"}, o, e)) << e;
     EXPECT_EQ(o.measure.save, "dir/Welle.kav");
+    ASSERT_TRUE(parse({"report", "a.kav", "--pdf", "a.pdf", "--lang", "D"}, o, e)) << e;
+    EXPECT_EQ(o.command, Options::Command::Report);
+    EXPECT_EQ(o.file, "a.kav");
+    EXPECT_EQ(o.pdfOut, "a.pdf");
+    ASSERT_TRUE(parse({"report", "--pdf=b.pdf", "a.kav"}, o, e)) << e;
+    EXPECT_EQ(o.pdfOut, "b.pdf");
 
     const std::pair<std::vector<std::string>, const char*> falsch[] = {
         {{"records"}, "records takes list or get INDEX"},
@@ -72,6 +78,14 @@ TEST(KavctlRecordOptions, ListAndExport) {
         {{"export", "--csv"}, "export takes one record file"},
         {{"export", "a.kav", "b.kav", "--csv"}, "export takes one record file"},
         {{"export", "a.kav", "--csv", "--type", "I"}, "--type belongs to exec"},
+        {{"report", "a.kav"}, "report needs --pdf OUT"},
+        {{"report", "--pdf", "a.pdf"}, "report takes one record file"},
+        {{"report", "a.kav", "--pdf"}, "--pdf needs a value"},
+        {{"report", "a.kav", "--pdf", "a.pdf", "--mth", "x"}, "--csv and --mth belong to export"},
+        {{"show", "a.kav", "--pdf", "a.pdf"}, "--pdf belongs to report"},
+        {{"export", "a.kav", "--csv", "--pdf", "a.pdf"}, "--pdf belongs to report"},
+        {{"measure", "current", "--pdf", "a.pdf"}, "--pdf belongs to report"},
+        {{"info", "--pdf", "a.pdf"}, "--pdf belongs to report"},
     };
     for (const auto& [args, meldung] : falsch) {
         EXPECT_FALSE(parse(args, o, e)) << args[0] << " " << meldung;

@@ -65,7 +65,7 @@ TEST(KavctlOptions, ExecNameParametersAndType) {
 }
 
 TEST(KavctlOptions, BadCommandLines) {
-    EXPECT_EQ(failure({}), "no command given (info, exec, measure, records, export or show)");
+    EXPECT_EQ(failure({}), "no command given (info, exec, measure, records, export, show or report)");
     EXPECT_EQ(failure({"--sim", "--port", "x", "info"}), "choose one of --sim, --port and --d2xx");
     EXPECT_EQ(failure({"--port"}), "--port needs a value");
     EXPECT_EQ(failure({"--port=", "info"}), "--port needs a value");

@@ -1,0 +1,189 @@
+// Record files in the window: the save dialog, saving a record from the
+// device or an online result, and opening a file chosen in the file browser.
+// A file is replaced atomically, and a save that fails says so and is logged.
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+
+#include "ansi_text.h"
+#include "atomic_file.h"
+#include "clock.h"
+#include "control_indexes.h"
+#include "device_header.h"
+#include "dialogs.h"
+#include "globals.h"
+#include "kav_main.h"
+#include "kav_main_measure.h"
+#include "logs.h"
+#include "panel_widgets.h"
+#include "record_file.h"
+#include "record_messages.h"
+#include "record_texts.h"
+#include "save_names.h"
+
+namespace kav::shell {
+
+namespace {
+
+QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+} // namespace
+
+std::filesystem::path dateiPfad(const QString& name) {
+    // UTF-8 on every platform, whatever the system's code page.
+    const QByteArray utf8 = name.toUtf8();
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), static_cast<std::size_t>(utf8.size())));
+}
+
+LocalTime KAV_Main::jetzt() const {
+    return umgebung_.clock ? umgebung_.clock->localTime() : SystemClock::instance().localTime();
+}
+
+QString KAV_Main::SpeicherDialog(const QString& titel) {
+    return speicherDialog(titel, QString::fromLatin1(records::kSpeicherEndung),
+                          QString::fromLatin1(records::kSpeicherFilter));
+}
+
+QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, const QString& filter) {
+    Dialoge::SpeichernOptionen o;
+    o.titel = titel;
+    o.standardErweiterung = endung;
+    o.dateiname = QString::fromStdString(records::standardDateiname(jetzt()));
+    o.filter = filter;
+    o.flags = 0x42000; // create prompt, no long-name check
+    const QString datei = dialoge().speichernUnter(o);
+    bool abgebrochen = datei == o.dateiname;
+    if (!abgebrochen && QFileInfo::exists(datei)) {
+        const records::Meldung frage = records::ueberschreibenFrage(sprache());
+        abgebrochen = dialoge().meldung(q(frage.text), q(frage.titel), Dialoge::Knoepfe::JaNein,
+                                        Dialoge::Symbol::Ausrufezeichen) != Dialoge::Antwort::Ja;
+    }
+    if (abgebrochen) {
+        zeigen(records::abbruchMeldung(sprache()));
+        return {};
+    }
+    return datei;
+}
+
+// Writes the saved copy of a type with its header texts and time stamp: the
+// ".kav" file, or under "/math" for type 3 the mth export beside it instead.
+// Every failure is shown and logged; the old file stays as it was.
+void KAV_Main::datensatzSchreiben(int typ, const QString& datei, const records::KopfTexte& kopf,
+                                  const LocalTime& zeit) {
+    records::Dateiinhalt inhalt;
+    QString ziel = datei;
+    switch (typ) {
+    case 1: inhalt = records::DateiSchreiben1(AktuellGespeichert, kopf, zeit); break;
+    case 2: inhalt = records::DateiSchreiben2(SchlechtimpulsGespeichert, kopf, zeit); break;
+    case 3:
+        if (global().MathAn) {
+            const std::string t = messung::trenner();
+            inhalt = records::DateiSchreiben3Mth(DrehschwebungGespeichert, kopf, zeit, t.empty() ? '.' : t[0]);
+            ziel = q(records::mthDateiname(datei.toStdString()));
+        } else {
+            inhalt = records::DateiSchreiben3(DrehschwebungGespeichert, kopf, zeit);
+        }
+        break;
+    default: return;
+    }
+    const std::string name = QDir::toNativeSeparators(ziel).toStdString();
+    if (inhalt.fehler == records::Schreibfehler::KeineDaten) {
+        zeigen(records::keineDatenMeldung(sprache()));
+        return;
+    }
+    if (!inhalt.ok()) {
+        zeigen(records::speicherFehlerMeldung(inhalt.fehler, sprache()));
+        LogSchreiben(q(records::speicherFehlerLogZeile(typ, name, inhalt.fehler)));
+        return;
+    }
+    const records::DateiFehler f = records::atomarSchreiben(dateiPfad(ziel), inhalt.bytes);
+    if (f != records::DateiFehler::Keiner) {
+        zeigen(records::speicherFehlerMeldung(f, sprache()));
+        LogSchreiben(q(records::speicherFehlerLogZeile(typ, name, f)));
+    }
+}
+
+void KAV_Main::GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText) {
+    const QString datei = SpeicherDialog(q(records::speicherTitel(true, dateiTyp, sprache())));
+    if (datei.isEmpty())
+        return;
+    // One character per header byte: Latin-1 gives the bytes back unchanged.
+    const std::optional<records::GeraeteKopf> kopf = records::kopfTextTexte(kopfText.toLatin1().toStdString());
+    if (!kopf) {
+        zeigen(records::keineDatenMeldung(sprache()));
+        return;
+    }
+    records::KopfTexte texte = kopf->texte;
+    texte.firmware = toAnsiStd(txtAlle[idx::txtFirmware]->text());
+    datensatzSchreiben(dateiTyp, datei, texte, kopf->zeit);
+}
+
+void KAV_Main::OnlineDatenSpeichern(int dateiTyp) {
+    const QString datei = SpeicherDialog(q(records::speicherTitel(false, dateiTyp, sprache())));
+    if (datei.isEmpty())
+        return;
+    records::KopfTexte texte;
+    texte.firmware = toAnsiStd(txtAlle[idx::txtFirmware]->text().trimmed());
+    texte.geraetSN = toAnsiStd(txtAlle[idx::txtGeraetSN]->text().trimmed());
+    texte.geberSN = toAnsiStd(txtAlle[idx::txtGeberSN]->text().trimmed());
+    texte.name = records::onlineDatensatzname(toAnsiStd(QDir::toNativeSeparators(datei)));
+    datensatzSchreiben(dateiTyp, datei, texte, jetzt());
+}
+
+void KAV_Main::DateiOeffnen() {
+    const QString eintrag = fleAlle0->fileName();
+    if (eintrag.isEmpty())
+        return;
+    const QString pfad = QDir::toNativeSeparators(QDir(fleAlle0->path()).filePath(eintrag));
+    const records::DateiGelesen datei = records::dateiLesen(dateiPfad(pfad));
+    if (!datei.ok()) {
+        zeigen(records::lesenFehlerMeldung(sprache()));
+        LogSchreiben(q(records::lesenFehlerLogZeile(pfad.toStdString())));
+        return;
+    }
+    const records::Leseergebnis gelesen = records::DateiLesen(datei.inhalt);
+    if (gelesen.fehler == records::Lesefehler::KeineKavDatei) {
+        zeigen(records::unbekanntesFormatMeldung(sprache()));
+        return;
+    }
+
+    // The header panel; on a processing error it keeps what was taken apart.
+    txtAlle[idx::txtFirmware]->setText(fromAnsi(gelesen.kopf.firmware));
+    txtAlle[idx::txtGeberSN]->setText(fromAnsi(gelesen.kopf.geberSN));
+    txtAlle[idx::txtGeraetSN]->setText(fromAnsi(gelesen.kopf.geraetSN));
+    txtAlle[idx::txtName]->setText(fromAnsi(gelesen.kopf.name));
+    if (gelesen.datumGelesen)
+        txtAlle[idx::txtDatum]->setText(QString::fromLatin1(records::datumText(gelesen.zeit)));
+    if (!gelesen.ok()) {
+        zeigen(records::bearbeitenFehlerMeldung(sprache()));
+        LogSchreiben(q(records::bearbeitenFehlerLogZeile()));
+        return;
+    }
+    if (gelesen.typ < 1 || gelesen.typ > 3)
+        return;
+
+    for (int p : {idx::picDrehschwebung, idx::picSchlechtimpulse, idx::picAktuell})
+        picGrafik[static_cast<std::size_t>(p)]->hide();
+    switch (gelesen.typ) {
+    case 1:
+        DateiTyp1Loeschen();
+        records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
+        messung::setzen(ocxTacho, "MaxAnzahl", messung::kurz(6000));
+        DateiTyp1Anzeigen();
+        break;
+    case 2:
+        DateiTyp2Loeschen();
+        records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
+        DateiTyp2Anzeigen();
+        break;
+    case 3:
+        DateiTyp3Loeschen();
+        records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
+        DateiTyp3Anzeigen();
+        break;
+    }
+}
+
+} // namespace kav::shell

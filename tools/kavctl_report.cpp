@@ -1,0 +1,116 @@
+#include "kavctl_report.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <cstdio>
+
+#include "atomic_file.h"
+#include "cp1252.h"
+#include "decimal_separator.h"
+#include "display_rules.h"
+#include "kavctl_files.h"
+#include "ocx_bad_inc.h"
+#include "print_output.h"
+#include "printout.h"
+#include "record_texts.h"
+
+namespace kav::kavctl {
+
+namespace {
+
+QString text(const std::string& ansi) { return QString::fromStdString(records::cp1252ToUtf8(ansi)); }
+
+// The deviation ring as the window's control draws this record, on white
+// paper, at twice the screen's resolution (its lines are one pixel wide).
+QImage ringBild(const measure::BadPulseDisplay& d, const QSize& groesse) {
+    controls::ocxBadInc ring;
+    ring.setAttribute(Qt::WA_DontShowOnScreen);
+    QPalette weiss = ring.palette();
+    weiss.setColor(QPalette::Button, Qt::white);
+    weiss.setColor(QPalette::Window, Qt::white);
+    ring.setPalette(weiss);
+    ring.setFont(records::standardSchrift());
+    ring.resize(groesse);
+    ring.InitProperties();
+    ring.setMaxFarbe(static_cast<qint32>(records::kRingMaxFarbe));
+    ring.setMinFarbe(static_cast<qint32>(records::kRingMinFarbe));
+    ring.setPosMaxFarbe(static_cast<qint32>(records::kRingListenFarbe));
+    ring.setPosMinFarbe(static_cast<qint32>(records::kRingListenFarbe));
+    auto kurz = [](int v) { return static_cast<qint16>(v); };
+    ring.setImpulsZahl(kurz(d.impulsZahl));
+    ring.setPosMax(kurz(d.posMax));
+    ring.setMax(kurz(d.max));
+    ring.setPosMin(kurz(d.posMin));
+    ring.setMin(kurz(d.min));
+    for (std::size_t n = 0; n < d.eintraege.size(); ++n) {
+        if (!d.eintraege[n].setzen)
+            continue;
+        const QByteArray nummer = QByteArray::number(static_cast<int>(n) + 1);
+        ring.setProperty(QByteArray("PosMin" + nummer).constData(), QVariant::fromValue(kurz(d.eintraege[n].position)));
+        ring.setProperty(QByteArray("Min" + nummer).constData(), QVariant::fromValue(kurz(d.eintraege[n].abweichung)));
+    }
+    ring.show();
+    QImage bild(groesse * 2, QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(2);
+    bild.fill(Qt::white);
+    ring.render(&bild);
+    return bild;
+}
+
+} // namespace
+
+int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ostream& err) {
+    records::Leseergebnis g;
+    if (const int code = recordLesen(o, g, err); code != 0)
+        return code;
+    // No window is ever shown: the offscreen platform needs no display. Qt's
+    // own notes (a missing runtime folder) are not kavctl's messages.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& text) {
+        if (typ == QtCriticalMsg || typ == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    QApplication app(argc, argv);
+
+    const std::string trenner = measure::systemDezimalTrenner();
+    const records::Kopfzeile kopf = records::kopfzeile(text(g.kopf.geberSN), QStringLiteral(KAV_VERSION_TEXT),
+                                                       text(g.kopf.firmware), text(g.kopf.geraetSN), o.lang);
+    const measure::Translator t = [&o](const std::string& deutsch) { return records::T(deutsch, o.lang); };
+    records::Druckseite seite;
+    bool anzeigen = false;
+    if (const auto* w = std::get_if<measure::AktuellWerte>(&g.daten)) {
+        anzeigen = measure::currentValuesDisplay(*w, trenner, t).anzeigen;
+        seite = records::aktuellSeite(*w, kopf, o.lang, trenner);
+    } else if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&g.daten)) {
+        const measure::BadPulseDisplay d = measure::badPulseDisplay(*w, trenner, t);
+        anzeigen = d.anzeigen;
+        seite = records::schlechtimpulsSeite(*w, kopf, o.lang, trenner, ringBild(d, records::Seitenmasse{}.ring));
+    } else if (const auto* w = std::get_if<measure::DrehschwebungWerte>(&g.daten)) {
+        anzeigen = measure::oscillationDisplay(*w, trenner, t).anzeigen;
+        seite = records::drehschwebungSeite(*w, kopf, o.lang, trenner);
+    } else {
+        err << "kavctl: " << o.file << " holds record type " << g.typ << ": no result page to print\n";
+        return kExitDataErr;
+    }
+    if (!anzeigen) {
+        // The result page would show nothing (no pulse number, nothing found).
+        err << zeilen(records::keineDatenMeldung(o.lang).text) << " (" << o.file << ")\n";
+        return kExitDataErr;
+    }
+
+    const QString titel = QStringLiteral("KavStudio - ") +
+                          QString::fromStdString(records::T(records::seitenTitel(g.typ), o.lang)) +
+                          QStringLiteral(" - ") + text(g.kopf.name);
+    const QByteArray pdf = records::alsPdf(seite, titel);
+    const records::DateiFehler f =
+        pdf.isEmpty() ? records::DateiFehler::EAFehler
+                      : records::atomarSchreiben(
+                            o.pdfOut, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (f != records::DateiFehler::Keiner) {
+        err << zeilen(records::speicherFehlerMeldung(f, o.lang).text) << " (" << o.pdfOut << ")\n";
+        return kExitCantCreate;
+    }
+    return 0;
+}
+
+} // namespace kav::kavctl
