@@ -238,11 +238,10 @@ bool INISchreiben(const QString& datei, const QString& sektion, const QString& s
         QByteArray einfuegen = neuerWert;
         if (z.gleichheitszeichen >= 0) {
             von = z.gleichheitszeichen + 1;
-            qsizetype s = von;
-            while (s < z.inhaltEnde && istLeer(daten[s]))
-                ++s;
-            if (s < z.inhaltEnde)
-                von = s;
+            // Blanks after '=' stay even when no value follows them, so that
+            // writing the same value twice leaves the file as it was.
+            while (von < z.inhaltEnde && istLeer(daten[von]))
+                ++von;
         } else {
             einfuegen.prepend('=');
         }

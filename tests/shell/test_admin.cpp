@@ -134,7 +134,7 @@ TEST_F(AdminTest, AboutCaptionVersionTitleAndSupportInTheUsersLanguage) {
     auto w = starteUndAktiviere();
     w->mnuHilfeItem[3]->trigger();
     ASSERT_EQ(dialoge_.anzahl(Art::About), 1);
-    const auto& about = dialoge_.aufrufe(Art::About).back().about;
+    const auto about = dialoge_.aufrufe(Art::About).back().about;
     EXPECT_EQ(about.fensterTitel, QStringLiteral("Info about KavStudio"));
     EXPECT_EQ(about.titel, QStringLiteral("KavStudio"));
     EXPECT_EQ(about.version, QStringLiteral("Version 1.2.3"));

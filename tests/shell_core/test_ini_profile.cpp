@@ -114,6 +114,18 @@ TEST_F(IniProfile, WritingReplacesTheValueInPlaceAndKeepsEverythingElse) {
     EXPECT_EQ(lies(QStringLiteral("Programm path")), QStringLiteral("D:\\Mess daten\\"));
 }
 
+TEST_F(IniProfile, AnEmptiedValueKeepsItsBlanksSoARepeatedWriteChangesNothing) {
+    const char* const werte[] = {"", "", "D"};
+    const char* const dateien[] = {"[KAV]\r\nLanguage =  \r\n", "[KAV]\r\nLanguage =  \r\n",
+                                   "[KAV]\r\nLanguage =  D\r\n"};
+    schreibeBytes("[KAV]\r\nLanguage =  E  \r\n");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(
+            INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Language"), QString::fromLatin1(werte[i])));
+        EXPECT_EQ(bytes(), QByteArray(dateien[i])) << i;
+    }
+}
+
 TEST_F(IniProfile, NewKeyGoesToTheEndOfItsSectionAndNewSectionToTheEnd) {
     schreibeBytes(kGemischt);
     EXPECT_TRUE(INISchreiben(datei, QStringLiteral("KAV"), QStringLiteral("Write errors"), QStringLiteral("0")));
