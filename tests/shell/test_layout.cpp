@@ -80,12 +80,10 @@ TEST_F(LayoutTest, TheWindowAndItsAreasSitInTheirPlaces) {
         EXPECT_LE(r.bottom(), 120 + 591) << f;
     }
     // The home frames and frame 9 do not overlap: they can all be shown at once.
-    for (int a : {0, 1, 2, 9})
-        for (int b : {0, 1, 2, 9})
+    for (std::size_t a : {0u, 1u, 2u, 9u})
+        for (std::size_t b : {0u, 1u, 2u, 9u})
             if (a < b) {
-                EXPECT_FALSE(w->frmAlle[static_cast<std::size_t>(a)]->geometry().intersects(
-                    w->frmAlle[static_cast<std::size_t>(b)]->geometry()))
-                    << a << " " << b;
+                EXPECT_FALSE(w->frmAlle[a]->geometry().intersects(w->frmAlle[b]->geometry())) << a << " " << b;
             }
     // The overlays are centred on the window (8775 x 6375 twips).
     const QRect o(219, 171, 585, 425);
