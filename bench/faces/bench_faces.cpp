@@ -4,7 +4,6 @@
 // is the bytes' own time at 600000 baud plus the USB latency per transaction.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QLibrary>
 #include <QProcess>
 
@@ -155,12 +154,3 @@ BENCHMARK_CAPTURE(BM_Connection_PseudoTerminal, no_wire_time, false)
     ->UseManualTime()
     ->Iterations(5);
 #endif
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    // The serial-port backend needs Qt's core objects.
-    QCoreApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

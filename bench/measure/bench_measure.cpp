@@ -3,7 +3,6 @@
 // model of the same transactions; and the chart layout of 10000 samples.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 
 #include <chrono>
@@ -119,11 +118,3 @@ void BM_ChartLayout10000(benchmark::State& state) {
 BENCHMARK(BM_ChartLayout10000)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv); // the serial port wants Qt's core objects
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
