@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "com_usb.h"
+#include "device_call.h"
 #include "fuzzed_converter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,10 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (request.empty())
             request.push_back(0x01);
         const int before = ft.writes;
-        const std::string reply = link.COM_SendenEmpfangen(kav::COM_Bytes2Hex(request.data(), request.size()));
+        const bool lostBefore = link.linkLost();
+        const std::string reply = kav::anfrageAufruf(link, kav::COM_Bytes2Hex(request.data(), request.size())).roh;
         const int writes = ft.writes - before;
+        // A vanished converter is not written to again.
+        if (lostBefore && (writes != 0 || reply != kav::kHexERROR))
+            std::abort();
         // One write, a resend, or up to five attempts for replies that begin with 0.
-        if (!kav::fuzz::plausibleResult(reply) || writes < 1 || writes > 5 || link.DatFormat.size() > 1)
+        if (!lostBefore && (writes < 1 || writes > 5))
+            std::abort();
+        if (!kav::fuzz::plausibleResult(reply) || link.DatFormat.size() > 1)
             std::abort();
     }
     return 0;

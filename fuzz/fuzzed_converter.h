@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "ft_api.h"
+#include "ft_stub.h"
 #include "reply_frames.h"
 
 namespace kav::fuzz {
@@ -43,31 +43,9 @@ inline const char* const kWords[] = {"RD_InfoText",
                                      "05 22 F ",
                                      "05 23 Q "};
 
-class FuzzedConverter final : public ft::FtApi {
+class FuzzedConverter final : public ft::StubFtApi {
 public:
-    explicit FuzzedConverter(FuzzedDataProvider& in) : in_(in) {}
-
-    ft::FT_STATUS FT_ListDevices(void* arg1, void* arg2, ft::DWORD flags) override {
-        if (flags & ft::FT_LIST_NUMBER_ONLY) {
-            *static_cast<ft::DWORD*>(arg1) = 1;
-            return ft::FT_OK;
-        }
-        std::strcpy(static_cast<char*>(arg2), "KAV100 fuzz");
-        return ft::FT_OK;
-    }
-    ft::FT_STATUS FT_OpenEx(void*, ft::DWORD, ft::FT_HANDLE* handle) override {
-        *handle = this;
-        return ft::FT_OK;
-    }
-    ft::FT_STATUS FT_Close(ft::FT_HANDLE) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetBaudRate(ft::FT_HANDLE, ft::ULONG) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetRts(ft::FT_HANDLE) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetDataCharacteristics(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR) override {
-        return ft::FT_OK;
-    }
-    ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE, ft::USHORT, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE, ft::ULONG, ft::ULONG) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
+    explicit FuzzedConverter(FuzzedDataProvider& in) : StubFtApi(Converter::Present), in_(in) {}
 
     ft::FT_STATUS FT_Write(ft::FT_HANDLE, void*, ft::DWORD n, ft::DWORD* written) override {
         *written = n;

@@ -116,23 +116,39 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
     int versuch = 0;
     std::uint32_t n = 0; // the announced length survives a reply whose first byte is missing
 
+    // A converter that vanished is not asked again: its link stays closed
+    // until the next open.
+    if (verloren_)
+        return kHexERROR;
+
     for (;;) {
         pump();
         ++versuch;
         std::string empfangen;
         if (kommun)
             hooks_.kommunLog("Schreiben -> " + anfrageHex + crcText);
-        // Whatever is queued now is no reply to this request: the rest of a
-        // malformed reply, or a reply that came after its read time-out (also
-        // one of an earlier transaction). It is dropped so that it cannot be
-        // read as this request's reply; its status does not matter.
-        ft_.FT_Purge(USBHandle, ft::FT_PURGE_RX);
+        // After an attempt that did not end on a whole, good reply the
+        // converter may hold its rest or a reply that came after its read
+        // time-out: dropped, so it cannot be read as this request's reply.
+        // Only then, since with the vendor's library a purge costs a USB
+        // round trip.
+        if (empfangUnsauber_) {
+            if (istVerlust(ft_.FT_Purge(USBHandle, ft::FT_PURGE_RX))) {
+                verbindungVerloren();
+                return kHexERROR;
+            }
+            empfangUnsauber_ = false;
+        }
         ft::DWORD geschrieben = 0;
-        ft_.FT_Write(USBHandle, sendePuffer.data(), rahmenLaenge, &geschrieben);
+        if (istVerlust(ft_.FT_Write(USBHandle, sendePuffer.data(), rahmenLaenge, &geschrieben))) {
+            verbindungVerloren();
+            return kHexERROR;
+        }
 
         empfangsPuffer.fill(0);
         ft::DWORD gelesen = 0;
         ft::FT_STATUS status = ft_.FT_Read(USBHandle, empfangsPuffer.data(), 1, &gelesen);
+        bool verlust = istVerlust(status);
         if ((status == ft::FT_OK || status == ft::FT_IO_ERROR) && gelesen >= 1) {
             empfangen += hexDigits(empfangsPuffer[0], 2);
             n = empfangsPuffer[0];
@@ -140,15 +156,32 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
         // The rest is n + 3 bytes; a length that would not fit the receive
         // buffer is not read at all and makes the reply malformed.
         const bool laengeUnmoeglich = n + 3 > kPufferGroesse;
-        if (!laengeUnmoeglich) {
+        if (!laengeUnmoeglich && !verlust) {
             const ft::DWORD rest = n + 3;
             gelesen = 0;
             status = ft_.FT_Read(USBHandle, empfangsPuffer.data(), rest, &gelesen);
+            verlust = istVerlust(status);
             if (status == ft::FT_OK || status == ft::FT_IO_ERROR)
                 empfangen += COM_Bytes2Hex(empfangsPuffer.data(), std::min(gelesen, rest));
         }
         if (kommun)
             hooks_.kommunLog("Lesen     -> " + empfangen);
+        if (verlust) {
+            // The converter is gone: no resend, which would only wait for
+            // its time-outs again.
+            verbindungVerloren();
+            return kHexERROR;
+        }
+        {
+            // Whole and good: every announced byte arrived and the CRC over
+            // them holds (also for error reports, which are not judged by it).
+            const std::size_t bytes = empfangen.size() / 2;
+            const bool ganz = !laengeUnmoeglich && bytes >= 5 && bytes == std::size_t{n} + 4 &&
+                              COM_CRC16Hex(empfangen.substr(0, empfangen.size() - 4)) ==
+                                  empfangen.substr(empfangen.size() - 4);
+            // After a resend the earlier attempt's reply may still come.
+            empfangUnsauber_ = !ganz || versuch > 1;
+        }
 
         const auto byteAt = [&empfangen](int nr) -> std::uint32_t {
             const std::string b = COM_HexByte(empfangen, nr);
@@ -201,6 +234,21 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
             ergebnis.erase(ergebnis.size() - 2);
         return ergebnis;
     }
+}
+
+} // namespace kav
+
+namespace kav {
+
+bool ComUSB::istVerlust(ft::FT_STATUS status) {
+    return status == ft::FT_IO_ERROR || status == ft::FT_DEVICE_NOT_OPENED;
+}
+
+void ComUSB::verbindungVerloren() {
+    verloren_ = true;
+    COM_USBSchliessen();
+    if (hooks_.linkLost && !oeffnet_)
+        hooks_.linkLost();
 }
 
 } // namespace kav

@@ -14,6 +14,7 @@ public:
     // Called with each write's bytes and each read's bytes as they pass.
     virtual void written(const std::uint8_t*, DWORD) {}
     virtual void read(const std::uint8_t*, DWORD) {}
+    virtual void purged(ULONG) {}
 
     FT_STATUS FT_ListDevices(void* a, void* b, DWORD f) override { return inner_.FT_ListDevices(a, b, f); }
     FT_STATUS FT_OpenEx(void* a, DWORD f, FT_HANDLE* h) override { return inner_.FT_OpenEx(a, f, h); }
@@ -39,7 +40,10 @@ public:
         read(static_cast<const std::uint8_t*>(buffer), count ? *count : 0);
         return s;
     }
-    FT_STATUS FT_Purge(FT_HANDLE h, ULONG mask) override { return inner_.FT_Purge(h, mask); }
+    FT_STATUS FT_Purge(FT_HANDLE h, ULONG mask) override {
+        purged(mask);
+        return inner_.FT_Purge(h, mask);
+    }
 
 private:
     FtApi& inner_;

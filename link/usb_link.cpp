@@ -34,6 +34,13 @@ std::uint8_t ComUSB::COM_USBOeffnen(std::string& diagnose) {
     // A second open must not leave the first link open and unreachable.
     if (offen_)
         COM_USBSchliessen();
+    verloren_ = false;
+    // A converter lost while opening is this call's failure result, not news for the hook.
+    oeffnet_ = true;
+    struct Ende {
+        bool& flag;
+        ~Ende() { flag = false; }
+    } ende{oeffnet_};
 
     // Lines of earlier attempts are dropped; what the caller had stays.
     const std::size_t anfang = diagnose.size();
@@ -82,6 +89,8 @@ std::uint8_t ComUSB::COM_USBOeffnen(std::string& diagnose) {
 
         USBHandle = handle;
         offen_ = true;
+        // Bytes of an earlier session may wait in the driver: the first request purges.
+        empfangUnsauber_ = true;
 
         if (ft_.FT_SetBaudRate(USBHandle, 600000) != ft::FT_OK) {
             diagnose += "SetBaudRate Failed\r\n";
@@ -111,6 +120,11 @@ std::uint8_t ComUSB::COM_USBOeffnen(std::string& diagnose) {
 
         std::string meldung;
         const std::uint8_t liste = COM_READBefehlsliste(meldung);
+        if (verloren_) {
+            // The converter vanished while the list was read; the link is closed.
+            diagnose += meldung + "Device lost\r\n";
+            return 1;
+        }
         if (liste != 0) {
             diagnose += meldung;
             COM_USBSchliessen();

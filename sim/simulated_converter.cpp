@@ -205,6 +205,9 @@ ft::FT_STATUS SimulatedConverter::FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask)
         return ft::FT_INVALID_PARAMETER;
     if (!line_.onBus(clock_.now()))
         return ft::FT_IO_ERROR;
+    // A purge is a control transfer to the converter and back: one USB round trip.
+    if (line_.timing().enabled)
+        clock_.sleepFor(line_.timing().usbLatency);
     if (mask & ft::FT_PURGE_RX)
         line_.discardReceived(clock_.now());
     return ft::FT_OK;

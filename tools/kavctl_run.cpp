@@ -35,13 +35,13 @@ void printInfo(std::ostream& out, int result, const std::string& diagnose, const
         << "  \"firmware\": " << jsonString(firmware) << ",\n"
         << "  \"commands\": [";
     for (int i = 1; i <= link.commandCount(); ++i) {
-        const auto& e = link.Befehlsliste[static_cast<std::size_t>(i)];
+        const auto& e = link.befehlsliste()[static_cast<std::size_t>(i)];
         out << (i > 1 ? ",\n" : "\n") << "    {\"index\": " << i << ", \"name\": " << jsonString(e.Name)
             << ", \"structure\": " << jsonString(e.arr_Struktur_txt) << "}";
     }
     out << (link.commandCount() > 0 ? "\n  ],\n" : "],\n") << "  \"info\": [";
     for (int j = 0; j < link.infoCount(); ++j) {
-        const auto& e = link.InfoListe[static_cast<std::size_t>(j)];
+        const auto& e = link.infoListe()[static_cast<std::size_t>(j)];
         out << (j > 0 ? ",\n" : "\n") << "    {\"name\": " << jsonString(e.Name) << ", \"type\": " << jsonString(e.Typ)
             << ", \"value\": " << jsonString(e.Wert) << "}";
     }

@@ -37,6 +37,8 @@ public:
         ++writes;
     }
     void read(const std::uint8_t*, ft::DWORD n) override { bytesIn += n; }
+    void purged(ft::ULONG) override { ++purges; }
+    int purges = 0;
 };
 
 double ms(Steady::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -45,6 +47,7 @@ struct Totals {
     double wallMs = 0;
     double modelMs = 0;
     int transactions = 0;
+    int purges = 0;
     int connections = 0;
 };
 
@@ -63,10 +66,13 @@ void connectOnce(benchmark::State& state, ft::FtApi& api, Totals& totals) {
     }
     state.SetIterationTime(std::chrono::duration<double>(wall).count());
     const sim::WireTiming wire{true};
-    const auto model = wire.forBytes(counting.bytesOut + counting.bytesIn) + counting.writes * wire.usbLatency;
+    // A purge of the receive queue is a USB round trip of its own.
+    const auto model =
+        wire.forBytes(counting.bytesOut + counting.bytesIn) + (counting.writes + counting.purges) * wire.usbLatency;
     totals.wallMs += ms(wall);
     totals.modelMs += ms(model);
     totals.transactions = counting.writes;
+    totals.purges = counting.purges;
     ++totals.connections;
 }
 
@@ -77,6 +83,7 @@ void report(benchmark::State& state, const Totals& t) {
     state.counters["model_ms"] = t.modelMs / t.connections;
     state.counters["ratio"] = t.wallMs / t.modelMs;
     state.counters["transactions"] = t.transactions;
+    state.counters["purges"] = t.purges;
 }
 
 // The in-process converter; its reads sleep on the system clock.

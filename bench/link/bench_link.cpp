@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "com_usb.h"
+#include "ft_stub.h"
 #include "device_call.h"
 #include "reply_frames.h"
 #include "simulated_converter.h"
@@ -18,26 +19,14 @@ using kav::sim::Bytes;
 namespace {
 
 // Answers every frame with one fixed reply, without allocating.
-class ZeroLatencyFt final : public ft::FtApi {
+class ZeroLatencyFt final : public ft::StubFtApi {
 public:
-    explicit ZeroLatencyFt(Bytes reply) : reply_(std::move(reply)) {}
-    ft::FT_STATUS FT_ListDevices(void*, void*, ft::DWORD) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_OpenEx(void*, ft::DWORD, ft::FT_HANDLE*) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_Close(ft::FT_HANDLE) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetBaudRate(ft::FT_HANDLE, ft::ULONG) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetRts(ft::FT_HANDLE) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetDataCharacteristics(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR) override {
-        return ft::FT_OK;
-    }
-    ft::FT_STATUS FT_SetFlowControl(ft::FT_HANDLE, ft::USHORT, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetTimeouts(ft::FT_HANDLE, ft::ULONG, ft::ULONG) override { return ft::FT_OK; }
-    ft::FT_STATUS FT_SetChars(ft::FT_HANDLE, ft::UCHAR, ft::UCHAR, ft::UCHAR, ft::UCHAR) override { return ft::FT_OK; }
+    explicit ZeroLatencyFt(Bytes reply) : StubFtApi(Converter::Present), reply_(std::move(reply)) {}
     ft::FT_STATUS FT_Write(ft::FT_HANDLE, void*, ft::DWORD n, ft::DWORD* written) override {
         *written = n;
         cursor_ = 0;
         return ft::FT_OK;
     }
-    ft::FT_STATUS FT_Purge(ft::FT_HANDLE, ft::ULONG) override { return ft::FT_OK; }
     ft::FT_STATUS FT_Read(ft::FT_HANDLE, void* buffer, ft::DWORD n, ft::DWORD* got) override {
         const std::size_t count = std::min<std::size_t>(n, reply_.size() - cursor_);
         std::memcpy(buffer, reply_.data() + cursor_, count);
@@ -108,7 +97,7 @@ static void BM_CommandAndInfoList(benchmark::State& state) {
         const auto r = link.COM_READBefehlsliste(meldung);
         if (r != 0 || link.commandCount() != 45 || link.infoCount() != sim::kInfoListLength)
             state.SkipWithError("list not read");
-        benchmark::DoNotOptimize(link.InfoListe);
+        benchmark::DoNotOptimize(link.infoListe());
     }
     state.counters["transactions"] = 2 * 45 + 1 + 1 + 3 * sim::kInfoListLength + 1;
 }

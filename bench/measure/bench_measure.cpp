@@ -32,6 +32,8 @@ public:
         bytes += n;
     }
     void read(const std::uint8_t*, ft::DWORD n) override { bytes += n; }
+    void purged(ft::ULONG) override { ++purges; }
+    int purges = 0;
 };
 
 // A host that shows nothing.
@@ -50,8 +52,9 @@ public:
 };
 
 // The time the simulated line gives the same transactions: every byte at
-// 600000 baud, 10 bits each, plus the USB latency (1 ms) per reply.
-double modelMs(const CountingFt& c) { return c.bytes * 10.0 / 600.0 + c.transactions * 1.0; }
+// 600000 baud, 10 bits each, plus the USB latency (1 ms) per reply and per
+// purge of the receive queue.
+double modelMs(const CountingFt& c) { return c.bytes * 10.0 / 600.0 + (c.transactions + c.purges) * 1.0; }
 
 void BM_OscillationReadout10000_Pty(benchmark::State& state) {
     QProcess sim;
@@ -80,6 +83,7 @@ void BM_OscillationReadout10000_Pty(benchmark::State& state) {
         bool fertig = false, fehler = false;
         counting.bytes = 0;
         counting.transactions = 0;
+        counting.purges = 0;
         const auto start = std::chrono::steady_clock::now();
         cycle.DateiTyp3Lesen(live, fertig, fehler);
         wall += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -93,6 +97,7 @@ void BM_OscillationReadout10000_Pty(benchmark::State& state) {
     state.counters["model_ms"] = model / n;
     state.counters["wall_per_model"] = wall / model;
     state.counters["transactions"] = transactions;
+    state.counters["purges"] = counting.purges;
     link.COM_USBSchliessen();
     sim.terminate();
     sim.waitForFinished(5000);

@@ -2,6 +2,8 @@
 
 #include <QLibrary>
 
+#include <set>
+
 namespace kav::backends {
 
 using namespace kav::ft;
@@ -44,7 +46,12 @@ public:
 
     FT_STATUS FT_ListDevices(void* arg1, void* arg2, DWORD flags) override { return listDevices_(arg1, arg2, flags); }
     FT_STATUS FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) override { return openEx_(arg, flags, handle); }
-    FT_STATUS FT_Close(FT_HANDLE handle) override { return close_(handle); }
+    FT_STATUS FT_Close(FT_HANDLE handle) override {
+        // A vanished converter's handle was closed when it was noticed.
+        if (lost_.erase(handle) != 0)
+            return FT_OK;
+        return close_(handle);
+    }
     FT_STATUS FT_SetBaudRate(FT_HANDLE handle, ULONG baudRate) override { return setBaudRate_(handle, baudRate); }
     FT_STATUS FT_SetRts(FT_HANDLE handle) override { return setRts_(handle); }
     FT_STATUS FT_SetDataCharacteristics(FT_HANDLE handle, UCHAR wordLength, UCHAR stopBits, UCHAR parity) override {
@@ -61,14 +68,38 @@ public:
         return setChars_(handle, eventChar, eventCharEnabled, errorChar, errorCharEnabled);
     }
     FT_STATUS FT_Write(FT_HANDLE handle, void* buffer, DWORD bytesToWrite, DWORD* bytesWritten) override {
-        return write_(handle, buffer, bytesToWrite, bytesWritten);
+        if (lost_.contains(handle)) {
+            if (bytesWritten)
+                *bytesWritten = 0;
+            return FT_DEVICE_NOT_OPENED;
+        }
+        return watch(handle, write_(handle, buffer, bytesToWrite, bytesWritten));
     }
     FT_STATUS FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesToRead, DWORD* bytesReturned) override {
-        return read_(handle, buffer, bytesToRead, bytesReturned);
+        if (lost_.contains(handle)) {
+            if (bytesReturned)
+                *bytesReturned = 0;
+            return FT_DEVICE_NOT_OPENED;
+        }
+        return watch(handle, read_(handle, buffer, bytesToRead, bytesReturned));
     }
-    FT_STATUS FT_Purge(FT_HANDLE handle, ULONG mask) override { return purge_(handle, mask); }
+    FT_STATUS FT_Purge(FT_HANDLE handle, ULONG mask) override {
+        if (lost_.contains(handle))
+            return FT_DEVICE_NOT_OPENED;
+        return watch(handle, purge_(handle, mask));
+    }
 
 private:
+    // The library says a converter vanished with these: its handle is closed
+    // at once and the library is not asked about it again.
+    FT_STATUS watch(FT_HANDLE handle, FT_STATUS status) {
+        if (status == FT_IO_ERROR || status == FT_DEVICE_NOT_OPENED) {
+            close_(handle);
+            lost_.insert(handle);
+        }
+        return status;
+    }
+
     template <typename Fn>
     bool get(Fn& fn, const char* name, std::string& missing) {
         fn = reinterpret_cast<Fn>(library_->resolve(name));
@@ -90,6 +121,7 @@ private:
     WriteFn write_ = nullptr;
     ReadFn read_ = nullptr;
     PurgeFn purge_ = nullptr;
+    std::set<FT_HANDLE> lost_;
 };
 
 } // namespace

@@ -15,7 +15,30 @@ struct SerialPortFtApi::OpenPort {
     QSerialPort port;
     ULONG readTimeoutMs = 0;
     ULONG writeTimeoutMs = 0;
+    // The converter vanished (unplugged, hung up, I/O error): the port is
+    // closed and never polled again; only FT_Close is left to do.
+    bool lost = false;
 };
+
+namespace {
+
+// Errors by which the driver says the port itself is gone.
+bool isLoss(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::ResourceError || error == QSerialPort::DeviceNotFoundError ||
+           error == QSerialPort::ReadError || error == QSerialPort::WriteError;
+}
+
+} // namespace
+
+bool SerialPortFtApi::checkLost(OpenPort& p) {
+    if (!p.lost && !isLoss(p.port.error()))
+        return false;
+    if (!p.lost) {
+        p.lost = true;
+        p.port.close();
+    }
+    return true;
+}
 
 SerialPortFtApi::SerialPortFtApi(std::string explicitPort) : explicitPort_(std::move(explicitPort)) {}
 
@@ -100,6 +123,11 @@ FT_STATUS SerialPortFtApi::FT_OpenEx(void* arg, DWORD flags, FT_HANDLE* handle) 
     }
     // A fresh link starts without bytes left over from before.
     open->port.clear();
+    OpenPort* raw = open.get();
+    QObject::connect(&open->port, &QSerialPort::errorOccurred, [raw](QSerialPort::SerialPortError error) {
+        if (isLoss(error))
+            raw->lost = true;
+    });
     *handle = open.get();
     open_.push_back(std::move(open));
     return FT_OK;
@@ -116,7 +144,8 @@ FT_STATUS SerialPortFtApi::FT_Close(FT_HANDLE handle) {
     auto it = std::find_if(open_.begin(), open_.end(), [&](const auto& p) { return p.get() == handle; });
     if (it == open_.end())
         return FT_INVALID_HANDLE;
-    (*it)->port.close();
+    if (!(*it)->lost)
+        (*it)->port.close();
     open_.erase(it);
     return FT_OK;
 }
@@ -215,7 +244,11 @@ FT_STATUS SerialPortFtApi::FT_Write(FT_HANDLE handle, void* buffer, DWORD bytesT
         return FT_INVALID_HANDLE;
     if (!buffer)
         return FT_INVALID_PARAMETER;
+    if (p->lost)
+        return FT_DEVICE_NOT_OPENED;
     const qint64 accepted = p->port.write(static_cast<const char*>(buffer), bytesToWrite);
+    if (checkLost(*p))
+        return FT_IO_ERROR;
     if (accepted < 0)
         return FT_IO_ERROR;
     const bool unlimited = p->writeTimeoutMs == 0;
@@ -227,6 +260,8 @@ FT_STATUS SerialPortFtApi::FT_Write(FT_HANDLE handle, void* buffer, DWORD bytesT
         if (!p->port.waitForBytesWritten(wait))
             break;
     }
+    if (checkLost(*p))
+        return FT_IO_ERROR;
     const qint64 written = accepted - p->port.bytesToWrite();
     if (bytesWritten)
         *bytesWritten = static_cast<DWORD>(std::max<qint64>(written, 0));
@@ -241,6 +276,8 @@ FT_STATUS SerialPortFtApi::FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesTo
         return FT_INVALID_HANDLE;
     if (!buffer && bytesToRead > 0)
         return FT_INVALID_PARAMETER;
+    if (p->lost)
+        return FT_DEVICE_NOT_OPENED;
     auto* out = static_cast<char*>(buffer);
     const bool unlimited = p->readTimeoutMs == 0;
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(p->readTimeoutMs);
@@ -259,12 +296,18 @@ FT_STATUS SerialPortFtApi::FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesTo
         if (!unlimited && wait == 0)
             break; // time-out: not an error, the count tells
         p->port.clearError();
-        if (!p->port.waitForReadyRead(wait)) {
-            const auto error = p->port.error();
-            if (error != QSerialPort::TimeoutError && error != QSerialPort::NoError) {
-                status = FT_IO_ERROR; // for example the converter was unplugged
-                break;
-            }
+        const bool ready = p->port.waitForReadyRead(wait);
+        if (checkLost(*p)) {
+            status = FT_IO_ERROR; // for example the converter was unplugged
+            break;
+        }
+        if (ready && p->port.bytesAvailable() == 0) {
+            // Readable but nothing to read: the other end hung up. Asking
+            // again would return at once, for ever.
+            p->lost = true;
+            p->port.close();
+            status = FT_IO_ERROR;
+            break;
         }
     }
     if (bytesReturned)
@@ -278,6 +321,8 @@ FT_STATUS SerialPortFtApi::FT_Purge(FT_HANDLE handle, ULONG mask) {
         return FT_INVALID_HANDLE;
     if ((mask & ~(FT_PURGE_RX | FT_PURGE_TX)) != 0)
         return FT_INVALID_PARAMETER;
+    if (p->lost)
+        return FT_DEVICE_NOT_OPENED;
     bool ok = true;
     if (mask & FT_PURGE_RX)
         ok = p->port.clear(QSerialPort::Input) && ok;

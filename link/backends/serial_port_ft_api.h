@@ -46,6 +46,8 @@ public:
                            ft::DWORD* bytesWritten) override;
     ft::FT_STATUS FT_Read(ft::FT_HANDLE handle, void* buffer, ft::DWORD bytesToRead, ft::DWORD* bytesReturned) override;
     // Clears the port's buffers and the driver's queues of that direction.
+    // Write, read and purge report a vanished converter (unplugged, hung up)
+    // as FT_IO_ERROR once, closing the port, and FT_DEVICE_NOT_OPENED after.
     ft::FT_STATUS FT_Purge(ft::FT_HANDLE handle, ft::ULONG mask) override;
 
     // Why the last FT_OpenEx failed (empty after a success).
@@ -54,6 +56,8 @@ public:
 private:
     struct OpenPort;
     OpenPort* find(ft::FT_HANDLE handle) const;
+    // Whether the port's converter is gone; closes the port the first time.
+    static bool checkLost(OpenPort& p);
 
     std::string explicitPort_;
     std::vector<std::unique_ptr<OpenPort>> open_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "com_usb.h"
+#include "device_call.h"
 #include "fake_kav.h"
 
 using namespace kav;
@@ -15,7 +16,7 @@ struct CommandList : ::testing::Test {
     FakeKav kav = FakeKav::standard();
     ScriptedFtApi ft;
     int pumps = 0;
-    ComUSB link{ft, LinkHooks{[this] { ++pumps; }, {}, {}, nullptr}};
+    ComUSB link{ft, LinkHooks{[this] { ++pumps; }, {}, {}, nullptr, {}}};
 
     void SetUp() override {
         ft.responder = [this](const Bytes& frame) { return kav.reply(frame); };
@@ -36,23 +37,23 @@ TEST_F(CommandList, ReadsListHandshakeAndInfoList) {
     ASSERT_EQ(link.COM_READBefehlsliste(meldung), 0);
     EXPECT_EQ(meldung, "");
     EXPECT_EQ(link.commandCount(), 5);
-    EXPECT_EQ(link.Befehlsliste[1].Name, "RD_InfoText");
-    EXPECT_EQ(link.Befehlsliste[5].arr_Struktur_txt, "04 06 N I ");
-    EXPECT_EQ(link.Befehlsliste[0].Name, "");
+    EXPECT_EQ(link.befehlsliste()[1].Name, "RD_InfoText");
+    EXPECT_EQ(link.befehlsliste()[5].arr_Struktur_txt, "04 06 N I ");
+    EXPECT_EQ(link.befehlsliste()[0].Name, "");
     EXPECT_EQ(link.StrukturRDInfoText, "03 02 N N ");
     EXPECT_EQ(link.StrukturRDInfo, "02 03 N ");
     EXPECT_EQ(link.StrukturWRPCVers, "09 04 CCCCCCCC ");
     EXPECT_EQ(kav.lastVersion, "KA010000");
 
     ASSERT_EQ(link.infoCount(), 4);
-    EXPECT_EQ(link.InfoListe[0].Name, "Firmware");
-    EXPECT_EQ(link.InfoListe[0].Wert, "1.07");
-    EXPECT_EQ(link.InfoListe[0].Anfrage, "020300");
-    EXPECT_EQ(link.InfoListe[1].Wert, "300");
-    EXPECT_EQ(link.InfoListe[1].Typ, "I");
-    EXPECT_EQ(link.InfoListe[2].Wert, "25");
-    EXPECT_EQ(link.InfoListe[3].Anfrage, "020303");
-    EXPECT_EQ(link.InfoListe[4].Name, "");
+    EXPECT_EQ(link.infoListe()[0].Name, "Firmware");
+    EXPECT_EQ(link.infoListe()[0].Wert, "1.07");
+    EXPECT_EQ(link.infoListe()[0].Anfrage, "020300");
+    EXPECT_EQ(link.infoListe()[1].Wert, "300");
+    EXPECT_EQ(link.infoListe()[1].Typ, "I");
+    EXPECT_EQ(link.infoListe()[2].Wert, "25");
+    EXPECT_EQ(link.infoListe()[3].Anfrage, "020303");
+    EXPECT_EQ(link.infoListe()[4].Name, "");
 }
 
 TEST_F(CommandList, ShortListStillQueriesEntryTenOnce) {
@@ -79,9 +80,9 @@ TEST_F(CommandList, LongListAndFullInfoList) {
     std::string meldung;
     ASSERT_EQ(link.COM_READBefehlsliste(meldung), 0);
     EXPECT_EQ(link.commandCount(), 80);
-    EXPECT_EQ(link.Befehlsliste[80].Name, "CMD_80");
+    EXPECT_EQ(link.befehlsliste()[80].Name, "CMD_80");
     EXPECT_EQ(link.infoCount(), 81);
-    EXPECT_EQ(link.InfoListe[80].Wert, "1.5");
+    EXPECT_EQ(link.infoListe()[80].Wert, "1.5");
     // Entry 81 is never asked for.
     EXPECT_EQ(std::count(kav.requests.begin(), kav.requests.end(), "03015100"), 0);
     EXPECT_EQ(std::count(kav.requests.begin(), kav.requests.end(), "03020500"), 1); // parameter "05|00"
@@ -174,7 +175,7 @@ TEST_F(CommandList, FailingInfoReadEndsTheInfoListOnly) {
     std::string meldung;
     EXPECT_EQ(link.COM_READBefehlsliste(meldung), 0);
     EXPECT_EQ(link.infoCount(), 2);
-    EXPECT_EQ(link.InfoListe[2].Name, "");
+    EXPECT_EQ(link.infoListe()[2].Name, "");
 }
 
 TEST_F(CommandList, NewListReplacesTheOldOneEntirely) {
@@ -185,8 +186,8 @@ TEST_F(CommandList, NewListReplacesTheOldOneEntirely) {
     kav = FakeKav::standard();
     ASSERT_EQ(link.COM_READBefehlsliste(meldung), 0);
     EXPECT_EQ(link.COM_GetStruktur("CMD_20"), "");
-    EXPECT_EQ(link.Befehlsliste[20].Name, "");
-    EXPECT_EQ(link.InfoListe[8].Name, "");
+    EXPECT_EQ(link.befehlsliste()[20].Name, "");
+    EXPECT_EQ(link.infoListe()[8].Name, "");
     EXPECT_EQ(link.infoCount(), 4);
 }
 
@@ -196,7 +197,7 @@ TEST_F(CommandList, GetStrukturSearchesTheWholeListIgnoringCase) {
     ASSERT_EQ(link.COM_READBefehlsliste(meldung), 0);
     EXPECT_EQ(link.COM_GetStruktur("rd_info"), "02 03 N ");
     EXPECT_EQ(link.COM_GetStruktur("RD_INFOTEXT"), "03 02 N N ");
-    EXPECT_EQ(link.COM_GetStruktur("CMD_41"), link.Befehlsliste[41].arr_Struktur_txt);
+    EXPECT_EQ(link.COM_GetStruktur("CMD_41"), link.befehlsliste()[41].arr_Struktur_txt);
     EXPECT_FALSE(link.COM_GetStruktur("CMD_80").empty());
     EXPECT_EQ(link.COM_GetStruktur("RD_Inf"), "");
     EXPECT_EQ(link.COM_GetStruktur(""), "");
@@ -211,11 +212,11 @@ TEST_F(CommandList, CallingConvention) {
     ASSERT_EQ(link.COM_READBefehlsliste(meldung), 0);
     std::string anfrage = COM_BefehlAufbauen(link.COM_GetStruktur("DO_Test"), "5|300");
     EXPECT_EQ(anfrage, "040605012C");
-    EXPECT_EQ(COM_WertLesen(link.COM_Ausfuehren(anfrage).toText(), "I"), ComValue::fromDouble(0x0501));
+    EXPECT_EQ(COM_WertLesen(anfrageAufruf(link, anfrage).roh, "I"), ComValue::fromDouble(0x0501));
     // A command the device does not list: empty structure, empty request, empty value.
     std::string leer = COM_BefehlAufbauen(link.COM_GetStruktur("DO_Nichts"), "1");
     const auto writes = ft.count("FT_Write");
-    EXPECT_TRUE(link.COM_Ausfuehren(leer).isEmpty());
+    EXPECT_EQ(anfrageAufruf(link, leer).fehler, Aufruffehler::UngueltigeAnfrage);
     EXPECT_EQ(ft.count("FT_Write"), writes);
 }
 
@@ -232,17 +233,16 @@ TEST(HexBereinigen, RemovesBlanksInPlace) {
 
 TEST_F(CommandList, AusfuehrenRefusesInvalidRequests) {
     std::string ungerade = "03 01 0";
-    EXPECT_TRUE(link.COM_Ausfuehren(ungerade).isEmpty());
-    EXPECT_EQ(ungerade, "03010");
+    EXPECT_EQ(anfrageAufruf(link, ungerade).fehler, Aufruffehler::UngueltigeAnfrage);
     std::string buchstaben = "0421NI";
-    EXPECT_TRUE(link.COM_Ausfuehren(buchstaben).isEmpty());
+    EXPECT_EQ(anfrageAufruf(link, buchstaben).fehler, Aufruffehler::UngueltigeAnfrage);
     // A request longer than 255 bytes (a long structure text) is not sent.
     std::string lang;
     for (int i = 0; i < 256; ++i)
         lang += "AA ";
-    EXPECT_TRUE(link.COM_Ausfuehren(lang).isEmpty());
+    EXPECT_EQ(anfrageAufruf(link, lang).fehler, Aufruffehler::UngueltigeAnfrage);
     EXPECT_EQ(ft.count("FT_Write"), 0);
     std::string gut = "01 05";
     kav.handlers[0x05] = [](const Bytes&) { return std::optional<Bytes>(replyFrame(0x80, 'S', {})); };
-    EXPECT_EQ(link.COM_Ausfuehren(gut), ComValue::fromText(kHexOK));
+    EXPECT_EQ(anfrageAufruf(link, gut).roh, kHexOK);
 }

@@ -185,7 +185,7 @@ TEST_F(SerialPort, WholeLinkOverThePseudoTerminal) {
     ASSERT_EQ(link.COM_USBOeffnen(diagnose), 0) << diagnose;
     EXPECT_EQ(link.commandCount(), 5);
     EXPECT_EQ(link.infoCount(), 4);
-    EXPECT_EQ(link.InfoListe[3].Wert, "KAV-4711");
+    EXPECT_EQ(link.infoListe()[3].Wert, "KAV-4711");
     EXPECT_EQ(geraetAufruf(link, "RD_Info", "2", "F").wert.toText(), "25");
     EXPECT_EQ(link.COM_USBSchliessen(), 0);
     pty.stop();

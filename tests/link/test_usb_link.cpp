@@ -15,7 +15,7 @@ struct UsbLink : ::testing::Test {
     ScriptedFtApi ft;
     std::vector<std::string> events;
     ComUSB link{ft,
-                LinkHooks{[this] { events.push_back("pump@" + std::to_string(ft.calls.size())); }, {}, {}, nullptr}};
+                LinkHooks{[this] { events.push_back("pump@" + std::to_string(ft.calls.size())); }, {}, {}, nullptr, {}}};
 
     void SetUp() override {
         ft.responder = [this](const Bytes& frame) { return kav.reply(frame); };

@@ -140,12 +140,10 @@ TEST_F(Admin, EveryFailureEndsInKeinErfolg) {
 
 TEST_F(Admin, WithoutRdInfoInTheList) {
     sim::SimOptions o;
+    // The device lists RD_Info beyond entry 40, where the program does not look.
+    o.scenario.commandsBeyond40 = {"RD_Info"};
     make(o);
     ASSERT_EQ(open(), 0);
-    // The list was read; the program then finds no RD_Info among entries 0-40.
-    for (auto& e : link->Befehlsliste)
-        if (e.Name == "RD_Info")
-            e.Name = "RD_InfoWeg";
     const AdminAblauf a = AdminBefehl(link.get(), 0, true, eingabe("ABC123"));
     EXPECT_FALSE(a.erfolg);
     EXPECT_EQ(a.log, (std::vector<LogZeile>{{true, "Administrator -> 'WR_MaschNr' konnte nicht gefunden werden."}}));

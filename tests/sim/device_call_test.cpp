@@ -68,9 +68,9 @@ TEST_F(DeviceCall, InfoListKeepsTheFailureText) {
     r.parameterPrefix = {5}; // the temperature, type "P"
     scenario().add(r);
     ASSERT_EQ(open(), 0) << diagnose;
-    EXPECT_EQ(link->InfoListe[5].Typ, "P");
-    EXPECT_EQ(link->InfoListe[5].Wert, "ERROR");
-    EXPECT_EQ(link->InfoListe[4].Wert, "&H00000751") << "the entries around it are read";
+    EXPECT_EQ(link->infoListe()[5].Typ, "P");
+    EXPECT_EQ(link->infoListe()[5].Wert, "ERROR");
+    EXPECT_EQ(link->infoListe()[4].Wert, "&H00000751") << "the entries around it are read";
 }
 
 } // namespace

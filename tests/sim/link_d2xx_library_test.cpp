@@ -58,7 +58,7 @@ TEST_F(D2xxLibrary, ExportsTheTwelveD2xxFunctions) {
 TEST_F(D2xxLibrary, OpensReadsTheListsAndTheIdentity) {
     ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
     EXPECT_NE(diagnose.find("Device Description KAV100 (simuliert)"), std::string::npos) << diagnose;
-    EXPECT_EQ(link->Befehlsliste[1].Name, "RD_InfoText");
+    EXPECT_EQ(link->befehlsliste()[1].Name, "RD_InfoText");
     EXPECT_EQ(link->commandCount(), 45);
     EXPECT_EQ(link->infoCount(), kInfoListLength);
     EXPECT_EQ(program->text("RD_Info", "3"), "070123");

@@ -256,7 +256,7 @@ TEST_F(LinkFaults, AnOmittedCommandIsNotFoundAndNotSent) {
     EXPECT_EQ(program->raw("DO_MesAktuell"), "");
     EXPECT_EQ(ft->calls().write, writes);
     // This link searches the whole list, so a command listed late still works.
-    EXPECT_EQ(link->Befehlsliste[41].Name, "DO_FormatMem");
+    EXPECT_EQ(link->befehlsliste()[41].Name, "DO_FormatMem");
     EXPECT_EQ(program->text("DO_FormatMem"), "OK");
 }
 

@@ -20,22 +20,22 @@ TEST_F(InProcess, OpensReadsTheListsAndPassesTheHandshake) {
     const auto& list = device().commandList();
     ASSERT_EQ(link->commandCount(), static_cast<int>(list.size()) - 1);
     for (std::size_t i = 1; i < list.size(); ++i) {
-        EXPECT_EQ(link->Befehlsliste[i].Name, list[i].name);
-        EXPECT_EQ(link->Befehlsliste[i].arr_Struktur_txt, list[i].structure);
+        EXPECT_EQ(link->befehlsliste()[i].Name, list[i].name);
+        EXPECT_EQ(link->befehlsliste()[i].arr_Struktur_txt, list[i].structure);
     }
     EXPECT_EQ(link->StrukturRDInfoText, "03 11 N N ");
     EXPECT_EQ(link->StrukturRDInfo, "02 10 N ");
     EXPECT_EQ(link->StrukturWRPCVers, "09 12 CCCCCCCC ");
 
     ASSERT_EQ(link->infoCount(), kInfoListLength);
-    EXPECT_EQ(link->InfoListe[0].Name, "Firmware");
-    EXPECT_EQ(link->InfoListe[0].Wert, "V2.13");
-    EXPECT_EQ(link->InfoListe[3].Wert, "070123");
-    EXPECT_EQ(link->InfoListe[3].Anfrage, "021003");
-    EXPECT_EQ(link->InfoListe[8].Wert, "2") << "PC measurement mode";
-    EXPECT_EQ(link->InfoListe[10].Wert, "&H000927C0") << "600000 as an L value";
-    EXPECT_EQ(link->InfoListe[18].Wert, "G4711023");
-    EXPECT_EQ(link->InfoListe[19].Name, "");
+    EXPECT_EQ(link->infoListe()[0].Name, "Firmware");
+    EXPECT_EQ(link->infoListe()[0].Wert, "V2.13");
+    EXPECT_EQ(link->infoListe()[3].Wert, "070123");
+    EXPECT_EQ(link->infoListe()[3].Anfrage, "021003");
+    EXPECT_EQ(link->infoListe()[8].Wert, "2") << "PC measurement mode";
+    EXPECT_EQ(link->infoListe()[10].Wert, "&H000927C0") << "600000 as an L value";
+    EXPECT_EQ(link->infoListe()[18].Wert, "G4711023");
+    EXPECT_EQ(link->infoListe()[19].Name, "");
 }
 
 TEST_F(InProcess, IdentityAndStatusAsTheConnectionReadsThem) {

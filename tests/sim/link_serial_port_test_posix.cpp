@@ -66,7 +66,7 @@ TEST_F(SerialPortFace, OpensReadsTheListsAndTheIdentityWithWireTime) {
     ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
     EXPECT_EQ(link->commandCount(), 45);
     EXPECT_EQ(link->infoCount(), kInfoListLength);
-    EXPECT_EQ(link->InfoListe[3].Wert, "070123");
+    EXPECT_EQ(link->infoListe()[3].Wert, "070123");
     EXPECT_EQ(program->text("RD_Info", "3"), "070123");
     EXPECT_EQ(program->text("RD_Info", "0"), "V2.13");
     EXPECT_EQ(link->COM_USBSchliessen(), 0);
