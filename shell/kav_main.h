@@ -102,6 +102,8 @@ public:
     void VerbindungAufbauen();
     void VerbindungBeenden();
     void VerbindungFehlerZeigen(VerbindungsFehler variante);
+    // Whether the converter vanished since the last connection attempt.
+    bool linkVerloren() const;
 
     // --- Dispatcher and handlers -------------------------------------------
     void btnAlle_Click(int index);
@@ -326,6 +328,9 @@ private:
     // The two navigation states.
     void unverbundenesLayout();
     void verbindenMoeglich(bool moeglich);
+    // The link's report that the converter vanished, and the window going offline after it.
+    void linkVerlorenMelden();
+    void linkVerlorenZeigen();
     void homeLayout();
     QString rdInfoLesen(int wertNummer);
 

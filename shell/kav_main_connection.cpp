@@ -2,12 +2,14 @@
 // wiring diagram, the four ways it can fail, the identity read, and the status
 // check before a stored record is read.
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ansi_text.h"
 #include "com_usb.h"
@@ -171,6 +173,39 @@ void KAV_Main::VerbindungBeenden() {
     unverbundenesLayout();
     mnuProgrammItem[1]->setEnabled(true);
     mnuProgrammItem[2]->setEnabled(false);
+}
+
+bool KAV_Main::linkVerloren() const { return link_ && link_->linkLost(); }
+
+// Called from inside the transaction that found the converter gone: no
+// measurement may start again, so continuous reading stops at once; the
+// window goes offline once the running handler has returned.
+void KAV_Main::linkVerlorenMelden() {
+    tmrDateiTyp1.stop();
+    tmrDateiTyp2.stop();
+    tmrDateiTyp3.stop();
+    tmrDateVomG.stop();
+    for (QCheckBox* c : chkAlle)
+        if (c && c->isChecked())
+            c->setChecked(false);
+    QTimer::singleShot(0, this, [this] { linkVerlorenZeigen(); });
+}
+
+void KAV_Main::linkVerlorenZeigen() {
+    // A new attempt has begun or succeeded already: nothing left to show.
+    if (!linkVerloren() || verbindungLaeuft_)
+        return;
+    if (global().DebugAn)
+        LogSchreiben(QStringLiteral("Verbindung -> Der Konverter ist nicht mehr erreichbar."));
+    tmrDateiTyp1.stop();
+    tmrDateiTyp2.stop();
+    tmrDateiTyp3.stop();
+    tmrDateVomG.stop();
+    HinweisZeigen(false, QString());
+    VerbindungBeenden();
+    VerbindungsInfoZeigen(true);
+    VerbindungFehlerZeigen(VerbindungsFehler::Usb);
+    verbindenMoeglich(true);
 }
 
 void KAV_Main::unverbundenesLayout() {

@@ -40,7 +40,11 @@ class FensterHost final : public measure::MeasureHost {
 public:
     explicit FensterHost(KAV_Main& w) : w_(w) {}
 
-    void meldung(const std::string& text) override { dialoge().meldung(QString::fromStdString(text)); }
+    void meldung(const std::string& text) override {
+        // After the converter vanished the connection panel says so, once.
+        if (!w_.linkVerloren())
+            dialoge().meldung(QString::fromStdString(text));
+    }
     void debugLog(const std::string& zeile) override {
         if (global().DebugAn)
             LogSchreiben(QString::fromStdString(zeile));

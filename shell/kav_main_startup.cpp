@@ -67,6 +67,7 @@ void KAV_Main::linkEinrichten() {
     hooks.kommunAn = [] { return global().KommunAn; };
     hooks.kommunLog = [](const std::string& zeile) { KommunLogSchreiben(fromAnsi(zeile)); };
     hooks.clock = umgebung_.clock;
+    hooks.linkLost = [this] { linkVerlorenMelden(); };
     link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
     messungEinrichten();
     // With "/debug" the reason the chosen backend cannot be used is kept.

@@ -4,6 +4,18 @@
 
 namespace kav::sim {
 
+Bytes makeRequest(std::uint8_t code, std::span<const std::uint8_t> params) {
+    Bytes f;
+    f.reserve(params.size() + 4);
+    f.push_back(static_cast<std::uint8_t>(params.size() + 1));
+    f.push_back(code);
+    f.insert(f.end(), params.begin(), params.end());
+    const std::uint16_t crc = deviceCrc16(f);
+    f.push_back(static_cast<std::uint8_t>(crc >> 8));
+    f.push_back(static_cast<std::uint8_t>(crc & 0xFF));
+    return f;
+}
+
 Bytes makeReply(std::uint8_t status, char typeLetter, std::span<const std::uint8_t> payload) {
     const std::size_t n = payload.size() > kMaxReplyPayload ? kMaxReplyPayload : payload.size();
     Bytes out;

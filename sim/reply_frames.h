@@ -29,6 +29,8 @@ enum DeviceErrorBits : std::uint32_t {
 };
 
 Bytes makeReply(std::uint8_t status, char typeLetter, std::span<const std::uint8_t> payload);
+// A request frame as the link sends it: length, command code, parameters, CRC.
+Bytes makeRequest(std::uint8_t code, std::span<const std::uint8_t> params = {});
 // Status 0x81: data with the given type letter.
 Bytes dataReply(char typeLetter, std::span<const std::uint8_t> payload);
 // Text with type "S" and its terminating NUL.

@@ -18,20 +18,27 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 3;
+constexpr int kExitLinkLost = 2;
 
 template <class Werte>
-int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, Ergebnis& letztes,
+int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& link, int typ, Ergebnis& letztes,
            std::ostream& out, std::ostream& err) {
+    Clock& clock = link.clock();
     static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
     const int vorher = host.meldungen;
     const bool gestartet = typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
     if (!gestartet) {
+        if (link.linkLost())
+            return kExitLinkLost; // the caller names the converter
         if (host.meldungen == vorher) // an unlisted command shows no message in the window
             err << "kavctl: the device does not list " << kBefehl[typ] << '\n';
         return kExitFailed;
     }
     Werte live;
     for (;;) {
+        // A vanished converter ends the measurement now, not after the time-out.
+        if (link.linkLost())
+            return kExitLinkLost;
         clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
         switch (cycle.pollTick(live)) {
         case measure::PollOutcome::Again: continue;
@@ -128,11 +135,10 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     Ergebnis letztes;
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;
-        Clock& clock = link.clock();
         switch (options.typ) {
-        case 1: code = einmal<measure::AktuellWerte>(cycle, host, clock, 1, letztes, out, err); break;
-        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, clock, 2, letztes, out, err); break;
-        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, clock, 3, letztes, out, err); break;
+        case 1: code = einmal<measure::AktuellWerte>(cycle, host, link, 1, letztes, out, err); break;
+        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, link, 2, letztes, out, err); break;
+        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, link, 3, letztes, out, err); break;
         default: break;
         }
         if (code != kExitOk)

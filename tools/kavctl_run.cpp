@@ -50,6 +50,27 @@ void printInfo(std::ostream& out, int result, const std::string& diagnose, const
 
 } // namespace
 
+namespace {
+
+// The converter as the user chose it, for the message when it vanished.
+std::string converterName(const Options& options, const std::string& diagnose) {
+    if (options.link.kind == LinkChoice::Kind::SerialPort)
+        return options.link.port;
+    const std::string marke = "Device Description ";
+    if (const auto pos = diagnose.find(marke); pos != std::string::npos)
+        return diagnose.substr(pos + marke.size(), diagnose.find('\r', pos) - pos - marke.size());
+    return "the converter";
+}
+
+// A converter that vanished while a command ran ends kavctl as a link failure.
+int linkLost(const Options& options, const std::string& diagnose, std::ostream& err) {
+    err << "kavctl: " << latin1ToUtf8(converterName(options, diagnose))
+        << ": the converter vanished (unplugged?); the link is lost\n";
+    return kExitNoLink;
+}
+
+} // namespace
+
 int run(const Options& options, ft::FtApi& api, const std::string& backendDiagnose, std::ostream& out,
         std::ostream& err) {
     if (options.command == Options::Command::Exec && !isTypeLetter(options.type)) {
@@ -77,6 +98,8 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
             serial = sn.text;
             firmware = fw.text;
             link.COM_USBSchliessen();
+            if (link.linkLost())
+                return linkLost(options, diagnose, err);
             if (!sn.ok() || !fw.ok())
                 code = kExitFailed;
         }
@@ -92,17 +115,19 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         const int code = options.command == Options::Command::RecordsList ? recordsList(link, options, out, err)
                                                                           : recordsGet(link, options, out, err);
         link.COM_USBSchliessen();
-        return code;
+        return link.linkLost() ? linkLost(options, diagnose, err) : code;
     }
     if (options.command == Options::Command::Measure) {
         const int code = runMeasure(options.measure, options.lang, link, out, err, options.trace);
         link.COM_USBSchliessen();
-        return code;
+        return link.linkLost() ? linkLost(options, diagnose, err) : code;
     }
     // A request that cannot be built is never sent: the command's places are
     // known only now, so a parameter they cannot take is a bad argument.
     const Aufruf a = geraetAufruf(link, options.name, options.parameters, options.type);
     link.COM_USBSchliessen();
+    if (link.linkLost())
+        return linkLost(options, diagnose, err);
     if (a.fehler == Aufruffehler::UngueltigeAnfrage) {
         err << "kavctl: " << options.name << ": " << latin1ToUtf8(a.anfrageGrund) << '\n';
         return kExitUsage;

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "com_usb.h"
-#include "device_crc.h"
+#include "reply_frames.h"
 #include "kav100_device.h"
 #include "simulated_converter.h"
 
@@ -14,18 +14,7 @@ namespace {
 using namespace kav;
 using namespace kav::sim;
 
-Bytes request(std::uint8_t code, const Bytes& params) {
-    Bytes f;
-    f.reserve(params.size() + 4);
-    f.push_back(static_cast<std::uint8_t>(params.size() + 1));
-    f.push_back(code);
-    for (std::uint8_t b : params)
-        f.push_back(b);
-    const std::uint16_t crc = deviceCrc16(f);
-    f.push_back(static_cast<std::uint8_t>(crc >> 8));
-    f.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    return f;
-}
+Bytes request(std::uint8_t code, const Bytes& params) { return makeRequest(code, params); }
 
 void BM_DeviceFrame_ReadSerialNumber(benchmark::State& state) {
     ManualClock clock;

@@ -410,3 +410,32 @@ TEST_F(VerbindungTest, TheEndClosesAnOpenLinkAndLogsAFailureWithDebug) {
 
 } // namespace
 } // namespace kav::test
+
+namespace kav::test {
+namespace {
+
+// A converter pulled out while the window is connected: the next device call
+// finds it gone, the window goes offline with the connection panel, and
+// "Verbindung aufbauen" connects again once it is plugged in.
+TEST_F(VerbindungTest, AConverterPulledOutGoesOfflineAndConnectsAgainWhenBack) {
+    auto w = starteUndAktiviere();
+    ASSERT_TRUE(w->Verbunden);
+    sim::FaultRule drop = sim::FaultRule::make(sim::FaultRule::Kind::DropOff);
+    drop.times = 1;
+    geraet().scenario().add(drop);
+    w->tmrDateVomG_Timer(); // a status read
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->Verbunden);
+    EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
+    EXPECT_FALSE(w->frmAlle[idx::frmVerbindungsInfo]->isHidden());
+    EXPECT_FALSE(w->frmAlle[idx::frmVerbindung]->isHidden());
+    EXPECT_TRUE(dialoge_.aufrufe().empty());
+
+    geraet().line().reconnect();
+    w->btnAlle_Click(idx::btnVerbindungAufbauen);
+    EXPECT_TRUE(w->Verbunden);
+    EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Online"));
+}
+
+} // namespace
+} // namespace kav::test

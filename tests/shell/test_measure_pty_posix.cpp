@@ -74,5 +74,38 @@ TEST_F(MessungPty, EachPageMeasuresThroughTheSerialPort) {
     EXPECT_TRUE(sim.waitForFinished(5000));
 }
 
+// The stand-in killed while current values are read continuously, as a
+// converter pulled out: the window goes offline with the connection panel and
+// its failure message, stops reading, and shows no message boxes.
+TEST_F(MessungPty, AConverterPulledOutWhileMeasuringTakesTheWindowOffline) {
+    QProcess sim;
+    sim.start(QStringLiteral(KAV100SIM_PATH), {QStringLiteral("--pty"), QStringLiteral("--no-wire-time")});
+    ASSERT_TRUE(sim.waitForStarted(10000));
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    auto u = umgebung(QStringLiteral("/port:") + QString::fromUtf8(sim.readLine().trimmed()));
+    u.ftApi = nullptr;
+    u.clock = nullptr;
+    auto w = std::make_unique<shell::KAV_Main>(u);
+    ASSERT_TRUE(w->Form_Load());
+    w->Form_Activate();
+    ASSERT_TRUE(w->Verbunden) << dialoge_.meldungsTexte().join('|').toStdString();
+    w->btnAlle_Click(idx::btnAktuell);
+    ASSERT_TRUE(warteBis([&] { return !w->picGrafik[idx::picAktuell]->isHidden(); }));
+    ASSERT_TRUE(w->chkAlle[1]->isChecked());
+
+    sim.kill();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_TRUE(warteBis([&] { return !w->frmAlle[idx::frmVerbindungsInfo]->isHidden(); }, 2000));
+    EXPECT_FALSE(w->Verbunden);
+    EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
+    EXPECT_TRUE(w->labAlle[idx::labVerbindungMeldung]->text().startsWith(
+        QStringLiteral("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden.")));
+    EXPECT_FALSE(w->chkAlle[1]->isChecked());
+    EXPECT_FALSE(w->tmrDateiTyp1.isActive());
+    EXPECT_TRUE(w->btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
+    EXPECT_TRUE(dialoge_.aufrufe().empty()) << dialoge_.meldungsTexte().join('|').toStdString();
+    w->close();
+}
+
 } // namespace
 } // namespace kav::test

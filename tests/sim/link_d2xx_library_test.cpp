@@ -4,7 +4,10 @@
 
 #include <QLibrary>
 
+#include <chrono>
+
 #include "d2xx_library_ft_api.h"
+#include "ft_forwarding.h"
 #include "kav100_device.h"
 #include "sim_test_program.h"
 
@@ -81,6 +84,41 @@ TEST_F(D2xxLibrary, ScenarioFlagsReachTheLoadedLibrary) {
     ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
     EXPECT_EQ(program->text("RD_Info", "3"), "ERROR_CHK");
     EXPECT_EQ(program->text("RD_FramDataNum"), ",RS232-CmdFault");
+}
+
+// The simulated library's drop-off flag, as a converter pulled out: the
+// library reports an I/O error and the backend closes its handle at once.
+TEST_F(D2xxLibrary, AConverterThatDropsOffEndsTheLinkAtOnce) {
+    struct Counting final : ft::ForwardingFtApi {
+        using ForwardingFtApi::ForwardingFtApi;
+        int writes = 0;
+        void written(const std::uint8_t*, ft::DWORD) override { ++writes; }
+    } counting(*api);
+    link = std::make_unique<ComUSB>(counting);
+    program = std::make_unique<Program>(*link);
+    // The connection takes 150 requests; the device drops off in a reply soon after.
+    configure("--drop-after 152");
+    ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    const auto start = std::chrono::steady_clock::now();
+    int calls = 0;
+    while (!link->linkLost() && calls < 10) {
+        program->text("RD_Info", "3");
+        ++calls;
+    }
+    EXPECT_TRUE(link->linkLost());
+    EXPECT_FALSE(link->isOpen());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    const int writes = counting.writes;
+    EXPECT_EQ(program->text("RD_Info", "3"), "ERROR");
+    EXPECT_EQ(counting.writes, writes) << "the lost converter is not polled";
+    EXPECT_EQ(link->COM_USBSchliessen(), 0);
+    configure(""); // plugged in again
+    diagnose.clear();
+    EXPECT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+    EXPECT_FALSE(link->linkLost());
+    link->COM_USBSchliessen();
+    program.reset();
+    link.reset(); // before the counting converter it uses
 }
 
 } // namespace

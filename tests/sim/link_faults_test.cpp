@@ -279,8 +279,12 @@ TEST_F(LinkFaults, DropOffInTheMiddleOfATransfer) {
     clock.advance(5s);
     const auto start = clock.now();
     EXPECT_TRUE(istFehlerwert(program->text("RD_InfoArray", "60|0|119")));
+    const int writes = ft->calls().write;
     EXPECT_TRUE(istFehlerwert(program->text("RD_Info", "3")));
     EXPECT_LT(clock.now() - start, 1s) << "a vanished device fails at once, not by time-out";
+    EXPECT_EQ(ft->calls().write, writes) << "a vanished converter is not asked again";
+    EXPECT_TRUE(link->linkLost());
+    EXPECT_FALSE(ft->isOpen()) << "its handle is closed";
     EXPECT_EQ(link->COM_USBSchliessen(), 0);
     diagnose.clear();
     const int opens = ft->calls().openEx;

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "com_value.h"
 #include "kav100_device.h"
 #include "serial_port_ft_api.h"
 #include "sim_test_program.h"
@@ -48,6 +49,17 @@ protected:
         link = std::make_unique<ComUSB>(*api);
         program = std::make_unique<Program>(*link);
     }
+    // Polls as the program does, for at most its ten seconds, until a started measurement is ready.
+    bool waitForResult() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline) {
+            const std::string u = program->raw("RD_InfoUpdate");
+            if ((Program::byteOf(u, 2) & 1) && !(static_cast<int>(program->info(8, "B")) & 4))
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
     void TearDown() override {
         if (link && link->isOpen())
             link->COM_USBSchliessen();
@@ -79,16 +91,7 @@ TEST_F(SerialPortFace, AMeasurementAndItsArrayOverTheTerminal) {
     start({"--no-wire-time"});
     ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
     ASSERT_EQ(program->text("DO_MesDrehschwebung", "1"), "OK");
-    // Poll as the program does, for at most its ten seconds.
-    bool ready = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!ready && std::chrono::steady_clock::now() < deadline) {
-        const std::string u = program->raw("RD_InfoUpdate");
-        ready = (Program::byteOf(u, 2) & 1) && !(static_cast<int>(program->info(8, "B")) & 4);
-        if (!ready)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(ready);
+    ASSERT_TRUE(waitForResult());
     const std::string block = program->raw("RD_InfoArray", "60|0|119");
     EXPECT_EQ(block.size(), 480u);
 }
@@ -115,6 +118,32 @@ TEST_F(SerialPortFace, ALateReplyIsDroppedNotReadByTheNextCommand) {
     EXPECT_EQ(program->text("RD_Info", "0"), "V2.13");
     EXPECT_EQ(program->number("RD_FramDataNum", "", "B"), 6);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
+// The stand-in killed as a converter is pulled out, while the link is idle or
+// in the middle of a 10000-sample readout: the next requests fail at once,
+// without waiting for time-outs, and the link is closed.
+TEST_F(SerialPortFace, AConverterPulledOutEndsTheLinkAtOnce) {
+    for (const int blocksBefore : {0, 10}) {
+        SCOPED_TRACE(blocksBefore);
+        start({"--no-wire-time", "--samples", "10000"});
+        diagnose.clear();
+        ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+        if (blocksBefore > 0) {
+            ASSERT_EQ(program->text("DO_MesDrehschwebung", "1"), "OK");
+            ASSERT_TRUE(waitForResult());
+            for (int b = 0; b < blocksBefore; ++b)
+                ASSERT_EQ(program->raw("RD_InfoArray", "60|" + std::to_string(120 * b) + "|119").size(), 480u);
+        }
+        server.kill();
+        ASSERT_TRUE(server.waitForFinished(5000));
+        const auto start = std::chrono::steady_clock::now();
+        for (int b = blocksBefore; b < blocksBefore + 3; ++b)
+            EXPECT_TRUE(istFehlerwert(program->text("RD_InfoArray", "60|" + std::to_string(120 * b) + "|119")));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        EXPECT_TRUE(link->linkLost());
+        EXPECT_FALSE(link->isOpen());
+    }
 }
 
 } // namespace

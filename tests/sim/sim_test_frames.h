@@ -9,18 +9,7 @@
 
 namespace kav::sim::test {
 
-inline Bytes request(std::uint8_t code, const Bytes& params = {}) {
-    Bytes f;
-    f.reserve(params.size() + 4);
-    f.push_back(static_cast<std::uint8_t>(params.size() + 1));
-    f.push_back(code);
-    for (std::uint8_t b : params)
-        f.push_back(b);
-    const std::uint16_t crc = deviceCrc16(f);
-    f.push_back(static_cast<std::uint8_t>(crc >> 8));
-    f.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    return f;
-}
+inline Bytes request(std::uint8_t code, const Bytes& params = {}) { return makeRequest(code, params); }
 
 inline Bytes textParam(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
