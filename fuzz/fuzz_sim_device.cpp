@@ -9,6 +9,7 @@
 #include "device_crc.h"
 #include "device_line.h"
 #include "kav100_device.h"
+#include "reply_frames.h"
 #include "request_assembler.h"
 #include "scenario_flags.h"
 #include "simulated_converter.h"
@@ -45,16 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (in.remaining_bytes() > 0) {
         switch (in.ConsumeIntegralInRange(0, 4)) {
         case 0: { // a whole request with a fitting CRC
-            Bytes frame;
             const auto code = in.ConsumeIntegral<std::uint8_t>();
             const auto params = in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 16));
-            frame.push_back(static_cast<std::uint8_t>(params.size() + 1));
-            frame.push_back(code);
-            frame.insert(frame.end(), params.begin(), params.end());
-            const std::uint16_t crc = deviceCrc16(frame);
-            frame.push_back(static_cast<std::uint8_t>(crc >> 8));
-            frame.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-            checkReply(device.handleFrame(frame));
+            checkReply(device.handleFrame(makeRequest(code, params)));
             break;
         }
         case 1: { // any bytes, also a frame with a wrong CRC

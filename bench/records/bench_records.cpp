@@ -9,10 +9,6 @@
 #include "record_file.h"
 #include "ten_thousand.h"
 
-#if defined(KAV_BENCH_PTY)
-#include <QCoreApplication>
-#endif
-
 using namespace kav;
 using namespace kav::records;
 using kav::bench::zehntausend;
@@ -57,16 +53,3 @@ void BM_Type3_10000_Read(benchmark::State& state) {
 BENCHMARK(BM_Type3_10000_Read)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-#if defined(KAV_BENCH_PTY)
-    // The serial-port backend needs Qt's core objects.
-    QCoreApplication app(argc, argv);
-#endif
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

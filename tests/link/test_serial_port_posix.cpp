@@ -2,7 +2,6 @@
 // configuration at 600000 baud, exact read time-outs, and a whole link.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 
 #include <poll.h>
 #include <unistd.h>
@@ -13,6 +12,7 @@
 #include "com_usb.h"
 #include "device_call.h"
 #include "pty_device_posix.h"
+#include "core_application.h"
 #include "serial_port_ft_api.h"
 
 using namespace kav;
@@ -24,19 +24,7 @@ using Steady = std::chrono::steady_clock;
 namespace {
 
 struct SerialPort : ::testing::Test {
-    static void SetUpTestSuite() {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "test_serial_port";
-            static char* argv[] = {name, nullptr};
-            app = new QCoreApplication(argc, argv);
-        }
-    }
-    static void TearDownTestSuite() {
-        delete app;
-        app = nullptr;
-    }
-    static inline QCoreApplication* app = nullptr;
+    static void SetUpTestSuite() { test::testCoreApplication(); }
 
     PtyDevice pty;
     std::unique_ptr<SerialPortFtApi> api;

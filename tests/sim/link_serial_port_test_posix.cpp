@@ -2,7 +2,6 @@
 // and the window's serial backend reach it.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 
 #include <chrono>
@@ -10,6 +9,7 @@
 
 #include "com_value.h"
 #include "kav100_device.h"
+#include "core_application.h"
 #include "serial_port_ft_api.h"
 #include "sim_test_program.h"
 
@@ -18,19 +18,7 @@ namespace {
 
 class SerialPortFace : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QCoreApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "sim_serial_tests";
-            static char* argv[] = {name, nullptr};
-            app = new QCoreApplication(argc, argv);
-        }
-    }
-    static void TearDownTestSuite() {
-        delete app;
-        app = nullptr;
-    }
-    static inline QCoreApplication* app = nullptr;
+    static void SetUpTestSuite() { test::testCoreApplication(); }
 
     QProcess server;
     std::string path;

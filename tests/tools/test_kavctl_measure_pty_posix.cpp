@@ -2,6 +2,7 @@
 // kav100sim on a pseudo-terminal (wire time on).
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
 
 #include "kavctl_process.h"
@@ -129,6 +130,31 @@ TEST(KavctlMeasure, ArgumentsAndLink) {
     const KavctlResult r = runKavctl({"--port", "/dev/kav-no-such-port", "measure", "current"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_EQ(r.out, "");
+}
+
+} // namespace
+
+namespace {
+
+// The stand-in killed while kavctl measures, as a converter pulled out:
+// kavctl ends soon after with the link's exit code and names the port.
+TEST(KavctlMeasure, AConverterPulledOutEndsWithExitTwoNamingThePort) {
+    QProcess sim;
+    sim.start(QStringLiteral(KAV100SIM_PATH), {"--pty", "--no-wire-time"});
+    ASSERT_TRUE(sim.waitForStarted(10000));
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    const QString path = QString::fromUtf8(sim.readLine().trimmed());
+    QProcess kavctl;
+    kavctl.start(QStringLiteral(KAVCTL_PATH), {"--port", path, "measure", "current", "--repeat", "1000"});
+    ASSERT_TRUE(kavctl.waitForReadyRead(30000)) << "a first result";
+    sim.kill();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(kavctl.waitForFinished(10000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(kavctl.exitCode(), 2);
+    EXPECT_TRUE(kavctl.readAllStandardError().contains(path.toUtf8()));
 }
 
 } // namespace
