@@ -113,6 +113,8 @@ private:
     // The last attempt did not end on a whole, good reply: what the
     // converter holds may be the rest of it or a late reply.
     bool empfangUnsauber_ = false;
+    // The last transaction ended without a whole, good reply.
+    bool letzteOhneAntwort_ = false;
     int befehlsAnzahl_ = 0;
     int infoAnzahl_ = 0;
 };

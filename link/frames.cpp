@@ -115,6 +115,9 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
     std::array<std::uint8_t, kPufferGroesse> empfangsPuffer{};
     int versuch = 0;
     std::uint32_t n = 0; // the announced length survives a reply whose first byte is missing
+    // After a failed transaction its reply may still come and be read here
+    // in place of this request's own, which then waits for the next request.
+    const bool nachFehlschlag = letzteOhneAntwort_;
 
     // A converter that vanished is not asked again: its link stays closed
     // until the next open.
@@ -180,7 +183,8 @@ std::string ComUSB::COM_SendenEmpfangen(const std::string& anfrageHex) {
                               COM_CRC16Hex(empfangen.substr(0, empfangen.size() - 4)) ==
                                   empfangen.substr(empfangen.size() - 4);
             // After a resend the earlier attempt's reply may still come.
-            empfangUnsauber_ = !ganz || versuch > 1;
+            empfangUnsauber_ = !ganz || versuch > 1 || nachFehlschlag;
+            letzteOhneAntwort_ = !ganz;
         }
 
         const auto byteAt = [&empfangen](int nr) -> std::uint32_t {

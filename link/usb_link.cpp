@@ -91,6 +91,7 @@ std::uint8_t ComUSB::COM_USBOeffnen(std::string& diagnose) {
         offen_ = true;
         // Bytes of an earlier session may wait in the driver: the first request purges.
         empfangUnsauber_ = true;
+        letzteOhneAntwort_ = false;
 
         if (ft_.FT_SetBaudRate(USBHandle, 600000) != ft::FT_OK) {
             diagnose += "SetBaudRate Failed\r\n";

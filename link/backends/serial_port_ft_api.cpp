@@ -301,9 +301,10 @@ FT_STATUS SerialPortFtApi::FT_Read(FT_HANDLE handle, void* buffer, DWORD bytesTo
             status = FT_IO_ERROR; // for example the converter was unplugged
             break;
         }
-        if (ready && p->port.bytesAvailable() == 0) {
-            // Readable but nothing to read: the other end hung up. Asking
-            // again would return at once, for ever.
+        if (!ready && p->port.error() == QSerialPort::NoError) {
+            // Neither data nor a time-out nor an error: the port read end of
+            // file, so the other end hung up. Asking again would return at
+            // once, for ever.
             p->lost = true;
             p->port.close();
             status = FT_IO_ERROR;

@@ -24,7 +24,7 @@ using Steady = std::chrono::steady_clock;
 namespace {
 
 struct SerialPort : ::testing::Test {
-    static void SetUpTestSuite() { test::testCoreApplication(); }
+    static void SetUpTestSuite() { kav::test::testCoreApplication(); }
 
     PtyDevice pty;
     std::unique_ptr<SerialPortFtApi> api;

@@ -18,7 +18,7 @@ namespace {
 
 class SerialPortFace : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { test::testCoreApplication(); }
+    static void SetUpTestSuite() { kav::test::testCoreApplication(); }
 
     QProcess server;
     std::string path;
@@ -117,17 +117,20 @@ TEST_F(SerialPortFace, AConverterPulledOutEndsTheLinkAtOnce) {
         start({"--no-wire-time", "--samples", "10000"});
         diagnose.clear();
         ASSERT_EQ(link->COM_USBOeffnen(diagnose), 0) << diagnose;
+        const auto block = [](int b) {
+            return "60|" + std::to_string(120 * b) + "|" + std::to_string(120 * b + 119);
+        };
         if (blocksBefore > 0) {
             ASSERT_EQ(program->text("DO_MesDrehschwebung", "1"), "OK");
             ASSERT_TRUE(waitForResult());
             for (int b = 0; b < blocksBefore; ++b)
-                ASSERT_EQ(program->raw("RD_InfoArray", "60|" + std::to_string(120 * b) + "|119").size(), 480u);
+                ASSERT_EQ(program->raw("RD_InfoArray", block(b)).size(), 480u);
         }
         server.kill();
         ASSERT_TRUE(server.waitForFinished(5000));
         const auto start = std::chrono::steady_clock::now();
         for (int b = blocksBefore; b < blocksBefore + 3; ++b)
-            EXPECT_TRUE(istFehlerwert(program->text("RD_InfoArray", "60|" + std::to_string(120 * b) + "|119")));
+            EXPECT_TRUE(istFehlerwert(program->text("RD_InfoArray", block(b))));
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
         EXPECT_TRUE(link->linkLost());
         EXPECT_FALSE(link->isOpen());
