@@ -140,8 +140,8 @@ TEST_F(Admin, EveryFailureEndsInKeinErfolg) {
 
 TEST_F(Admin, WithoutRdInfoInTheList) {
     sim::SimOptions o;
-    // The device lists RD_Info beyond entry 40, where the program does not look.
-    o.scenario.commandsBeyond40 = {"RD_Info"};
+    // The device does not list RD_Info.
+    o.scenario.omittedCommands = {"RD_Info"};
     make(o);
     ASSERT_EQ(open(), 0);
     const AdminAblauf a = AdminBefehl(link.get(), 0, true, eingabe("ABC123"));
