@@ -327,7 +327,6 @@ private:
     void unverbundenesLayout();
     void verbindenMoeglich(bool moeglich);
     void homeLayout();
-    QString rdInfoLesen(int wertNummer);
 
     ProgramEnvironment umgebung_;
     std::unique_ptr<EinzelInstanz> einzelInstanz_;

@@ -6,6 +6,7 @@
 #include "device_call.h"
 #include "device_header.h"
 #include "kavctl_console.h"
+#include "kavctl_exit.h"
 #include "kavctl_files.h"
 #include "kavctl_save.h"
 #include "measurement_cycle.h"
@@ -16,11 +17,8 @@ namespace kav::kavctl {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 3;
-
 template <class Werte>
-int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, Ergebnis& letztes,
+int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, records::Datensatz& letztes,
            std::ostream& out, std::ostream& err) {
     static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
     const int vorher = host.meldungen;
@@ -48,66 +46,7 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, in
     }
 }
 
-bool ganzeZahl(const std::string& text, int& wert) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    wert = std::stoi(text);
-    return true;
-}
-
 } // namespace
-
-bool isMeasureOption(const std::string& arg) {
-    for (const char* name : {"--repeat", "--save"}) {
-        const std::string n = name;
-        if (arg == n || arg.rfind(n + "=", 0) == 0)
-            return true;
-    }
-    return false;
-}
-
-bool parseMeasure(const std::vector<std::string>& positional, const std::vector<std::string>& optionArgs,
-                  MeasureOptions& options, std::string& error) {
-    options = MeasureOptions{};
-    if (positional.size() != 2) {
-        error = positional.size() < 2 ? "measure needs a mode (current, badpulses or oscillation)"
-                                      : "measure takes one mode";
-        return false;
-    }
-    const std::string& mode = positional[1];
-    options.typ = mode == "current" ? 1 : mode == "badpulses" ? 2 : mode == "oscillation" ? 3 : 0;
-    if (options.typ == 0) {
-        error = "unknown measurement " + mode + " (current, badpulses or oscillation)";
-        return false;
-    }
-    for (std::size_t i = 0; i < optionArgs.size(); ++i) {
-        const std::string& a = optionArgs[i];
-        const auto eq = a.find('=');
-        const std::string name = a.substr(0, eq);
-        std::string value;
-        if (eq != std::string::npos)
-            value = a.substr(eq + 1);
-        else if (i + 1 < optionArgs.size())
-            value = optionArgs[++i];
-        if (value.empty()) {
-            error = name + " needs a value";
-            return false;
-        }
-        if (name == "--repeat") {
-            if (!ganzeZahl(value, options.repeat) || options.repeat < 1) {
-                error = "--repeat needs a whole number of 1 or more";
-                return false;
-            }
-        } else {
-            options.save = value;
-        }
-    }
-    if (!options.save.empty() && !kavDateiname(options.save)) {
-        error = "--save needs a file name ending in .kav";
-        return false;
-    }
-    return true;
-}
 
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
                std::ostream& err, bool trace) {
@@ -125,7 +64,7 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     }
     ConsoleHost host(err, trace, sprache);
     measure::MeasurementCycle cycle(link, host);
-    Ergebnis letztes;
+    records::Datensatz letztes;
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;
         Clock& clock = link.clock();
