@@ -1,68 +1,36 @@
 #include "result_json.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-
 #include "ansi_utf8.h"
 #include "display_rules.h"
 
 namespace kav::measure {
 
-std::string jsonText(std::string_view utf8) {
-    std::string out = "\"";
-    for (char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04X", c);
-                out += buf;
-            } else {
-                out += ch;
-            }
-        }
-    }
-    return out + "\"";
-}
-
 namespace {
 
-// One JSON object built member by member.
+using json::Json;
+
+// The members are added in the order the output shows them.
 class Objekt {
 public:
-    Objekt& roh(std::string_view name, const std::string& json) {
-        out_ += out_.empty() ? "{" : ", ";
-        out_ += jsonText(name) + ": " + json;
+    Objekt& roh(const std::string& name, Json wert) {
+        j_[name] = std::move(wert);
         return *this;
     }
-    Objekt& zahl(std::string_view name, long long v) { return roh(name, std::to_string(v)); }
-    Objekt& kommazahl(std::string_view name, float v) {
-        if (!std::isfinite(v))
-            return roh(name, "null");
-        char buf[32];
-        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-        return roh(name, ec == std::errc{} ? std::string(buf, end) : std::string("null"));
-    }
-    Objekt& text(std::string_view name, std::string_view utf8) { return roh(name, jsonText(utf8)); }
-    std::string ende() const { return out_.empty() ? "{}" : out_ + "}"; }
+    Objekt& zahl(const std::string& name, long long v) { return roh(name, v); }
+    Objekt& kommazahl(const std::string& name, float v) { return roh(name, json::zahl(v)); }
+    Objekt& text(const std::string& name, std::string_view utf8) { return roh(name, std::string(utf8)); }
+    Json ende() const { return j_.is_null() ? Json::object() : j_; }
 
 private:
-    std::string out_;
+    Json j_;
 };
 
 template <class T, class F>
-std::string liste(const T& werte, F alsJson) {
-    std::string out = "[";
+Json liste(const T& werte, F alsJson) {
+    Json out = Json::array();
     for (const auto& w : werte)
-        out += (out.size() > 1 ? ", " : "") + alsJson(w);
-    return out + "]";
+        out.push_back(alsJson(w));
+    return out;
 }
 
 std::string note(const PercentDisplay& p, const Translator& t) {
@@ -73,7 +41,7 @@ std::string note(const PercentDisplay& p, const Translator& t) {
     return {};
 }
 
-std::string ergebnis(int typ, std::string_view serial, const Objekt& werte, const Objekt& texte) {
+Json ergebnis(int typ, std::string_view serial, const Objekt& werte, const Objekt& texte) {
     return Objekt()
         .zahl("type", typ)
         .text("encoder_serial", ansiToUtf8(serial))
@@ -102,7 +70,7 @@ Objekt werteVon(const AktuellWerte& w) {
 
 } // namespace
 
-std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, const Translator& tIn) {
+Json resultObject(const AktuellWerte& w, std::string_view encoderSerial, const Translator& tIn) {
     const Translator t = oder(tIn);
     const Objekt werte = werteVon(w);
     const CurrentValuesDisplay d = currentValuesDisplay(w, ".", t);
@@ -126,7 +94,7 @@ std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, co
 namespace {
 
 Objekt werteVon(const SchlechtimpulsWerte& w) {
-    auto zahlen = [](const auto& a) { return liste(a, [](auto v) { return std::to_string(v); }); };
+    auto zahlen = [](const auto& a) { return liste(a, [](auto v) { return Json(static_cast<long long>(v)); }); };
     Objekt werte;
     werte.zahl("PosMaxNegativ", w.PosMaxNegativ)
         .zahl("MaxNegativ", w.MaxNegativ)
@@ -153,18 +121,18 @@ Objekt werteVon(const DrehschwebungWerte& w) {
         .zahl("Umdrehungen", w.Umdrehungen)
         .zahl("MinWert", w.MinWert)
         .zahl("MaxWert", w.MaxWert)
-        .roh("samples", liste(samples, [](std::int16_t v) { return std::to_string(v); }));
+        .roh("samples", liste(samples, [](std::int16_t v) { return Json(v); }));
     return werte;
 }
 
 } // namespace
 
-std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& tIn) {
+Json resultObject(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& tIn) {
     const Translator t = oder(tIn);
     const Objekt werte = werteVon(w);
     const BadPulseDisplay d = badPulseDisplay(w, ".", t);
     auto texte5 = [&](auto feld) {
-        return liste(d.eintraege, [&](const BadPulseEntry& e) { return jsonText(e.*feld); });
+        return liste(d.eintraege, [&](const BadPulseEntry& e) { return Json(e.*feld); });
     };
     Objekt texte;
     texte.text("PosMaxNegativ", d.posMaxNegativ)
@@ -180,7 +148,7 @@ std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSer
     return ergebnis(2, encoderSerial, werte, texte);
 }
 
-std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& tIn) {
+Json resultObject(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& tIn) {
     const Translator t = oder(tIn);
     const Objekt werte = werteVon(w);
     const OscillationDisplay d = oscillationDisplay(w, ".", t);
@@ -194,8 +162,19 @@ std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSeri
     return ergebnis(3, encoderSerial, werte, texte);
 }
 
-std::string valuesJson(const AktuellWerte& w) { return werteVon(w).ende(); }
-std::string valuesJson(const SchlechtimpulsWerte& w) { return werteVon(w).ende(); }
-std::string valuesJson(const DrehschwebungWerte& w) { return werteVon(w).ende(); }
+Json valuesObject(const AktuellWerte& w) { return werteVon(w).ende(); }
+Json valuesObject(const SchlechtimpulsWerte& w) { return werteVon(w).ende(); }
+Json valuesObject(const DrehschwebungWerte& w) { return werteVon(w).ende(); }
+
+std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, const Translator& t) {
+    return json::zeile(resultObject(w, encoderSerial, t));
+}
+std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& t) {
+    return json::zeile(resultObject(w, encoderSerial, t));
+}
+std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& t) {
+    return json::zeile(resultObject(w, encoderSerial, t));
+}
+
 
 } // namespace kav::measure

@@ -14,23 +14,25 @@
 #include <string>
 #include <string_view>
 
+#include "json_writer.h"
 #include "measure_host.h"
 #include "result_records.h"
 
 namespace kav::measure {
 
 // `encoderSerial`: bytes as the device sent them (Windows-1252); written as UTF-8.
+json::Json resultObject(const AktuellWerte& w, std::string_view encoderSerial, const Translator& t);
+json::Json resultObject(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& t);
+json::Json resultObject(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& t);
+// The same as one line.
 std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, const Translator& t);
 std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& t);
 std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& t);
 
-// The `values` object of resultJson alone (a record read from a file has no
+// The `values` object of resultObject alone (a record read from a file has no
 // page texts of its own to report).
-std::string valuesJson(const AktuellWerte& w);
-std::string valuesJson(const SchlechtimpulsWerte& w);
-std::string valuesJson(const DrehschwebungWerte& w);
-
-// A JSON string literal of a UTF-8 text, quotes included.
-std::string jsonText(std::string_view utf8);
+json::Json valuesObject(const AktuellWerte& w);
+json::Json valuesObject(const SchlechtimpulsWerte& w);
+json::Json valuesObject(const DrehschwebungWerte& w);
 
 } // namespace kav::measure

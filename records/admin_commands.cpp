@@ -1,7 +1,7 @@
 #include "admin_commands.h"
 
 #include "com_usb.h"
-#include "device_call.h"
+#include "device_status.h"
 
 namespace kav::records {
 
@@ -16,11 +16,10 @@ AdminAblauf AdminBefehl(ComUSB* link, int index, bool verbunden, const std::func
         a.log.push_back({true, "Administrator -> '" + befehl + "' konnte nicht gefunden werden."});
         return a;
     }
-    const Aufruf status = wertLesen(*link, wert::Geraetestatus, "B");
+    const Geraetestatus status = statusLesen(*link);
     if (!status.ok())
         return a;
-    // StatusBits, least significant bit first: bit 3 is the device's own measuring mode.
-    if ((static_cast<long long>(status.wert.toNumber()) >> 3) & 1) {
+    if (status.messmodus) {
         a.messmodus = true;
         return a;
     }

@@ -31,6 +31,11 @@ struct KopfTexte {
     bool operator==(const KopfTexte&) const = default;
 };
 
+// One record of any of the three types, or none: what a save writes and what
+// the reader found.
+using Datensatz =
+    std::variant<std::monostate, measure::AktuellWerte, measure::SchlechtimpulsWerte, measure::DrehschwebungWerte>;
+
 // Why a writer built no content.
 enum class Schreibfehler {
     Keiner,
@@ -83,8 +88,7 @@ struct Leseergebnis {
     bool datumGelesen = false; // `zeit` holds the file's date and time
     LocalTime zeit;            // year = 2000 + stored byte
     int typ = 0;               // the record type as stored (1-3 have data)
-    std::variant<std::monostate, measure::AktuellWerte, measure::SchlechtimpulsWerte, measure::DrehschwebungWerte>
-        daten; // set for types 1-3 on success only
+    Datensatz daten;           // set for types 1-3 on success only
 
     bool ok() const { return fehler == Lesefehler::Keiner; }
 };

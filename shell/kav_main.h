@@ -332,7 +332,6 @@ private:
     void linkVerlorenMelden();
     void linkVerlorenZeigen();
     void homeLayout();
-    QString rdInfoLesen(int wertNummer);
 
     ProgramEnvironment umgebung_;
     std::unique_ptr<EinzelInstanz> einzelInstanz_;

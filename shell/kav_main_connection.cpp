@@ -16,6 +16,7 @@
 #include "connection_diagram.h"
 #include "control_indexes.h"
 #include "device_call.h"
+#include "device_status.h"
 #include "dialogs.h"
 #include "globals.h"
 #include "kav_main.h"
@@ -33,10 +34,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString T(const char* deutsch) { return SprachText(QString::fromUtf8(deutsch)); }
 
 } // namespace
-
-// One "RD_Info" value as text; a failed read gives its failure word or the
-// device's error text, never bytes decoded as text.
-QString KAV_Main::rdInfoLesen(int wertNummer) { return fromAnsi(wertLesen(*link_, wertNummer, "S").text); }
 
 void KAV_Main::VerbindungAufbauen() {
     // A click that arrives while an attempt pumps messages must not tear the
@@ -81,12 +78,12 @@ void KAV_Main::VerbindungAufbauen() {
                 LogSchreiben(QStringLiteral("VerbindungAufbauen -> 'RD_Info' konnte nicht") + kCrLf +
                              QStringLiteral("ausgelesen werden."));
         } else {
-            txtAlle[idx::txtGeraetSN]->setText(rdInfoLesen(wert::GeraetSN));
-            txtAlle[idx::txtFirmware]->setText(rdInfoLesen(wert::Firmware));
-            const QString sn = txtAlle[idx::txtGeraetSN]->text();
-            // A device error report (a text beginning with ",") is no serial
-            // number either: showing it as one would report a failure as success.
-            if (istFehlerwort(sn.toStdString()) || sn.startsWith(u',')) {
+            const Identitaet id = identitaetLesen(*link_);
+            txtAlle[idx::txtGeraetSN]->setText(fromAnsi(id.seriennummer.text));
+            txtAlle[idx::txtFirmware]->setText(fromAnsi(id.firmware.text));
+            // A failure word, a device error report or no reply at all is no
+            // serial number: showing it as one would report a failure as success.
+            if (!id.seriennummer.ok()) {
                 txtAlle[idx::txtGeraetSN]->clear();
                 txtAlle[idx::txtFirmware]->clear();
                 txtAlle[idx::txtStatus]->setText(T("Error"));
@@ -229,8 +226,8 @@ void KAV_Main::tmrDateVomG_Timer() {
     tmrDateVomG.stop();
     if (!link_)
         return;
-    const Aufruf status = wertLesen(*link_, wert::Geraetestatus, "B");
-    if (status.fehler == Aufruffehler::NichtGelistet) {
+    const Geraetestatus status = statusLesen(*link_);
+    if (status.status.fehler == Aufruffehler::NichtGelistet) {
         if (global().DebugAn)
             LogSchreiben(QStringLiteral("tmrDateVomG -> 'RD_Info' konnte nicht") + kCrLf +
                          QStringLiteral("ausgelesen werden."));
@@ -238,10 +235,7 @@ void KAV_Main::tmrDateVomG_Timer() {
     }
     if (!status.ok())
         return;
-    const int wertStatus = static_cast<int>(status.wert.toNumber());
-    // StatusBits: least significant bit first; bit 3 is the device's own measuring mode.
-    const bool messmodus = (wertStatus >> 3) & 1;
-    if (messmodus) {
+    if (status.messmodus) {
         dialoge().meldung(T("KAV100 befindet sich im Messmodus.") + kCrLf + kCrLf + T("Beenden Sie den Messmodus") +
                           kCrLf + T("und versuchen Sie es erneut."));
         return;

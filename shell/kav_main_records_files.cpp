@@ -7,7 +7,6 @@
 #include <QLineEdit>
 
 #include "ansi_text.h"
-#include "atomic_file.h"
 #include "clock.h"
 #include "control_indexes.h"
 #include "device_header.h"
@@ -19,6 +18,7 @@
 #include "panel_widgets.h"
 #include "record_file.h"
 #include "record_messages.h"
+#include "record_save.h"
 #include "record_texts.h"
 #include "save_names.h"
 
@@ -72,37 +72,21 @@ QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, co
 // Every failure is shown and logged; the old file stays as it was.
 void KAV_Main::datensatzSchreiben(int typ, const QString& datei, const records::KopfTexte& kopf,
                                   const LocalTime& zeit) {
-    records::Dateiinhalt inhalt;
-    QString ziel = datei;
+    records::Datensatz daten;
     switch (typ) {
-    case 1: inhalt = records::DateiSchreiben1(AktuellGespeichert, kopf, zeit); break;
-    case 2: inhalt = records::DateiSchreiben2(SchlechtimpulsGespeichert, kopf, zeit); break;
-    case 3:
-        if (global().MathAn) {
-            const std::string t = messung::trenner();
-            inhalt = records::DateiSchreiben3Mth(DrehschwebungGespeichert, kopf, zeit, t.empty() ? '.' : t[0]);
-            ziel = q(records::mthDateiname(datei.toStdString()));
-        } else {
-            inhalt = records::DateiSchreiben3(DrehschwebungGespeichert, kopf, zeit);
-        }
-        break;
+    case 1: daten = AktuellGespeichert; break;
+    case 2: daten = SchlechtimpulsGespeichert; break;
+    case 3: daten = DrehschwebungGespeichert; break;
     default: return;
     }
-    const std::string name = QDir::toNativeSeparators(ziel).toStdString();
-    if (inhalt.fehler == records::Schreibfehler::KeineDaten) {
-        zeigen(records::keineDatenMeldung(sprache()));
-        return;
-    }
-    if (!inhalt.ok()) {
-        zeigen(records::speicherFehlerMeldung(inhalt.fehler, sprache()));
-        LogSchreiben(q(records::speicherFehlerLogZeile(typ, name, inhalt.fehler)));
-        return;
-    }
-    const records::DateiFehler f = records::atomarSchreiben(dateiPfad(ziel), inhalt.bytes);
-    if (f != records::DateiFehler::Keiner) {
-        zeigen(records::speicherFehlerMeldung(f, sprache()));
-        LogSchreiben(q(records::speicherFehlerLogZeile(typ, name, f)));
-    }
+    const std::string t = messung::trenner();
+    const std::string spr = sprache();
+    const records::Speicherergebnis e = records::datensatzSpeichern(
+        daten, dateiPfad(datei), kopf, zeit, {global().MathAn, t.empty() ? '.' : t[0], spr});
+    if (e.meldung)
+        zeigen(*e.meldung);
+    if (!e.logZeile.empty())
+        LogSchreiben(q(e.logZeile));
 }
 
 void KAV_Main::GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText) {

@@ -6,6 +6,7 @@
 #include "device_call.h"
 #include "device_header.h"
 #include "kavctl_console.h"
+#include "kavctl_exit.h"
 #include "kavctl_files.h"
 #include "kavctl_save.h"
 #include "measurement_cycle.h"
@@ -16,12 +17,8 @@ namespace kav::kavctl {
 
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 3;
-constexpr int kExitLinkLost = 2;
-
 template <class Werte>
-int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& link, int typ, Ergebnis& letztes,
+int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& link, int typ, records::Datensatz& letztes,
            std::ostream& out, std::ostream& err) {
     Clock& clock = link.clock();
     static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
@@ -29,7 +26,7 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& li
     const bool gestartet = typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
     if (!gestartet) {
         if (link.linkLost())
-            return kExitLinkLost; // the caller names the converter
+            return kExitNoLink; // the caller names the converter
         if (host.meldungen == vorher) // an unlisted command shows no message in the window
             err << "kavctl: the device does not list " << kBefehl[typ] << '\n';
         return kExitFailed;
@@ -38,7 +35,7 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& li
     for (;;) {
         // A vanished converter ends the measurement now, not after the time-out.
         if (link.linkLost())
-            return kExitLinkLost;
+            return kExitNoLink;
         clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
         switch (cycle.pollTick(live)) {
         case measure::PollOutcome::Again: continue;
@@ -55,66 +52,7 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& li
     }
 }
 
-bool ganzeZahl(const std::string& text, int& wert) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    wert = std::stoi(text);
-    return true;
-}
-
 } // namespace
-
-bool isMeasureOption(const std::string& arg) {
-    for (const char* name : {"--repeat", "--save"}) {
-        const std::string n = name;
-        if (arg == n || arg.rfind(n + "=", 0) == 0)
-            return true;
-    }
-    return false;
-}
-
-bool parseMeasure(const std::vector<std::string>& positional, const std::vector<std::string>& optionArgs,
-                  MeasureOptions& options, std::string& error) {
-    options = MeasureOptions{};
-    if (positional.size() != 2) {
-        error = positional.size() < 2 ? "measure needs a mode (current, badpulses or oscillation)"
-                                      : "measure takes one mode";
-        return false;
-    }
-    const std::string& mode = positional[1];
-    options.typ = mode == "current" ? 1 : mode == "badpulses" ? 2 : mode == "oscillation" ? 3 : 0;
-    if (options.typ == 0) {
-        error = "unknown measurement " + mode + " (current, badpulses or oscillation)";
-        return false;
-    }
-    for (std::size_t i = 0; i < optionArgs.size(); ++i) {
-        const std::string& a = optionArgs[i];
-        const auto eq = a.find('=');
-        const std::string name = a.substr(0, eq);
-        std::string value;
-        if (eq != std::string::npos)
-            value = a.substr(eq + 1);
-        else if (i + 1 < optionArgs.size())
-            value = optionArgs[++i];
-        if (value.empty()) {
-            error = name + " needs a value";
-            return false;
-        }
-        if (name == "--repeat") {
-            if (!ganzeZahl(value, options.repeat) || options.repeat < 1) {
-                error = "--repeat needs a whole number of 1 or more";
-                return false;
-            }
-        } else {
-            options.save = value;
-        }
-    }
-    if (!options.save.empty() && !kavDateiname(options.save)) {
-        error = "--save needs a file name ending in .kav";
-        return false;
-    }
-    return true;
-}
 
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
                std::ostream& err, bool trace) {
@@ -132,7 +70,7 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     }
     ConsoleHost host(err, trace, sprache);
     measure::MeasurementCycle cycle(link, host);
-    Ergebnis letztes;
+    records::Datensatz letztes;
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;
         switch (options.typ) {

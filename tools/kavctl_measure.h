@@ -3,7 +3,6 @@
 // cycle and readouts as the window, one JSON object per result and line.
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace kav {
 class ComUSB;
@@ -17,14 +16,6 @@ struct MeasureOptions {
     std::string sprache = "E";
     std::string save; // --save FILE.kav
 };
-
-// The options that belong to measure alone ("--repeat", "--save", with or
-// without "=VALUE"); its language is kavctl's "--lang".
-bool isMeasureOption(const std::string& arg);
-// `positional`: "measure" and the mode; `optionArgs`: the measure options as
-// given, each followed by its value unless written with "=".
-bool parseMeasure(const std::vector<std::string>& positional, const std::vector<std::string>& optionArgs,
-                  MeasureOptions& options, std::string& error);
 
 // Runs on an open link; waits on the link's clock. Texts and messages are in
 // `sprache` ("D" or "E"); messages go to `err` (with `trace` also the

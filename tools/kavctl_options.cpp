@@ -1,6 +1,6 @@
 #include "kavctl_options.h"
 
-#include "kavctl_files.h"
+#include "kavctl_save.h"
 
 namespace kav::kavctl {
 
@@ -50,154 +50,297 @@ bool isTypeLetter(const std::string& letter) {
     return letter.size() == 1 && letter != " " && std::string(kTypeLetters).find(letter) != std::string::npos;
 }
 
-bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
-    options = Options{};
-    int linkOptions = 0;
-    bool typeGiven = false;
-    bool endOfOptions = false;
-    std::vector<std::string> positional;
-    std::vector<std::string> measureArgs;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        // "--" ends the options; a single dash with a digit is a negative parameter.
-        if (endOfOptions || a.size() < 2 || a[0] != '-' || (a[1] != '-' && a[1] != 'h')) {
-            positional.push_back(a);
-            continue;
-        }
-        const auto value = [&](const std::string& option, std::string& out) {
-            if (a.rfind(option + "=", 0) == 0) {
-                out = a.substr(option.size() + 1);
-            } else if (i + 1 < args.size()) {
-                out = args[++i];
-            } else {
-                error = option + " needs a value";
-                return false;
-            }
-            if (out.empty()) {
-                error = option + " needs a value";
-                return false;
-            }
-            return true;
-        };
-        if (a == "--") {
-            endOfOptions = true;
-        } else if (a == "--help" || a == "-h") {
-            options.command = Options::Command::Help;
-            return true;
-        } else if (a == "--version") {
-            options.command = Options::Command::Version;
-            return true;
-        } else if (a == "--sim") {
-            options.link.kind = LinkChoice::Kind::Simulated;
-            ++linkOptions;
-        } else if (a == "--port" || a.rfind("--port=", 0) == 0) {
-            if (!value("--port", options.link.port))
-                return false;
-            options.link.kind = LinkChoice::Kind::SerialPort;
-            ++linkOptions;
-        } else if (a == "--d2xx" || a.rfind("--d2xx=", 0) == 0) {
-            options.link.kind = LinkChoice::Kind::D2xx;
-            if (a.size() > 7) {
-                options.link.d2xxLibrary = a.substr(7);
-                if (options.link.d2xxLibrary.empty()) {
-                    error = "--d2xx= needs a library";
-                    return false;
-                }
-            }
-            ++linkOptions;
-        } else if (isMeasureOption(a)) {
-            measureArgs.push_back(a);
-            if (a.find('=') == std::string::npos && i + 1 < args.size())
-                measureArgs.push_back(args[++i]);
-        } else if (a == "--trace") {
-            options.trace = true;
-        } else if (a == "--type" || a.rfind("--type=", 0) == 0) {
-            if (!value("--type", options.type))
-                return false;
-            if (!isTypeLetter(options.type)) {
-                error = "unknown type letter " + options.type + " (one of " + kTypeLetters + ")";
-                return false;
-            }
-            typeGiven = true;
-        } else if (const int r = fileOption(args, i, options, error); r != 0) {
-            if (r < 0)
-                return false;
-        } else {
-            error = "unknown option " + a;
-            return false;
-        }
-    }
-    if (linkOptions > 1) {
-        error = "choose one of --sim, --port and --d2xx";
+const std::vector<OptionRow>& optionTable() {
+    using C = Options::Command;
+    using V = OptionRow::Value;
+    // The order of the rows is the order in which misplaced options are reported.
+    static const std::vector<OptionRow> table = {
+        {"--sim", V::None, {}, ""},
+        {"--port", V::Required, {}, ""},
+        {"--d2xx", V::Attached, {}, ""},
+        {"--trace", V::None, {}, ""},
+        {"--lang", V::Required, {}, ""},
+        {"--repeat", V::Required, {C::Measure}, "--repeat belongs to measure"},
+        {"--save", V::Required, {C::Measure, C::RecordsGet}, "--save belongs to measure"},
+        {"--type", V::Required, {C::Exec}, "--type belongs to exec"},
+        {"--csv", V::Optional, {C::Export}, "--csv and --mth belong to export"},
+        {"--mth", V::Required, {C::Export}, "--csv and --mth belong to export"},
+        {"--pdf", V::Required, {C::Report}, "--pdf belongs to report"},
+        {"--help", V::None, {}, ""},
+        {"--version", V::None, {}, ""},
+    };
+    return table;
+}
+
+namespace {
+
+// An argument that names an option ("-1" is a negative parameter).
+bool isOption(const std::string& a) { return a.rfind("--", 0) == 0 || a.rfind("-h", 0) == 0; }
+
+const OptionRow* findRow(const std::string& name) {
+    for (const OptionRow& row : optionTable())
+        if (name == row.name)
+            return &row;
+    return nullptr;
+}
+
+bool wholeNumber(const std::string& text, int& value) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
         return false;
-    }
-    if (positional.empty()) {
+    value = std::stoi(text);
+    return true;
+}
+
+// The command the positional arguments name; false with `error` when they name none.
+bool commandOf(const std::vector<std::string>& p, Options::Command& command, std::string& error) {
+    using C = Options::Command;
+    if (p.empty()) {
         error = "no command given (info, exec, measure, records, export, show or report)";
         return false;
     }
-    if (positional[0] == "measure") {
-        if (typeGiven || options.csv || !options.mthOut.empty() || !options.pdfOut.empty()) {
-            error = typeGiven                ? "--type belongs to exec"
-                    : options.pdfOut.empty() ? "--csv and --mth belong to export"
-                                             : "--pdf belongs to report";
-            return false;
+    const std::string& c = p[0];
+    if (c == "records") {
+        if (p.size() >= 2 && (p[1] == "list" || p[1] == "get")) {
+            command = p[1] == "list" ? C::RecordsList : C::RecordsGet;
+            return true;
         }
-        options.command = Options::Command::Measure;
-        return parseMeasure(positional, measureArgs, options.measure, error);
-    }
-    if (positional[0] == "records" && positional.size() > 1 && positional[1] == "get") {
-        // records get takes measure's --save, and only that.
-        MeasureOptions m;
-        std::vector<std::string> nurSave;
-        for (std::size_t i = 0; i < measureArgs.size(); ++i) {
-            if (measureArgs[i].rfind("--repeat", 0) == 0) {
-                error = "--repeat belongs to measure";
-                return false;
-            }
-            nurSave.push_back(measureArgs[i]);
-        }
-        if (!parseMeasure({"measure", "current"}, nurSave, m, error))
-            return false;
-        options.save = m.save;
-    } else if (!measureArgs.empty()) {
-        error = measureArgs[0] + " belongs to measure";
+        error = "records takes list or get INDEX";
         return false;
     }
-    if (positional[0] == "records" || positional[0] == "export" || positional[0] == "show" || positional[0] == "report")
-        return fileCommand(positional, typeGiven, options, error);
-    if (!options.pdfOut.empty()) {
-        error = "--pdf belongs to report";
-        return false;
-    }
-    if (positional[0] == "info") {
-        if (positional.size() > 1) {
+    const std::pair<const char*, C> names[] = {{"info", C::Info},     {"exec", C::Exec},   {"measure", C::Measure},
+                                               {"export", C::Export}, {"show", C::Show},   {"report", C::Report}};
+    for (const auto& [name, value] : names)
+        if (c == name) {
+            command = value;
+            return true;
+        }
+    error = "unknown command " + c;
+    return false;
+}
+
+// The positional arguments after the command.
+bool positionalArguments(const std::vector<std::string>& p, Options& o, std::string& error) {
+    using C = Options::Command;
+    const auto oneFile = [&](const char* message) {
+        if (p.size() != 2 || p[1].empty()) {
+            error = message;
+            return false;
+        }
+        o.file = p[1];
+        return true;
+    };
+    switch (o.command) {
+    case C::Info:
+        if (p.size() > 1) {
             error = "info takes no arguments";
             return false;
         }
-        if (typeGiven) {
-            error = "--type belongs to exec";
-            return false;
-        }
-        options.command = Options::Command::Info;
         return true;
-    }
-    if (positional[0] == "exec") {
-        if (positional.size() < 2 || positional[1].empty()) {
+    case C::Exec:
+        if (p.size() < 2 || p[1].empty()) {
             error = "exec needs a command name";
             return false;
         }
-        if (positional.size() > 3) {
+        if (p.size() > 3) {
             error = "exec takes a name and one parameter text";
             return false;
         }
-        options.command = Options::Command::Exec;
-        options.name = positional[1];
-        if (positional.size() == 3)
-            options.parameters = positional[2];
+        o.name = p[1];
+        o.parameters = p.size() == 3 ? p[2] : std::string();
         return true;
+    case C::Measure:
+        if (p.size() != 2) {
+            error = p.size() < 2 ? "measure needs a mode (current, badpulses or oscillation)" : "measure takes one mode";
+            return false;
+        }
+        o.measure.typ = p[1] == "current" ? 1 : p[1] == "badpulses" ? 2 : p[1] == "oscillation" ? 3 : 0;
+        if (o.measure.typ == 0) {
+            error = "unknown measurement " + p[1] + " (current, badpulses or oscillation)";
+            return false;
+        }
+        return true;
+    case C::RecordsList:
+        if (p.size() != 2) {
+            error = "records takes list or get INDEX";
+            return false;
+        }
+        return true;
+    case C::RecordsGet:
+        // A record index is 0 to 253; a count of 255 means the measuring mode.
+        if (p.size() != 3 || p[2].empty() || p[2].size() > 3 ||
+            p[2].find_first_not_of("0123456789") != std::string::npos || std::stoi(p[2]) > 253) {
+            error = "records get takes one record index (0 to 253)";
+            return false;
+        }
+        o.index = std::stoi(p[2]);
+        return true;
+    case C::Show: return oneFile("show takes one record file");
+    case C::Report: return oneFile("report takes one record file");
+    case C::Export: return oneFile("export takes one record file");
+    case C::Help:
+    case C::Version: return true;
     }
-    error = "unknown command " + positional[0];
-    return false;
+    return true;
+}
+
+// Stores an option's value where it belongs; false with `error` for a value the option cannot take.
+bool store(const std::string& name, const std::string& value, Options& o, int& links, std::string& error) {
+    if (name == "--sim") {
+        o.link.kind = LinkChoice::Kind::Simulated;
+        ++links;
+    } else if (name == "--port") {
+        o.link.kind = LinkChoice::Kind::SerialPort;
+        o.link.port = value;
+        ++links;
+    } else if (name == "--d2xx") {
+        o.link.kind = LinkChoice::Kind::D2xx;
+        o.link.d2xxLibrary = value;
+        ++links;
+    } else if (name == "--trace") {
+        o.trace = true;
+    } else if (name == "--lang") {
+        o.lang = value;
+        if (o.lang == "d" || o.lang == "e")
+            o.lang[0] = static_cast<char>(o.lang[0] - 'a' + 'A');
+        if (o.lang != "D" && o.lang != "E") {
+            error = "--lang takes D or E";
+            return false;
+        }
+    } else if (name == "--type") {
+        o.type = value;
+        if (!isTypeLetter(o.type)) {
+            error = "unknown type letter " + o.type + " (one of " + kTypeLetters + ")";
+            return false;
+        }
+    } else if (name == "--csv") {
+        o.csv = true;
+        o.csvOut = value;
+    } else if (name == "--mth") {
+        o.mthOut = value;
+    } else if (name == "--pdf") {
+        o.pdfOut = value;
+    } else if (name == "--repeat") {
+        if (!wholeNumber(value, o.measure.repeat) || o.measure.repeat < 1) {
+            error = "--repeat needs a whole number of 1 or more";
+            return false;
+        }
+    } else if (name == "--save") {
+        if (!kavDateiname(value)) {
+            error = "--save needs a file name ending in .kav";
+            return false;
+        }
+        o.save = value;
+        o.measure.save = value;
+    }
+    return true;
+}
+
+} // namespace
+
+bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error) {
+    options = Options{};
+    std::vector<std::string> positional;
+    std::vector<std::pair<const OptionRow*, std::string>> given;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!isOption(a)) {
+            positional.push_back(a);
+            continue;
+        }
+        if (a == "--") { // ends the options
+            positional.insert(positional.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        }
+        const auto eq = a.find('=');
+        const std::string name = a == "-h" ? "--help" : a.substr(0, eq);
+        const OptionRow* row = findRow(name);
+        if (!row) {
+            error = "unknown option " + a;
+            return false;
+        }
+        if (name == "--help" || name == "--version") {
+            options.command = name == "--help" ? Options::Command::Help : Options::Command::Version;
+            return true;
+        }
+        std::string value;
+        const bool attached = eq != std::string::npos;
+        if (attached)
+            value = a.substr(eq + 1);
+        switch (row->value) {
+        case OptionRow::Value::None:
+            if (attached) {
+                error = name + " takes no value";
+                return false;
+            }
+            break;
+        case OptionRow::Value::Required:
+            // The next option is never a value: "--save --repeat 2" lacks the file.
+            if (!attached && i + 1 < args.size() && !isOption(args[i + 1]))
+                value = args[++i];
+            if (value.empty()) {
+                error = name + " needs a value";
+                return false;
+            }
+            break;
+        case OptionRow::Value::Optional:
+            if (!attached && i + 1 < args.size() && args[i + 1].rfind('-', 0) != 0)
+                value = args[++i];
+            if (attached && value.empty()) {
+                error = name + " needs a value";
+                return false;
+            }
+            break;
+        case OptionRow::Value::Attached:
+            if (attached && value.empty()) {
+                error = name + "= needs a library";
+                return false;
+            }
+            break;
+        }
+        // The language and the type letter are checked at once, before the command is known.
+        if (name == "--lang" || name == "--type") {
+            Options scratch;
+            int links = 0;
+            if (!store(name, value, scratch, links, error))
+                return false;
+        }
+        given.emplace_back(row, value);
+    }
+
+    if (!commandOf(positional, options.command, error))
+        return false;
+    for (const OptionRow& row : optionTable()) {
+        if (row.commands.empty())
+            continue;
+        bool here = false;
+        for (Options::Command c : row.commands)
+            here = here || c == options.command;
+        for (const auto& g : given)
+            if (g.first == &row && !here) {
+                error = row.misplaced;
+                return false;
+            }
+    }
+    if (!positionalArguments(positional, options, error))
+        return false;
+    int links = 0;
+    for (const auto& [row, value] : given)
+        if (!store(row->name, value, options, links, error))
+            return false;
+    if (links > 1) {
+        error = "choose one of --sim, --port and --d2xx";
+        return false;
+    }
+    options.measure.sprache = options.lang;
+    if (options.command == Options::Command::Export && options.csv == !options.mthOut.empty()) {
+        error = "export needs either --csv [OUT] or --mth OUT";
+        return false;
+    }
+    if (options.command == Options::Command::Report && options.pdfOut.empty()) {
+        error = "report needs --pdf OUT";
+        return false;
+    }
+    return true;
 }
 
 } // namespace kav::kavctl

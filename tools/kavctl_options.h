@@ -30,6 +30,25 @@ struct Options {
     MeasureOptions measure;
 };
 
+// One row of kavctl's option table: every option, what value it takes and
+// which commands it belongs to. The parser, the usage text and the manual
+// page are checked against it.
+struct OptionRow {
+    enum class Value {
+        None,     // --trace
+        Required, // --port PATH or --port=PATH; never the next option
+        Optional, // --csv [OUT]: the next argument unless it starts with "-"
+        Attached, // --d2xx[=LIBRARY]: only with "="
+    };
+    const char* name;
+    Value value;
+    // The commands it belongs to; empty: every command.
+    std::vector<Options::Command> commands;
+    // The line when it stands with another command.
+    const char* misplaced;
+};
+const std::vector<OptionRow>& optionTable();
+
 // Reads the arguments after the program name. On a bad command line returns
 // false and puts a one-line reason into `error`.
 bool parseOptions(const std::vector<std::string>& args, Options& options, std::string& error);

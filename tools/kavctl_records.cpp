@@ -2,13 +2,14 @@
 
 #include <chrono>
 
+#include "ansi_utf8.h"
 #include "com_usb.h"
-#include "cp1252.h"
 #include "device_call.h"
 #include "device_memory.h"
+#include "device_status.h"
 #include "kavctl_console.h"
+#include "kavctl_exit.h"
 #include "kavctl_files.h"
-#include "kavctl_run.h"
 #include "kavctl_save.h"
 #include "kavctl_show.h"
 #include "measurement_cycle.h"
@@ -40,17 +41,16 @@ int listenFehler(const records::Auflistung& a, const std::string& sprache, std::
 // The status check before a stored record is read: 0 when the device is not
 // in its own measuring mode.
 int statusPruefen(ComUSB& link, const std::string& sprache, std::ostream& err) {
-    const Aufruf status = wertLesen(link, wert::Geraetestatus, "B");
-    if (status.fehler == Aufruffehler::NichtGelistet) {
+    const Geraetestatus status = statusLesen(link);
+    if (status.status.fehler == Aufruffehler::NichtGelistet) {
         err << "kavctl: the device does not list the command RD_Info\n";
         return kExitFailed;
     }
     if (!status.ok()) {
-        err << "kavctl: the device state could not be read (" << latin1ToUtf8(status.text) << ")\n";
+        err << "kavctl: the device state could not be read (" << ansiToUtf8(status.status.text) << ")\n";
         return kExitFailed;
     }
-    // StatusBits, least significant bit first: bit 3 is the device's own measuring mode.
-    if ((static_cast<long long>(status.wert.toNumber()) >> 3) & 1) {
+    if (status.messmodus) {
         err << zeilen(records::messmodusText(sprache)) << "\n";
         return kExitFailed;
     }
@@ -99,17 +99,18 @@ int recordsList(ComUSB& link, const Options& o, std::ostream& out, std::ostream&
     const records::Auflistung a = records::DatenVomG(link);
     if (const int code = listenFehler(a, o.lang, err); code != kExitOk)
         return code;
-    out << "[";
+    json::Json liste = json::Json::array();
     for (std::size_t i = 0; i < a.zeilen.size(); ++i) {
         // Listed headers are complete, so this always holds a value.
         const auto kopf = records::datensatzkopfLesen(a.KopfListe[i]);
-        out << (i ? ",\n" : "\n") << "  {\"index\": " << i
-            << ", \"name\": " << jsonText(records::cp1252ToUtf8(a.zeilen[i])) << ", \"type\": " << kopf->typ
-            << ", \"date\": " << jsonText(records::datumText(kopf->zeit))
-            << ", \"encoder_serial\": " << jsonText(records::cp1252ToUtf8(records::getrimmt(kopf->geberSN)))
-            << ", \"device_serial\": " << jsonText(records::cp1252ToUtf8(records::getrimmt(kopf->geraetSN))) << "}";
+        liste.push_back({{"index", i},
+                         {"name", ansiToUtf8(a.zeilen[i])},
+                         {"type", kopf->typ},
+                         {"date", records::datumText(kopf->zeit)},
+                         {"encoder_serial", ansiToUtf8(records::getrimmt(kopf->geberSN))},
+                         {"device_serial", ansiToUtf8(records::getrimmt(kopf->geraetSN))}});
     }
-    out << (a.zeilen.empty() ? "]\n" : "\n]\n");
+    out << json::block(liste) << '\n';
     return kExitOk;
 }
 
@@ -133,33 +134,36 @@ int recordsGet(ComUSB& link, const Options& o, std::ostream& out, std::ostream& 
     // The firmware is not in the record's header: the window saves the one it shows.
     const Aufruf firmware = wertLesen(link, wert::Firmware, "S");
     if (!firmware.ok()) {
-        err << "kavctl: the device's firmware could not be read (" << latin1ToUtf8(firmware.text) << ")\n";
+        err << "kavctl: the device's firmware could not be read (" << ansiToUtf8(firmware.text) << ")\n";
         return kExitFailed;
     }
     const auto kopf = records::datensatzkopfLesen(a.KopfListe[static_cast<std::size_t>(o.index)]);
-    const std::string header = headerJson({firmware.text, records::getrimmt(kopf->geberSN),
+    json::Json ausgabe = {{"header", headerObject({firmware.text, records::getrimmt(kopf->geberSN),
                                            records::getrimmt(kopf->geraetSN), records::getrimmt(kopf->name)},
-                                          records::datumText(kopf->zeit));
+                                                 records::datumText(kopf->zeit))}};
     ConsoleHost host(err, o.trace, o.lang);
     const measure::Translator t = [&](const std::string& d) { return host.sprachText(d); };
     const std::string geber = records::getrimmt(kopf->geberSN);
-    Ergebnis ergebnis;
-    std::string json;
+    records::Datensatz ergebnis;
+    json::Json werte;
     int code = kExitOk;
     auto mit = [&](auto live) {
         code = lesen(link, host, l.AktDateiTyp, o.lang, live, err);
-        json = measure::resultJson(live, geber, t);
+        werte = measure::resultObject(live, geber, t);
         ergebnis = live;
     };
     switch (l.AktDateiTyp) {
     case 1: mit(measure::AktuellWerte{}); break;
     case 2: mit(measure::SchlechtimpulsWerte{}); break;
     case 3: mit(measure::DrehschwebungWerte{}); break;
-    default: json = "{\"type\": " + std::to_string(l.AktDateiTyp) + ", \"values\": {}}"; break;
+    default: werte = {{"type", l.AktDateiTyp}, {"values", json::Json::object()}}; break;
     }
     if (code != kExitOk)
         return code;
-    out << "{\"header\": " << header << ", " << json.substr(1) << '\n' << std::flush;
+    // The header first, then the result's members in their order.
+    for (const auto& [name, wert] : werte.items())
+        ausgabe[name] = wert;
+    out << json::zeile(ausgabe) << '\n' << std::flush;
     if (o.save.empty())
         return kExitOk;
     auto texte = records::kopfTextTexte(l.KopfText);

@@ -4,8 +4,8 @@
 #include <QPalette>
 #include <cstdio>
 
+#include "ansi_utf8.h"
 #include "atomic_file.h"
-#include "cp1252.h"
 #include "decimal_separator.h"
 #include "display_rules.h"
 #include "kavctl_files.h"
@@ -18,7 +18,7 @@ namespace kav::kavctl {
 
 namespace {
 
-QString text(const std::string& ansi) { return QString::fromStdString(records::cp1252ToUtf8(ansi)); }
+QString text(const std::string& ansi) { return QString::fromStdString(ansiToUtf8(ansi)); }
 
 // The deviation ring as the window's control draws this record, on white
 // paper, at twice the screen's resolution (its lines are one pixel wide).

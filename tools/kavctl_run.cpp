@@ -1,54 +1,33 @@
 #include "kavctl_run.h"
 
+#include "ansi_utf8.h"
 #include "com_usb.h"
 #include "device_call.h"
+#include "device_status.h"
 #include "kavctl_files.h"
 #include "kavctl_records.h"
 
 namespace kav::kavctl {
 
-std::string latin1ToUtf8(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string jsonString(const std::string& latin1Text) { return jsonText(latin1ToUtf8(latin1Text)); }
-
-namespace {
-
-void printInfo(std::ostream& out, int result, const std::string& diagnose, const std::string& serial,
-               const std::string& firmware, const ComUSB& link) {
-    out << "{\n"
-        << "  \"result\": " << result << ",\n"
-        << "  \"diagnostic\": " << jsonString(diagnose) << ",\n"
-        << "  \"serial\": " << jsonString(serial) << ",\n"
-        << "  \"firmware\": " << jsonString(firmware) << ",\n"
-        << "  \"commands\": [";
+json::Json infoObject(int result, const std::string& diagnose, const std::string& serial, const std::string& firmware,
+                      const ComUSB& link) {
+    json::Json commands = json::Json::array();
     for (int i = 1; i <= link.commandCount(); ++i) {
         const auto& e = link.befehlsliste()[static_cast<std::size_t>(i)];
-        out << (i > 1 ? ",\n" : "\n") << "    {\"index\": " << i << ", \"name\": " << jsonString(e.Name)
-            << ", \"structure\": " << jsonString(e.arr_Struktur_txt) << "}";
+        commands.push_back({{"index", i}, {"name", ansiToUtf8(e.Name)}, {"structure", ansiToUtf8(e.arr_Struktur_txt)}});
     }
-    out << (link.commandCount() > 0 ? "\n  ],\n" : "],\n") << "  \"info\": [";
+    json::Json info = json::Json::array();
     for (int j = 0; j < link.infoCount(); ++j) {
         const auto& e = link.infoListe()[static_cast<std::size_t>(j)];
-        out << (j > 0 ? ",\n" : "\n") << "    {\"name\": " << jsonString(e.Name) << ", \"type\": " << jsonString(e.Typ)
-            << ", \"value\": " << jsonString(e.Wert) << "}";
+        info.push_back({{"name", ansiToUtf8(e.Name)}, {"type", ansiToUtf8(e.Typ)}, {"value", ansiToUtf8(e.Wert)}});
     }
-    out << (link.infoCount() > 0 ? "\n  ]\n" : "]\n") << "}\n";
+    return {{"result", result},
+            {"diagnostic", ansiToUtf8(diagnose)},
+            {"serial", ansiToUtf8(serial)},
+            {"firmware", ansiToUtf8(firmware)},
+            {"commands", std::move(commands)},
+            {"info", std::move(info)}};
 }
-
-} // namespace
 
 namespace {
 
@@ -64,7 +43,7 @@ std::string converterName(const Options& options, const std::string& diagnose) {
 
 // A converter that vanished while a command ran ends kavctl as a link failure.
 int linkLost(const Options& options, const std::string& diagnose, std::ostream& err) {
-    err << "kavctl: " << latin1ToUtf8(converterName(options, diagnose))
+    err << "kavctl: " << ansiToUtf8(converterName(options, diagnose))
         << ": the converter vanished (unplugged?); the link is lost\n";
     return kExitNoLink;
 }
@@ -93,22 +72,21 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         if (result != 0) {
             code = kExitNoLink;
         } else {
-            const Aufruf sn = wertLesen(link, wert::GeraetSN, "S");
-            const Aufruf fw = wertLesen(link, wert::Firmware, "S");
-            serial = sn.text;
-            firmware = fw.text;
+            const Identitaet id = identitaetLesen(link);
+            serial = id.seriennummer.text;
+            firmware = id.firmware.text;
             link.COM_USBSchliessen();
             if (link.linkLost())
                 return linkLost(options, diagnose, err);
-            if (!sn.ok() || !fw.ok())
+            if (!id.seriennummer.ok() || !id.firmware.ok())
                 code = kExitFailed;
         }
-        printInfo(out, result, diagnose, serial, firmware, link);
+        out << json::block(infoObject(result, diagnose, serial, firmware, link)) << '\n';
         return code;
     }
 
     if (result != 0) {
-        err << "kavctl: the link did not open (result " << result << ")\n" << latin1ToUtf8(diagnose);
+        err << "kavctl: the link did not open (result " << result << ")\n" << ansiToUtf8(diagnose);
         return kExitNoLink;
     }
     if (options.command == Options::Command::RecordsList || options.command == Options::Command::RecordsGet) {
@@ -129,13 +107,13 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
     if (link.linkLost())
         return linkLost(options, diagnose, err);
     if (a.fehler == Aufruffehler::UngueltigeAnfrage) {
-        err << "kavctl: " << options.name << ": " << latin1ToUtf8(a.anfrageGrund) << '\n';
+        err << "kavctl: " << options.name << ": " << ansiToUtf8(a.anfrageGrund) << '\n';
         return kExitUsage;
     }
     if (a.fehler == Aufruffehler::NichtGelistet)
         err << "kavctl: the device does not list the command " << options.name << '\n';
     // A failed command prints its failure text, never a number decoded from it.
-    out << latin1ToUtf8(a.ok() ? a.wert.toText() : a.text) << '\n';
+    out << ansiToUtf8(a.ok() ? a.wert.toText() : a.text) << '\n';
     return a.ok() ? kExitOk : kExitFailed;
 }
 

@@ -1,9 +1,8 @@
 #include "kavctl_save.h"
 
-#include "atomic_file.h"
+#include "kavctl_exit.h"
 #include "kavctl_files.h"
-#include "kavctl_run.h"
-#include "record_texts.h"
+#include "record_save.h"
 
 namespace kav::kavctl {
 
@@ -18,31 +17,21 @@ bool kavDateiname(const std::string& datei) {
     return endung == ".kav" && vorher != '/' && vorher != '\\';
 }
 
-int ergebnisSpeichern(const std::string& datei, const Ergebnis& ergebnis, const records::KopfTexte& kopf,
+int ergebnisSpeichern(const std::string& datei, const records::Datensatz& ergebnis, const records::KopfTexte& kopf,
                       const LocalTime& zeit, const std::string& sprache, std::ostream& err) {
-    records::Dateiinhalt inhalt;
-    if (const auto* w = std::get_if<measure::AktuellWerte>(&ergebnis))
-        inhalt = records::DateiSchreiben1(*w, kopf, zeit);
-    else if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&ergebnis))
-        inhalt = records::DateiSchreiben2(*w, kopf, zeit);
-    else if (const auto* w = std::get_if<measure::DrehschwebungWerte>(&ergebnis))
-        inhalt = records::DateiSchreiben3(*w, kopf, zeit);
-    else
-        inhalt.fehler = records::Schreibfehler::KeineDaten;
-    if (inhalt.fehler == records::Schreibfehler::KeineDaten) {
+    const records::Speicherergebnis e =
+        records::datensatzSpeichern(ergebnis, std::filesystem::path(std::u8string(datei.begin(), datei.end())), kopf,
+                                    zeit, {false, '.', sprache});
+    switch (e.art) {
+    case records::Speicherergebnis::Art::Gespeichert: return kExitOk;
+    case records::Speicherergebnis::Art::KeinTyp:
+    case records::Speicherergebnis::Art::KeineDaten:
         err << zeilen(records::keineDatenMeldung(sprache).text) << '\n';
         return kExitFailed;
+    case records::Speicherergebnis::Art::Fehler: break;
     }
-    if (!inhalt.ok()) {
-        err << zeilen(records::speicherFehlerMeldung(inhalt.fehler, sprache).text) << " (" << datei << ")\n";
-        return kExitCantCreate;
-    }
-    const records::DateiFehler f = records::atomarSchreiben(datei, inhalt.bytes);
-    if (f != records::DateiFehler::Keiner) {
-        err << zeilen(records::speicherFehlerMeldung(f, sprache).text) << " (" << datei << ")\n";
-        return kExitCantCreate;
-    }
-    return kExitOk;
+    err << zeilen(e.meldung ? e.meldung->text : std::string()) << " (" << datei << ")\n";
+    return kExitCantCreate;
 }
 
 } // namespace kav::kavctl

@@ -1,36 +1,37 @@
 #include "kavctl_show.h"
 
-#include "cp1252.h"
+#include "ansi_utf8.h"
 #include "device_header.h"
+#include "kavctl_exit.h"
 #include "kavctl_files.h"
 #include "result_json.h"
 
 namespace kav::kavctl {
 
-std::string headerJson(const records::KopfTexte& t, const std::string& datum) {
-    auto text = [](const std::string& ansi) { return jsonText(records::cp1252ToUtf8(ansi)); };
-    return "{\"firmware\": " + text(t.firmware) + ", \"encoder_serial\": " + text(t.geberSN) +
-           ", \"device_serial\": " + text(t.geraetSN) + ", \"name\": " + text(t.name) +
-           ", \"date\": " + jsonText(datum) + "}";
+json::Json headerObject(const records::KopfTexte& t, const std::string& datum) {
+    return {{"firmware", ansiToUtf8(t.firmware)},
+            {"encoder_serial", ansiToUtf8(t.geberSN)},
+            {"device_serial", ansiToUtf8(t.geraetSN)},
+            {"name", ansiToUtf8(t.name)},
+            {"date", datum}};
 }
 
-std::string recordJson(const records::Leseergebnis& g) {
-    std::string werte = "{}";
+json::Json recordObject(const records::Leseergebnis& g) {
+    json::Json werte = json::Json::object();
     std::visit(
         [&](const auto& w) {
             if constexpr (!std::is_same_v<std::decay_t<decltype(w)>, std::monostate>)
-                werte = measure::valuesJson(w);
+                werte = measure::valuesObject(w);
         },
         g.daten);
-    return "{\"header\": " + headerJson(g.kopf, records::datumText(g.zeit)) + ", \"type\": " + std::to_string(g.typ) +
-           ", \"values\": " + werte + "}";
+    return {{"header", headerObject(g.kopf, records::datumText(g.zeit))}, {"type", g.typ}, {"values", std::move(werte)}};
 }
 
 int showFile(const Options& o, std::ostream& out, std::ostream& err) {
     records::Leseergebnis g;
     if (const int code = recordLesen(o, g, err); code != 0)
         return code;
-    out << recordJson(g) << '\n';
+    out << json::zeile(recordObject(g)) << '\n';
     return out.good() ? 0 : kExitCantCreate;
 }
 

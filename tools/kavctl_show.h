@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "json_writer.h"
 #include "kavctl_options.h"
 #include "record_file.h"
 
@@ -11,11 +12,11 @@ namespace kav::kavctl {
 
 // {"firmware", "encoder_serial", "device_serial", "name", "date"}: the texts are
 // Windows-1252 bytes (written as UTF-8), `datum` as "07.03.2008 - 09:05:00".
-std::string headerJson(const records::KopfTexte& texte, const std::string& datum);
+json::Json headerObject(const records::KopfTexte& texte, const std::string& datum);
 
 // {"header": {…}, "type": n, "values": {…}} of a file read without failure;
 // `values` as in `kavctl measure`, empty for a type other than 1-3.
-std::string recordJson(const records::Leseergebnis& gelesen);
+json::Json recordObject(const records::Leseergebnis& gelesen);
 
 // Exit codes as for export: 0; 65 not a record file or one that cannot be
 // taken apart; 66 the file cannot be read.

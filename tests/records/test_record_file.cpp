@@ -2,7 +2,7 @@
 // they refuse.
 #include <gtest/gtest.h>
 
-#include "cp1252.h"
+#include "ansi_utf8.h"
 #include "record_file.h"
 
 namespace kav::records {
@@ -86,7 +86,7 @@ TEST(RecordWriter, LengthsAndTextFields) {
 
 TEST(RecordWriter, WindowsUmlautsInTheName) {
     KopfTexte k = kBeispielKopf;
-    k.name = utf8ToCp1252("Lüfter Ä");
+    k.name = utf8ToAnsi("Lüfter Ä");
     const Dateiinhalt d = DateiSchreiben1(beispielTyp1(), k, k7Maerz2008);
     ASSERT_TRUE(d.ok());
     EXPECT_EQ(d.bytes.size(), kLaengeTyp1) << "one byte per umlaut";
@@ -94,7 +94,7 @@ TEST(RecordWriter, WindowsUmlautsInTheName) {
                                       "fter \xC4");
     const Leseergebnis r = DateiLesen(d.bytes);
     ASSERT_TRUE(r.ok());
-    EXPECT_EQ(cp1252ToUtf8(r.kopf.name), "Lüfter Ä");
+    EXPECT_EQ(ansiToUtf8(r.kopf.name), "Lüfter Ä");
 }
 
 TEST(RecordWriter, Refusals) {

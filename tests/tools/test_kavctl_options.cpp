@@ -78,6 +78,28 @@ TEST(KavctlOptions, BadCommandLines) {
     EXPECT_EQ(failure({"exec", "A", "1", "2"}), "exec takes a name and one parameter text");
 }
 
+TEST(KavctlOptions, AnOptionIsNeverTheValueOfAnother) {
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+        {{"--sim", "measure", "current", "--save", "--repeat", "2"}, "--save needs a value"},
+        {{"--port", "--sim", "info"}, "--port needs a value"},
+        {{"exec", "X", "--type", "--trace"}, "--type needs a value"},
+        {{"measure", "current", "--repeat", "--lang", "D"}, "--repeat needs a value"},
+        {{"records", "list", "--lang", "-h"}, "--lang needs a value"},
+        {{"report", "a.kav", "--pdf", "--lang=D"}, "--pdf needs a value"},
+        {{"--trace=1", "info"}, "--trace takes no value"},
+    };
+    for (const auto& [args, meldung] : faelle)
+        EXPECT_EQ(failure(args), meldung) << args[1];
+    // A value that only looks like a number with a sign is still a value.
+    EXPECT_EQ(failure({"measure", "current", "--repeat", "-1"}), "--repeat needs a whole number of 1 or more");
+}
+
+TEST(KavctlOptions, TheUsageNamesEveryOptionOfTheTable) {
+    // The manual page and the completion are checked against the usage (test_program_info).
+    for (const OptionRow& row : optionTable())
+        EXPECT_NE(std::string(kUsage).find(row.name), std::string::npos) << row.name;
+}
+
 TEST(KavctlOptions, TypeLetters) {
     for (const char* letter : {"N", "M", "D", "B", "C", "I", "L", "F", "Q", "P", "S"})
         EXPECT_EQ(parse({"exec", "X", "--type", letter}).type, letter);

@@ -171,12 +171,23 @@ TEST_F(KavctlRun, TraceWritesTheCommunicationLog) {
     EXPECT_EQ(out.str(), "1.07\n");
 }
 
-TEST(KavctlText, JsonAndLatin1) {
-    EXPECT_EQ(jsonString("a\"b\\c\r\n\t"), "\"a\\\"b\\\\c\\r\\n\\t\"");
-    EXPECT_EQ(jsonString(std::string("\x01\0", 2)), "\"\\u0001\\u0000\"");
-    EXPECT_EQ(jsonString("Gr\xF6\xDF"
-                         "e"),
-              "\"Gr\xC3\xB6\xC3\x9F"
-              "e\"");
-    EXPECT_EQ(latin1ToUtf8("\xB0"), "\xC2\xB0");
+TEST(KavctlRunSim, DeviceTextsAreWindows1252) {
+    // Bytes 0x80-0x9F are the code page's characters, not C1 controls.
+    ManualClock clock;
+    sim::SimOptions options;
+    options.clock = &clock;
+    sim::SimulatedConverter device(options);
+    device.device().identity().serial = "07\x80\x9F"
+                                        "12";
+    std::ostringstream out;
+    std::ostringstream err;
+    Options o;
+    std::string error;
+    ASSERT_TRUE(parseOptions({"info"}, o, error));
+    EXPECT_EQ(run(o, device, {}, out, err), kExitOk) << err.str();
+    EXPECT_NE(out.str().find("\"serial\": \"07€Ÿ12\",\n"), std::string::npos) << out.str();
+    out.str("");
+    ASSERT_TRUE(parseOptions({"exec", "RD_Info", "3"}, o, error));
+    EXPECT_EQ(run(o, device, {}, out, err), kExitOk) << err.str();
+    EXPECT_EQ(out.str(), "07€Ÿ12\n");
 }
