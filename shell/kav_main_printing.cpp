@@ -10,6 +10,7 @@
 
 #include "atomic_file.h"
 #include "chart_box.h"
+#include "ansi_text.h"
 #include "control_indexes.h"
 #include "dialogs.h"
 #include "kav_main.h"
@@ -35,7 +36,9 @@ records::Druckseite KAV_Main::druckseite() const {
     const std::string s = sprache();
     const std::string trenner = messung::trenner();
     const records::Kopfzeile kopf =
-        records::kopfzeile(txtAlle[idx::txtGeberSN]->text(), txtAlle[idx::txtSoftwareVersion]->text(),
+        records::kopfzeile(fromAnsi(!picGrafik[idx::picDrehschwebung]->isHidden() ? DrehschwebungGespeichert.GeberSN
+                                                                                  : AktuellGespeichert.GeberSN),
+                           txtAlle[idx::txtSoftwareVersion]->text(),
                            txtAlle[idx::txtFirmware]->text(), txtAlle[idx::txtGeraetSN]->text(), s);
     records::Seitenmasse masse;
     masse.diagramm = picGrafik[idx::picDiagramm]->size();

@@ -21,22 +21,24 @@ constexpr int kExitFailed = 3;
 
 template <class Werte>
 int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, Ergebnis& letztes,
-           std::ostream& out, std::ostream& err) {
-    static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
-    const int vorher = host.meldungen;
-    const bool gestartet = typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
-    if (!gestartet) {
-        if (host.meldungen == vorher) // an unlisted command shows no message in the window
-            err << "kavctl: the device does not list " << kBefehl[typ] << '\n';
+           std::string& geber, std::ostream& out, std::ostream& err) {
+    const measure::Start start =
+        typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
+    if (start != measure::Start::Gestartet) {
+        if (start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
+            err << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
         return kExitFailed;
     }
     Werte live;
     for (;;) {
         clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
-        switch (cycle.pollTick(live)) {
+        const measure::PollResult tick = cycle.pollTick(live);
+        if (tick.geberGelesen)
+            geber = live.GeberSN;
+        switch (tick.ergebnis) {
         case measure::PollOutcome::Again: continue;
         case measure::PollOutcome::Finished:
-            out << measure::resultJson(live, host.serial, [&](const std::string& d) { return host.sprachText(d); })
+            out << measure::resultJson(live, geber, [&](const std::string& d) { return host.sprachText(d); })
                 << '\n'
                 << std::flush;
             letztes = live;
@@ -126,13 +128,14 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     ConsoleHost host(err, trace, sprache);
     measure::MeasurementCycle cycle(link, host);
     Ergebnis letztes;
+    std::string geber; // the encoder serial the last readout reported (Windows-1252)
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;
         Clock& clock = link.clock();
         switch (options.typ) {
-        case 1: code = einmal<measure::AktuellWerte>(cycle, host, clock, 1, letztes, out, err); break;
-        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, clock, 2, letztes, out, err); break;
-        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, clock, 3, letztes, out, err); break;
+        case 1: code = einmal<measure::AktuellWerte>(cycle, host, clock, 1, letztes, geber, out, err); break;
+        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, clock, 2, letztes, geber, out, err); break;
+        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, clock, 3, letztes, geber, out, err); break;
         default: break;
         }
         if (code != kExitOk)
@@ -141,7 +144,7 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     if (options.save.empty())
         return kExitOk;
     // "Daten speichern": the record name from the file's name, the time from the clock.
-    kopf.geberSN = records::getrimmt(host.serial);
+    kopf.geberSN = records::getrimmt(geber);
     kopf.name = records::onlineDatensatzname(options.save);
     return ergebnisSpeichern(options.save, letztes, kopf, link.clock().localTime(), sprache, err);
 }

@@ -139,6 +139,9 @@ TEST_F(DateienTest, TheSaveDialogCancelledOrRefusedSavesNothing) {
 TEST_F(DateienTest, AnOnlineResultIsWrittenWithTheIdentityBarAndTheClock) {
     auto w = aktuell();
     w->txtAlle[idx::txtFirmware]->setText(QStringLiteral(" V2.13 "));
+    // The encoder serial is the result's own, whatever its box shows.
+    EXPECT_EQ(w->AktuellGespeichert.GeberSN, "G4711023");
+    w->txtAlle[idx::txtGeberSN]->setText(QStringLiteral("X"));
     uhr_.setLocalTime(zeit(2008, 3, 7, 9, 5, 0));
     dialoge_.waehleDatei(datei("Motorpruefstand.kav"));
     w->btnAlle_Click(idx::btnAktuellSpeichern);
