@@ -80,7 +80,8 @@ Start MeasurementCycle::starten(int typ) {
     const kav::Aufruf a = geraetAufruf(link_, startBefehl(typ), typ == 3 ? "1" : "", "S");
     Start ergebnis = Start::Gestartet;
     if (a.fehler == Aufruffehler::NichtGelistet) {
-        host_.debugLog(std::string(kRoutine[typ]) + " -> '" + startBefehl(typ) + "' konnte nicht\r\nausgelesen werden.");
+        host_.debugLog(std::string(kRoutine[typ]) + " -> '" + startBefehl(typ) +
+                       "' konnte nicht\r\nausgelesen werden.");
         ergebnis = Start::NichtGelistet;
     } else if (!a.ok()) {
         host_.meldung(typ == 2 ? text({"Schlechtimpulsmessung", "konnte nicht ausgeführt werden."})

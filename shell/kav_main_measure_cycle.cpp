@@ -128,7 +128,6 @@ void KAV_Main::messungStarten(int typ) {
 // One poll tick of a type: a readout that runs locks "Drucken" (the display
 // offers it again); the bad pulses show the wait panel while they are read.
 measure::PollResult KAV_Main::messTick(int typ) {
-    measure::PollResult r;
     if (!messzyklus_)
         return {measure::PollOutcome::Dropped};
     const bool laeuft = !messzyklus_->abgebrochen(typ);
@@ -136,14 +135,13 @@ measure::PollResult KAV_Main::messTick(int typ) {
         HinweisZeigen(true, QStringLiteral("Messung wird durchgeführt."));
     if (laeuft)
         mnuProgrammItem[4]->setEnabled(false);
-    const std::string* geber = nullptr;
-    switch (typ) {
-    case 1: r = messzyklus_->pollTick(AktuellLive), geber = &AktuellLive.GeberSN; break;
-    case 2: r = messzyklus_->pollTick(SchlechtimpulsLive), geber = &SchlechtimpulsLive.GeberSN; break;
-    default: r = messzyklus_->pollTick(DrehschwebungLive), geber = &DrehschwebungLive.GeberSN; break;
-    }
+    const measure::PollResult r = typ == 1   ? messzyklus_->pollTick(AktuellLive)
+                                  : typ == 2 ? messzyklus_->pollTick(SchlechtimpulsLive)
+                                             : messzyklus_->pollTick(DrehschwebungLive);
     if (r.geberGelesen)
-        txtAlle[idx::txtGeberSN]->setText(fromAnsi(*geber));
+        txtAlle[idx::txtGeberSN]->setText(fromAnsi(typ == 1   ? AktuellLive.GeberSN
+                                                   : typ == 2 ? SchlechtimpulsLive.GeberSN
+                                                              : DrehschwebungLive.GeberSN));
     if (laeuft && typ == 2 && r.ergebnis != measure::PollOutcome::Again)
         HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
     return r;
@@ -265,8 +263,8 @@ void KAV_Main::DateVomGAuslesen() {
         if (const auto kopf = records::kopfTextTexte(KopfText.toLatin1().toStdString()))
             live.GeberSN = records::getrimmt(kopf->texte.geberSN);
         mnuProgrammItem[4]->setEnabled(false);
-        const bool fertig = (messzyklus_.get()->*readout)(live, measure::Quelle::Speicher).stand ==
-                            measure::Lesestand::Fertig;
+        const bool fertig =
+            (messzyklus_.get()->*readout)(live, measure::Quelle::Speicher).stand == measure::Lesestand::Fertig;
         if (fertig)
             btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
         return fertig;

@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ansi_text.h"
 #include "atomic_file.h"
 #include "chart_box.h"
-#include "ansi_text.h"
 #include "control_indexes.h"
 #include "dialogs.h"
 #include "kav_main.h"
@@ -38,8 +38,8 @@ records::Druckseite KAV_Main::druckseite() const {
     const records::Kopfzeile kopf =
         records::kopfzeile(fromAnsi(!picGrafik[idx::picDrehschwebung]->isHidden() ? DrehschwebungGespeichert.GeberSN
                                                                                   : AktuellGespeichert.GeberSN),
-                           txtAlle[idx::txtSoftwareVersion]->text(),
-                           txtAlle[idx::txtFirmware]->text(), txtAlle[idx::txtGeraetSN]->text(), s);
+                           txtAlle[idx::txtSoftwareVersion]->text(), txtAlle[idx::txtFirmware]->text(),
+                           txtAlle[idx::txtGeraetSN]->text(), s);
     records::Seitenmasse masse;
     masse.diagramm = picGrafik[idx::picDiagramm]->size();
     masse.panel = picGrafik[idx::picAktuell]->size();

@@ -22,8 +22,9 @@ constexpr int kExitFailed = 3;
 template <class Werte>
 int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, int typ, Ergebnis& letztes,
            std::string& geber, std::ostream& out, std::ostream& err) {
-    const measure::Start start =
-        typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
+    const measure::Start start = typ == 1   ? cycle.DateiTyp1Live()
+                                 : typ == 2 ? cycle.DateiTyp2Live()
+                                            : cycle.DateiTyp3Live();
     if (start != measure::Start::Gestartet) {
         if (start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
             err << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
@@ -38,8 +39,7 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, Clock& clock, in
         switch (tick.ergebnis) {
         case measure::PollOutcome::Again: continue;
         case measure::PollOutcome::Finished:
-            out << measure::resultJson(live, geber, [&](const std::string& d) { return host.sprachText(d); })
-                << '\n'
+            out << measure::resultJson(live, geber, [&](const std::string& d) { return host.sprachText(d); }) << '\n'
                 << std::flush;
             letztes = live;
             return kExitOk;

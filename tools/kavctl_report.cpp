@@ -45,7 +45,8 @@ int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ost
     } else if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&g.daten)) {
         const measure::BadPulseDisplay d = measure::badPulseDisplay(*w, trenner, t);
         anzeigen = d.anzeigen;
-        seite = records::schlechtimpulsSeite(*w, kopf, o.lang, trenner, records::ringBild(d, records::Seitenmasse{}.ring));
+        seite =
+            records::schlechtimpulsSeite(*w, kopf, o.lang, trenner, records::ringBild(d, records::Seitenmasse{}.ring));
     } else if (const auto* w = std::get_if<measure::DrehschwebungWerte>(&g.daten)) {
         anzeigen = measure::oscillationDisplay(*w, trenner, t).anzeigen;
         seite = records::drehschwebungSeite(*w, kopf, o.lang, trenner);

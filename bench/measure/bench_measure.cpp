@@ -13,8 +13,8 @@
 #include "com_usb.h"
 #include "display_rules.h"
 #include "ft_forwarding.h"
-#include "quiet_host.h"
 #include "measurement_cycle.h"
+#include "quiet_host.h"
 #include "serial_port_ft_api.h"
 
 namespace {

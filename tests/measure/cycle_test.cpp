@@ -130,7 +130,8 @@ TEST_F(Cycle, FailedStarts) {
     };
     const Case cases[] = {
         {"--failure-bit=DO_MesAktuell", 1, "Measurement impossible.\r\nAn error occured.", "", Start::Abgelehnt},
-        {"--failure-bit=DO_MesSchlechtimpuls", 2, "Bad pulse measurement\r\ncould not be executed.", "", Start::Abgelehnt},
+        {"--failure-bit=DO_MesSchlechtimpuls", 2, "Bad pulse measurement\r\ncould not be executed.", "",
+         Start::Abgelehnt},
         {"--silent-for DO_MesDrehschwebung", 3, "Measurement impossible.\r\nAn error occured.", "", Start::Abgelehnt},
         {"--omit DO_MesSchlechtimpuls", 2, "",
          "DateiTyp2Live -> 'DO_MesSchlechtimpuls' konnte nicht\r\nausgelesen werden.", Start::NichtGelistet},
