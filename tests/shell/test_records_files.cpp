@@ -298,7 +298,10 @@ TEST_F(DateienTest, EachTypeOpensOnItsPageWithItsHeader) {
     EXPECT_EQ(w->SchlechtimpulsGespeichert.AbwWert[1], 253);
     EXPECT_EQ(texte(*w, {idx::txtPosMaxNegativ, idx::txtMaxNegativ, idx::txtAnzahlAbweichungen}),
               (QStringList{"700", "-6", "3"}));
-    EXPECT_EQ(w->DrehschwebungGespeichert, d);
+    // The saved copy carries the header's encoder serial with the file's values.
+    measure::DrehschwebungWerte erwartet = d;
+    erwartet.GeberSN = "12345678";
+    EXPECT_EQ(w->DrehschwebungGespeichert, erwartet);
     EXPECT_EQ(texte(*w, {idx::txtDrehMin, idx::txtDrehMax, idx::txtDrehUmdrehungen}),
               (QStringList{"-35 ''", "40 ''", "1 revolut."}));
     EXPECT_EQ(w->chartBox()->samples(), (std::vector<std::int16_t>{-35, 10, 40}));
