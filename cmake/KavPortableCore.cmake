@@ -1,5 +1,5 @@
-# The standard-library cores (kav_link, kav_sim, kav_texts, kav_measure,
-# kav_records) and their tests alone, without Qt: the portable part of the
+# The standard-library cores (kav_link in link/, kav_sim in sim/, kav_texts in
+# texts/, kav_measure in measure/, kav_records in records/) and their tests alone, without Qt: the portable part of the
 # program, checked for Windows with MinGW-w64 and wine
 # (cmake/mingw-w64-x86_64.cmake). Every test that needs Qt or POSIX is a
 # target of its own that this build leaves out.
@@ -30,7 +30,7 @@ set(KAV_BUILD_GUI OFF)
 
 add_subdirectory(link)
 add_subdirectory(sim)
-add_subdirectory(shell/texts)
+add_subdirectory(texts)
 add_subdirectory(measure)
 add_subdirectory(records)
 

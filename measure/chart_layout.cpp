@@ -14,8 +14,6 @@ constexpr double kAbstand = 40;    // between a tick and its label
 constexpr double kTextHoehe = 240; // a label line, reckoned generously
 constexpr double kLabelLuft = 30;  // between the widest Y label and the box's edge
 constexpr int kMaxStriche = 10000; // per axis; a step too small for its range draws no more
-
-std::string T(const Translator& t, const char* deutsch) { return t ? t(deutsch) : std::string(deutsch); }
 } // namespace
 
 ChartRange drehschwebungBereich(std::int16_t wert1, std::int16_t wert2, bool mathAn, std::int32_t impulszahl) {

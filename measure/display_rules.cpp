@@ -10,7 +10,6 @@
 namespace kav::measure {
 
 namespace {
-std::string T(const Translator& t, const char* deutsch) { return t ? t(deutsch) : std::string(deutsch); }
 
 int als16(std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, -32768, 32767)); }
 } // namespace

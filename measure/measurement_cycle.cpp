@@ -38,7 +38,7 @@ std::string zeilen(const Translator& t, std::initializer_list<const char*> deuts
     for (const char* d : deutsch) {
         if (!out.empty())
             out += "\r\n";
-        out += t ? t(d) : std::string(d);
+        out += T(t, d);
     }
     return out;
 }
@@ -51,25 +51,45 @@ std::string MeasurementCycle::text(std::initializer_list<const char*> deutsch) {
 
 // --- Start -------------------------------------------------------------------
 
-bool MeasurementCycle::DateiTyp1Live() { return starten(1); }
-bool MeasurementCycle::DateiTyp2Live() { return starten(2); }
-bool MeasurementCycle::DateiTyp3Live() { return starten(3); }
+Start MeasurementCycle::DateiTyp1Live() { return starten(1); }
+Start MeasurementCycle::DateiTyp2Live() { return starten(2); }
+Start MeasurementCycle::DateiTyp3Live() { return starten(3); }
 
-bool MeasurementCycle::starten(int typ) {
-    static constexpr const char* kRoutine[] = {"", "DateiTyp1Live", "DateiTyp2Live", "DateiTyp3Live"};
+const char* MeasurementCycle::startBefehl(int typ) {
     static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
+    return typ >= 1 && typ <= 3 ? kBefehl[typ] : "";
+}
+
+void MeasurementCycle::abbrechen(int typ) {
+    if (typ >= 1 && typ <= 3)
+        abgebrochen_[static_cast<std::size_t>(typ)] = true;
+}
+void MeasurementCycle::fortsetzen(int typ) {
+    if (typ >= 1 && typ <= 3)
+        abgebrochen_[static_cast<std::size_t>(typ)] = false;
+}
+bool MeasurementCycle::abgebrochen(int typ) const {
+    return typ >= 1 && typ <= 3 && abgebrochen_[static_cast<std::size_t>(typ)];
+}
+
+Start MeasurementCycle::starten(int typ) {
+    static constexpr const char* kRoutine[] = {"", "DateiTyp1Live", "DateiTyp2Live", "DateiTyp3Live"};
     host_.beschaeftigt(true);
     AbfrageZaehler = 0;
     // The oscillation is measured over one revolution.
-    const kav::Aufruf a = geraetAufruf(link_, kBefehl[typ], typ == 3 ? "1" : "", "S");
+    const kav::Aufruf a = geraetAufruf(link_, startBefehl(typ), typ == 3 ? "1" : "", "S");
+    Start ergebnis = Start::Gestartet;
     if (a.fehler == Aufruffehler::NichtGelistet) {
-        host_.debugLog(std::string(kRoutine[typ]) + " -> '" + kBefehl[typ] + "' konnte nicht\r\nausgelesen werden.");
+        host_.debugLog(std::string(kRoutine[typ]) + " -> '" + startBefehl(typ) +
+                       "' konnte nicht\r\nausgelesen werden.");
+        ergebnis = Start::NichtGelistet;
     } else if (!a.ok()) {
         host_.meldung(typ == 2 ? text({"Schlechtimpulsmessung", "konnte nicht ausgeführt werden."})
                                : text({"Messung nicht möglich.", "Es ist Ein Fehler aufgetreten."}));
+        ergebnis = Start::Abgelehnt;
     }
     host_.beschaeftigt(false);
-    return a.ok();
+    return ergebnis;
 }
 
 // --- Poll tick -----------------------------------------------------------------
@@ -87,61 +107,58 @@ void leeren(SchlechtimpulsWerte& w) {
 } // namespace
 
 template <class Werte>
-PollOutcome MeasurementCycle::tick(Werte& live, int typ) {
-    static constexpr int kSeite[] = {0, seite::Aktuell, seite::Schlechtimpulse, seite::Drehschwebung};
+PollResult MeasurementCycle::tick(Werte& live, int typ) {
     leeren(live);
-    if (!host_.seiteSichtbar(kSeite[typ]))
-        return PollOutcome::Dropped;
-    if (typ == 2)
-        host_.wartehinweis(true);
-    bool Fertig = false;
-    bool Fehler = false;
+    PollResult r;
+    if (abgebrochen(typ)) {
+        r.ergebnis = PollOutcome::Dropped;
+        return r;
+    }
+    Lesung l;
     if constexpr (std::is_same_v<Werte, AktuellWerte>)
-        DateiTyp1Lesen(live, Fertig, Fehler);
+        l = DateiTyp1Lesen(live);
     else if constexpr (std::is_same_v<Werte, SchlechtimpulsWerte>)
-        DateiTyp2Lesen(live, Fertig, Fehler);
+        l = DateiTyp2Lesen(live);
     else
-        DateiTyp3Lesen(live, Fertig, Fehler);
-
-    PollOutcome ergebnis = PollOutcome::Again;
-    if (Fehler) {
-        ergebnis = PollOutcome::Failed;
-    } else if (Fertig) {
-        ergebnis = PollOutcome::Finished;
+        l = DateiTyp3Lesen(live);
+    r.grund = l.grund;
+    r.geberGelesen = l.geberGelesen;
+    if (l.stand == Lesestand::Fehler) {
+        r.ergebnis = PollOutcome::Failed;
+    } else if (l.stand == Lesestand::Fertig) {
+        r.ergebnis = PollOutcome::Finished;
     } else if (AbfrageZaehler >= kMaxPollAttempts) {
         host_.meldung(text({"Messung nicht möglich.", "Time out."}));
-        ergebnis = PollOutcome::TimedOut;
+        r.ergebnis = PollOutcome::TimedOut;
+        r.grund = Grund::Zeitueberschreitung;
     }
-    if (typ == 2 && ergebnis != PollOutcome::Again)
-        host_.wartehinweis(false);
-    return ergebnis;
+    return r;
 }
 
-PollOutcome MeasurementCycle::pollTick(AktuellWerte& live) { return tick(live, 1); }
-PollOutcome MeasurementCycle::pollTick(SchlechtimpulsWerte& live) { return tick(live, 2); }
-PollOutcome MeasurementCycle::pollTick(DrehschwebungWerte& live) { return tick(live, 3); }
+PollResult MeasurementCycle::pollTick(AktuellWerte& live) { return tick(live, 1); }
+PollResult MeasurementCycle::pollTick(SchlechtimpulsWerte& live) { return tick(live, 2); }
+PollResult MeasurementCycle::pollTick(DrehschwebungWerte& live) { return tick(live, 3); }
 
 // --- Readouts, common part ---------------------------------------------------------
 
 template <class Werte>
-void MeasurementCycle::lesen(Werte& live, bool& Fertig, bool& Fehler,
-                             void (MeasurementCycle::*teil)(Werte&, bool&, bool&)) {
+Lesung MeasurementCycle::lesen(Werte& live, Quelle quelle, Lesung (MeasurementCycle::*teil)(Werte&, Quelle)) {
     host_.beschaeftigt(true);
-    host_.druckenSperren();
-    (this->*teil)(live, Fertig, Fehler);
-    if (!Fertig && AbfrageZaehler < std::numeric_limits<std::int16_t>::max())
+    const Lesung l = (this->*teil)(live, quelle);
+    if (l.stand != Lesestand::Fertig && AbfrageZaehler < std::numeric_limits<std::int16_t>::max())
         ++AbfrageZaehler;
     host_.beschaeftigt(false);
+    return l;
 }
 
-void MeasurementCycle::DateiTyp1Lesen(AktuellWerte& live, bool& Fertig, bool& Fehler) {
-    lesen(live, Fertig, Fehler, &MeasurementCycle::aktuellLesen);
+Lesung MeasurementCycle::DateiTyp1Lesen(AktuellWerte& live, Quelle quelle) {
+    return lesen(live, quelle, &MeasurementCycle::aktuellLesen);
 }
-void MeasurementCycle::DateiTyp2Lesen(SchlechtimpulsWerte& live, bool& Fertig, bool& Fehler) {
-    lesen(live, Fertig, Fehler, &MeasurementCycle::schlechtimpulsLesen);
+Lesung MeasurementCycle::DateiTyp2Lesen(SchlechtimpulsWerte& live, Quelle quelle) {
+    return lesen(live, quelle, &MeasurementCycle::schlechtimpulsLesen);
 }
-void MeasurementCycle::DateiTyp3Lesen(DrehschwebungWerte& live, bool& Fertig, bool& Fehler) {
-    lesen(live, Fertig, Fehler, &MeasurementCycle::drehschwebungLesen);
+Lesung MeasurementCycle::DateiTyp3Lesen(DrehschwebungWerte& live, Quelle quelle) {
+    return lesen(live, quelle, &MeasurementCycle::drehschwebungLesen);
 }
 
 void MeasurementCycle::nichtGelesen(const char* routine, const char* was, const char* ende, bool immer) {
@@ -152,7 +169,7 @@ void MeasurementCycle::nichtGelesen(const char* routine, const char* was, const 
         host_.debugLog(zeile);
 }
 
-bool MeasurementCycle::bereit(const char* routine, int typ, int zweitesMaskenByte, bool fehlerKam, bool& Fehler,
+bool MeasurementCycle::bereit(const char* routine, int typ, int zweitesMaskenByte, Quelle quelle, Lesung& ende,
                               std::string& maske) {
     const kav::Aufruf update = geraetAufruf(link_, "RD_InfoUpdate", "", "S");
     if (update.fehler == Aufruffehler::NichtGelistet) {
@@ -171,7 +188,7 @@ bool MeasurementCycle::bereit(const char* routine, int typ, int zweitesMaskenByt
         nichtGelesen(routine, "'RD_Info'", "ausgelesen werden.", true);
         return false;
     }
-    if (fehlerKam)
+    if (quelle == Quelle::Speicher)
         return true;
     if (status[0] != '1')
         return false; // no new result yet
@@ -185,12 +202,12 @@ bool MeasurementCycle::bereit(const char* routine, int typ, int zweitesMaskenByt
     if (bits[0] == '1') {
         host_.meldung(text(
             {"Es ist ein Gerätefehler aufgetreten.", "Beenden Sie das Programm", "und starten Sie das Gerät neu."}));
-        Fehler = true;
+        ende = {Lesestand::Fehler, Grund::Geraetefehler, false};
         return false;
     }
     if (bits[1] == '0') {
         host_.meldung(text({"Messung nicht möglich.", "KAV muss auf PC-Messung eingestellt sein."}));
-        Fehler = true;
+        ende = {Lesestand::Fehler, Grund::NichtPcMessung, false};
         return false;
     }
     return !(typ != 1 && bits[2] == '1'); // types 2 and 3 wait while the device is busy
@@ -225,12 +242,14 @@ bool MeasurementCycle::wertText(const char* routine, int nummer, std::string& te
     return true;
 }
 
-void MeasurementCycle::geberLesen(const char* routine, bool fehlerKam) {
+void MeasurementCycle::geberLesen(const char* routine, Quelle quelle, std::string& GeberSN, Lesung& lesung) {
     std::string seriennummer;
     if (!wertText(routine, wert::GeberSN, seriennummer))
-        seriennummer.clear(); // never a failure word in the serial number's box
-    if (!fehlerKam)
-        host_.geberSeriennummer(seriennummer);
+        seriennummer.clear(); // never a failure word as a serial number
+    if (quelle == Quelle::Speicher)
+        return;
+    GeberSN = seriennummer;
+    lesung.geberGelesen = true;
 }
 
 } // namespace kav::measure

@@ -1,8 +1,7 @@
 #pragma once
-// The cycle all live measurements share, as one std-only piece that both the
-// window and `kavctl measure` run: the start routines' core, the poll tick's
-// core and the three readouts. The window keeps its timers, buttons and
-// check boxes and switches on what a tick returns.
+// The cycle all live measurements share: the start, the poll tick and the
+// three readouts. It reports what each step came to and why; its callers keep
+// the timing and decide what follows.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -20,27 +19,58 @@ inline constexpr int kPollIntervalMs = 500;
 // Counted readout attempts after which a measurement gives up.
 inline constexpr int kMaxPollAttempts = 20;
 
-// What a poll tick came to, and what the window does then.
+// What a poll tick came to.
 enum class PollOutcome {
-    // The page is hidden: the measurement is dropped silently. Nothing to do.
+    // The measurement was cancelled: no readout ran.
     Dropped,
-    // Not finished yet: disable "Daten speichern" and arm the timer again.
+    // Not finished yet: the caller polls again after kPollIntervalMs.
     Again,
-    // The result is in the live record: run the display. Type 2: enable
-    // "Daten speichern". Types 1 and 3: with "Werte immer lesen" checked
-    // disable "Daten speichern" and run the start routine again, otherwise
-    // enable "Daten speichern" and "Werte lesen".
+    // The result is in the live record.
     Finished,
-    // Device error, not in PC mode, or (type 3) pulse number or speed too
-    // low; the message has been shown. Types 1 and 3: switch "Werte immer
-    // lesen" off and enable "Werte lesen"; all: disable "Daten speichern" and
-    // hide the result panel.
+    // The measurement cannot go on (see Grund); its message has been given.
     Failed,
-    // The 20th counted attempt passed; the time-out message has been shown.
-    // Types 1 and 3: switch "Werte immer lesen" off and enable "Werte lesen";
-    // all: disable "Daten speichern".
+    // The 20th counted attempt passed; the time-out message has been given.
     TimedOut,
 };
+
+// Why a readout or a tick ended as it did.
+enum class Grund {
+    Keiner,
+    Geraetefehler,       // device state bit 0
+    NichtPcMessung,      // device state bit 1 unset
+    ImpulszahlFehlt,     // type 3: the pulse number could not be read
+    ImpulszahlZuNiedrig, // type 3: below 200
+    DrehzahlZuNiedrig,   // type 3: above 0 and below 100 1/min
+    Zeitueberschreitung, // kMaxPollAttempts unfinished readouts
+};
+
+// How a start command went.
+enum class Start {
+    Gestartet,
+    NichtGelistet, // the device does not list the command (debug line only)
+    Abgelehnt,     // the command failed; its message has been given
+};
+
+// A readout's result. NichtFertig counts as an unsuccessful attempt.
+enum class Lesestand { NichtFertig, Fertig, Fehler };
+
+struct Lesung {
+    Lesestand stand = Lesestand::NichtFertig;
+    Grund grund = Grund::Keiner;
+    // Value 18 was read in this readout: the record's GeberSN holds it (empty
+    // when its read failed). Stored records leave GeberSN as it was.
+    bool geberGelesen = false;
+};
+
+struct PollResult {
+    PollOutcome ergebnis = PollOutcome::Again;
+    Grund grund = Grund::Keiner;
+    bool geberGelesen = false;
+};
+
+// What a readout reads: a measurement that has just run, or a record loaded
+// from the device's memory (no ready and device-state tests, GeberSN stays).
+enum class Quelle { Messung, Speicher };
 
 class MeasurementCycle {
 public:
@@ -50,52 +80,56 @@ public:
     // start, counted by every readout that returns not finished.
     std::int16_t AbfrageZaehler = 0;
 
-    // Start routines' core: sets `Beschaeftigt` and resets the counter, runs
-    // the start command ("DO_MesAktuell" "", "DO_MesSchlechtimpuls" "",
-    // "DO_MesDrehschwebung" "1"), shows the failure message or writes the
-    // debug line of an unlisted command, clears `Beschaeftigt`. True: arm the
-    // poll timer. False: switch "Werte immer lesen" off (types 1 and 3),
-    // clear txtAlle(30), (31), (38) and run VerbindungAufbauen. The window
-    // disables the page's buttons before the call.
-    bool DateiTyp1Live();
-    bool DateiTyp2Live();
-    bool DateiTyp3Live();
+    // Start: sets `Beschaeftigt` and resets the counter, runs the start
+    // command ("DO_MesAktuell" "", "DO_MesSchlechtimpuls" "",
+    // "DO_MesDrehschwebung" "1"), gives the failure message or writes the
+    // debug line of an unlisted command, clears `Beschaeftigt`.
+    Start DateiTyp1Live();
+    Start DateiTyp2Live();
+    Start DateiTyp3Live();
 
-    // Poll tick's core (the caller has disabled its timer): clears the live
-    // record (type 2 keeps Impulszahl and Frequenz), tests the page, runs the
-    // readout and decides. Type 2 shows the wait panel around the readout and
-    // hides it again unless the outcome is Again.
-    PollOutcome pollTick(AktuellWerte& live);
-    PollOutcome pollTick(SchlechtimpulsWerte& live);
-    PollOutcome pollTick(DrehschwebungWerte& live);
+    // Cancelling a measurement type (1 to 3): its poll ticks end as Dropped
+    // without touching the device until it is resumed. A start does not
+    // resume it; the caller does, when the measurement may run again.
+    void abbrechen(int typ);
+    void fortsetzen(int typ);
+    bool abgebrochen(int typ) const;
 
-    // Readouts into the live record. `Fertig`: the complete result is there.
-    // `Fehler`: the measurement cannot go on. A caller passing `Fehler` true
-    // reads a stored record: no ready and device-state tests, txtAlle(38)
-    // stays. Every way out clears `Beschaeftigt`; every way out without
-    // `Fertig` counts AbfrageZaehler up.
-    void DateiTyp1Lesen(AktuellWerte& live, bool& Fertig, bool& Fehler);
-    void DateiTyp2Lesen(SchlechtimpulsWerte& live, bool& Fertig, bool& Fehler);
-    void DateiTyp3Lesen(DrehschwebungWerte& live, bool& Fertig, bool& Fehler);
+    // Poll tick: clears the live record (type 2 keeps Impulszahl and
+    // Frequenz), drops a cancelled measurement, runs the readout and decides.
+    PollResult pollTick(AktuellWerte& live);
+    PollResult pollTick(SchlechtimpulsWerte& live);
+    PollResult pollTick(DrehschwebungWerte& live);
+
+    // Readouts into the live record. Every way out clears `Beschaeftigt`;
+    // every way out without Fertig counts AbfrageZaehler up.
+    Lesung DateiTyp1Lesen(AktuellWerte& live, Quelle quelle = Quelle::Messung);
+    Lesung DateiTyp2Lesen(SchlechtimpulsWerte& live, Quelle quelle = Quelle::Messung);
+    Lesung DateiTyp3Lesen(DrehschwebungWerte& live, Quelle quelle = Quelle::Messung);
+
+    // The start command of a type: "DO_MesAktuell", "DO_MesSchlechtimpuls",
+    // "DO_MesDrehschwebung"; empty outside 1 to 3.
+    static const char* startBefehl(int typ);
 
 private:
-    bool starten(int typ);
+    Start starten(int typ);
     template <class Werte>
-    PollOutcome tick(Werte& live, int typ);
+    PollResult tick(Werte& live, int typ);
     template <class Werte>
-    void lesen(Werte& live, bool& Fertig, bool& Fehler, void (MeasurementCycle::*teil)(Werte&, bool&, bool&));
+    Lesung lesen(Werte& live, Quelle quelle, Lesung (MeasurementCycle::*teil)(Werte&, Quelle));
 
-    void aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehler);
-    void schlechtimpulsLesen(SchlechtimpulsWerte& live, bool& Fertig, bool& Fehler);
-    void drehschwebungLesen(DrehschwebungWerte& live, bool& Fertig, bool& Fehler);
+    Lesung aktuellLesen(AktuellWerte& live, Quelle quelle);
+    Lesung schlechtimpulsLesen(SchlechtimpulsWerte& live, Quelle quelle);
+    Lesung drehschwebungLesen(DrehschwebungWerte& live, Quelle quelle);
 
-    // The common part up to the value reads; false: return (not finished, or `Fehler` set).
-    bool bereit(const char* routine, int typ, int zweitesMaskenByte, bool fehlerKam, bool& Fehler, std::string& maske);
+    // The common part up to the value reads; false: return `ende` (not
+    // finished, or failed with its reason).
+    bool bereit(const char* routine, int typ, int zweitesMaskenByte, Quelle quelle, Lesung& ende, std::string& maske);
     // One value by number; false after the failure message.
     bool wert(const char* routine, int nummer, const char* typ, double& zahl);
     bool wertText(const char* routine, int nummer, std::string& text);
-    // Value 18 into txtAlle(38) unless a stored record is read.
-    void geberLesen(const char* routine, bool fehlerKam);
+    // Value 18 into GeberSN unless a stored record is read.
+    void geberLesen(const char* routine, Quelle quelle, std::string& GeberSN, Lesung& lesung);
     void nichtGelesen(const char* routine, const char* was, const char* ende, bool immer);
     std::string text(std::initializer_list<const char*> deutsch);
 
@@ -106,6 +140,7 @@ private:
 
     ComUSB& link_;
     MeasureHost& host_;
+    std::array<bool, 4> abgebrochen_{};
 };
 
 } // namespace kav::measure

@@ -23,20 +23,17 @@ void speichern(std::uint8_t& ziel, double zahl) { ziel = detail::alsByte(zahl); 
 void speichern(std::int32_t& ziel, double zahl) { ziel = detail::alsInt32(zahl); }
 } // namespace
 
-void MeasurementCycle::schlechtimpulsLesen(SchlechtimpulsWerte& live, bool& Fertig, bool& Fehler) {
-    if (!host_.seiteSichtbar(seite::Schlechtimpulse) && !host_.seiteSichtbar(seite::DatenVomGeraet) &&
-        !host_.seiteSichtbar(seite::DatenVomComputer))
-        return;
-    const bool fehlerKam = Fehler;
+Lesung MeasurementCycle::schlechtimpulsLesen(SchlechtimpulsWerte& live, Quelle quelle) {
+    Lesung l;
     std::string maske;
-    if (!bereit(kRoutine, 2, 9, fehlerKam, Fehler, maske))
-        return;
+    if (!bereit(kRoutine, 2, 9, quelle, l, maske))
+        return l;
     if (maske[1] != '1')
-        return; // the speed is not reported yet
+        return l; // the speed is not reported yet
     double zahl = 0;
     if (wert(kRoutine, wert::Impulszahl, "L", zahl))
         live.Impulszahl = detail::alsInt32(zahl);
-    geberLesen(kRoutine, fehlerKam);
+    geberLesen(kRoutine, quelle, live.GeberSN, l);
 
     const bool vollstaendig = detail::maskeDurchlaufen(maske, kWerte, [&](const detail::WertEintrag& w) {
         if (w.k == 13 || w.k == 14) {
@@ -63,9 +60,9 @@ void MeasurementCycle::schlechtimpulsLesen(SchlechtimpulsWerte& live, bool& Fert
         }
         return true;
     });
-    if (!vollstaendig)
-        return;
-    Fertig = true;
+    if (vollstaendig)
+        l.stand = Lesestand::Fertig;
+    return l;
 }
 
 // Each block writes list entries 1 up to the block length, so the list holds

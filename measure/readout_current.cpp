@@ -20,15 +20,15 @@ constexpr detail::WertEintrag kWerte[] = {
 };
 } // namespace
 
-void MeasurementCycle::aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehler) {
-    const bool fehlerKam = Fehler;
+Lesung MeasurementCycle::aktuellLesen(AktuellWerte& live, Quelle quelle) {
+    Lesung l;
     std::string maske;
-    if (!bereit(kRoutine, 1, 5, fehlerKam, Fehler, maske))
-        return;
+    if (!bereit(kRoutine, 1, 5, quelle, l, maske))
+        return l;
     double zahl = 0;
     if (wert(kRoutine, wert::Impulszahl, "L", zahl))
         live.Impulszahl = detail::alsInt32(zahl);
-    geberLesen(kRoutine, fehlerKam);
+    geberLesen(kRoutine, quelle, live.GeberSN, l);
 
     const bool vollstaendig = detail::maskeDurchlaufen(maske, kWerte, [&](const detail::WertEintrag& w) {
         if (!wert(kRoutine, w.nummer, w.typ, zahl))
@@ -53,9 +53,9 @@ void MeasurementCycle::aktuellLesen(AktuellWerte& live, bool& Fertig, bool& Fehl
         }
         return true;
     });
-    if (!vollstaendig)
-        return; // no speed: the result is not complete
-    Fertig = true;
+    if (vollstaendig) // without the speed the result is not complete
+        l.stand = Lesestand::Fertig;
+    return l;
 }
 
 } // namespace kav::measure

@@ -25,23 +25,22 @@ constexpr detail::WertEintrag kWerte[] = {
 constexpr std::size_t kZiffernJeMesswert = 4;
 } // namespace
 
-void MeasurementCycle::drehschwebungLesen(DrehschwebungWerte& live, bool& Fertig, bool& Fehler) {
-    const bool fehlerKam = Fehler;
+Lesung MeasurementCycle::drehschwebungLesen(DrehschwebungWerte& live, Quelle quelle) {
+    Lesung l;
     std::string maske;
-    if (!bereit(kRoutine, 3, 8, fehlerKam, Fehler, maske))
-        return;
+    if (!bereit(kRoutine, 3, 8, quelle, l, maske))
+        return l;
     double zahl = 0;
     if (!wert(kRoutine, wert::Impulszahl, "L", zahl)) {
-        Fehler = true; // without a pulse number there is no curve; the message has been shown
-        return;
+        // Without a pulse number there is no curve; the message has been given.
+        return {Lesestand::Fehler, Grund::ImpulszahlFehlt, false};
     }
     live.Impulszahl = detail::alsInt32(zahl);
     if (live.Impulszahl < 200) {
         host_.meldung(text({"Impulszahl zu niedrig.", "Messung nicht möglich!"}));
-        Fehler = true;
-        return;
+        return {Lesestand::Fehler, Grund::ImpulszahlZuNiedrig, false};
     }
-    geberLesen(kRoutine, fehlerKam);
+    geberLesen(kRoutine, quelle, live.GeberSN, l);
 
     // Kept until the array descriptor arrives.
     std::int32_t frequenz = 0;
@@ -69,7 +68,8 @@ void MeasurementCycle::drehschwebungLesen(DrehschwebungWerte& live, bool& Fertig
             live.Drehzahl = static_cast<float>(zahl);
             if (live.Drehzahl > 0 && live.Drehzahl < 100) {
                 host_.meldung(text({"Drehzahl zu niedrig.", "Messung nicht möglich!"}));
-                Fehler = true;
+                l.stand = Lesestand::Fehler;
+                l.grund = Grund::DrehzahlZuNiedrig;
                 return false;
             }
             break;
@@ -81,10 +81,9 @@ void MeasurementCycle::drehschwebungLesen(DrehschwebungWerte& live, bool& Fertig
         }
         return true;
     });
-    if (!weiter)
-        return;
-    if (arrayGelesen)
-        Fertig = true;
+    if (weiter && arrayGelesen)
+        l.stand = Lesestand::Fertig;
+    return l;
 }
 
 // The samples in blocks of the descriptor's length, the last block clamped to

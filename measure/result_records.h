@@ -1,5 +1,6 @@
 #pragma once
-// The three result records, one per measurement kind. The type numbers 1, 2
+// The three result records, one per measurement kind, each with the serial
+// number of the encoder it was measured on. The type numbers 1, 2
 // and 3 are the same in the device's record headers, in record files and in
 // the readout names. Each kind is kept twice by the window: the live record
 // (filled by a readout or the file reader) and the saved copy (taken by the
@@ -21,6 +22,8 @@ struct AktuellWerte {
     std::uint8_t Symmetrie90 = 0;   // as Symmetrie0
     std::uint8_t Phasenlage = 0;    // signed percent or a code 101-127
     std::uint8_t Spurfehler = 0;    // 0 none, 1 both tracks, 2 track 0, 3 track 90
+    // The encoder's serial number as the device sent it (Windows-1252).
+    std::string GeberSN;
 
     bool operator==(const AktuellWerte&) const = default;
 };
@@ -37,6 +40,8 @@ struct SchlechtimpulsWerte {
     std::int32_t Impulszahl = 0;
     float Drehzahl = 0;
     std::int32_t Frequenz = 0; // not held in record files
+    // The encoder's serial number as the device sent it (Windows-1252).
+    std::string GeberSN;
 
     bool operator==(const SchlechtimpulsWerte&) const = default;
 };
@@ -54,6 +59,8 @@ struct DrehschwebungWerte {
     std::uint8_t Umdrehungen = 0;
     std::int16_t MinWert = 0;
     std::int16_t MaxWert = 0;
+    // The encoder's serial number as the device sent it (Windows-1252).
+    std::string GeberSN;
 
     bool operator==(const DrehschwebungWerte&) const = default;
 };

@@ -101,7 +101,8 @@ Leseergebnis DateiLesen(std::string_view inhalt);
 
 // Copies what a read file holds into the live record of its type, as
 // "DateiOeffnen" does: a type-2 file leaves the live record's Frequenz as it
-// was (the file does not hold it). Returns the record type filled (0: none).
+// was (the file does not hold it); the record's GeberSN is the header's.
+// Returns the record type filled (0: none).
 int inLiveRecord(const Leseergebnis& gelesen, measure::AktuellWerte& typ1, measure::SchlechtimpulsWerte& typ2,
                  measure::DrehschwebungWerte& typ3);
 

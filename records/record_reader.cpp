@@ -194,16 +194,19 @@ int inLiveRecord(const Leseergebnis& gelesen, measure::AktuellWerte& typ1, measu
         return 0;
     if (const auto* w = std::get_if<measure::AktuellWerte>(&gelesen.daten)) {
         typ1 = *w;
+        typ1.GeberSN = gelesen.kopf.geberSN;
         return 1;
     }
     if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&gelesen.daten)) {
         const std::int32_t frequenz = typ2.Frequenz;
         typ2 = *w;
         typ2.Frequenz = frequenz;
+        typ2.GeberSN = gelesen.kopf.geberSN;
         return 2;
     }
     if (const auto* w = std::get_if<measure::DrehschwebungWerte>(&gelesen.daten)) {
         typ3 = *w;
+        typ3.GeberSN = gelesen.kopf.geberSN;
         return 3;
     }
     return 0;

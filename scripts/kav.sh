@@ -11,7 +11,7 @@ build="${KAV_BUILD_DIR:-$root/build}"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   clang libclang-rt-14-dev llvm

@@ -56,6 +56,7 @@ class ChartBox;
 class MeasureHost;
 class MeasurementCycle;
 enum class PollOutcome;
+struct PollResult;
 } // namespace measure
 } // namespace kav
 
@@ -175,6 +176,8 @@ public:
     // The field a save button tests in the saved copy of a result type
     // (1 Impulszahl, 2 AnzahlAbweichungen, 3 AnzahlMesswerte; 0 for another type).
     int gespeicherteAnzahl(int dateiTyp) const;
+    // The encoder serial of the saved copy of a type (Windows-1252).
+    const std::string& gespeicherterGeber(int dateiTyp) const;
     // The readout half of the status check before a stored record is read:
     // the record of type AktDateiTyp that the device holds as its current
     // result into the live record, shown on "Daten vom Gerät".
@@ -316,7 +319,10 @@ private:
     bool seiteSichtbar(int frame) const;
     void messungStarten(int typ);
     void startFehlgeschlagen(int chkIndex);
-    void pollAuswerten(int typ, measure::PollOutcome ergebnis);
+    measure::PollResult messTick(int typ);
+    void pollAuswerten(int typ, const measure::PollResult& tick);
+    static int messSeite(int typ);
+    void messSeiteZeigen(int typ, bool zeigen);
     void liveAnzeigerSetzen(int shape, int chkIndex);
     void druckenNachAnzeige(int frame, int chkIndex);
 

@@ -206,7 +206,9 @@ void KAV_Main::linkVerlorenZeigen() {
 }
 
 void KAV_Main::unverbundenesLayout() {
-    for (int f : {3, 4, 5, 6, 7, 9})
+    for (int typ = 1; typ <= 3; ++typ)
+        messSeiteZeigen(typ, false);
+    for (int f : {6, 7, 9})
         frmAlle[static_cast<std::size_t>(f)]->hide();
     for (int p : {0, 1, 2})
         picGrafik[static_cast<std::size_t>(p)]->hide();

@@ -48,7 +48,7 @@ void KAV_Main::btnAlle_Click(int index) {
     switch (index) {
     case idx::btnDrehschwebung:
         homeVerlassen();
-        zeigen(frame(idx::frmDrehschwebung), true);
+        messSeiteZeigen(3, true);
         DateiTyp3Loeschen();
         if (chkAlle[idx::chkDrehImmer]->isChecked())
             chkAlle[idx::chkDrehImmer]->setChecked(false);
@@ -56,13 +56,13 @@ void KAV_Main::btnAlle_Click(int index) {
         break;
     case idx::btnSchlechtimpulse:
         homeVerlassen();
-        zeigen(frame(idx::frmSchlechtimpulse), true);
+        messSeiteZeigen(2, true);
         DateiTyp2Loeschen();
         DateiTyp2Live();
         break;
     case idx::btnAktuell:
         homeVerlassen();
-        zeigen(frame(idx::frmAktuell), true);
+        messSeiteZeigen(1, true);
         DateiTyp1Loeschen();
         if (!chkAlle[idx::chkAktuellImmer]->isChecked())
             chkAlle[idx::chkAktuellImmer]->setChecked(true);
@@ -98,7 +98,7 @@ void KAV_Main::btnAlle_Click(int index) {
         text(idx::txtGeberSN)->clear();
         zeigen(bild(idx::picDrehschwebung), false);
         homeLayout();
-        zeigen(frame(idx::frmDrehschwebung), false);
+        messSeiteZeigen(3, false);
         break;
     case idx::btnSchlechtWerteLesen: DateiTyp2Live(); break;
     case idx::btnSchlechtZurueck:
@@ -107,7 +107,7 @@ void KAV_Main::btnAlle_Click(int index) {
         text(idx::txtGeberSN)->clear();
         zeigen(bild(idx::picSchlechtimpulse), false);
         homeLayout();
-        zeigen(frame(idx::frmSchlechtimpulse), false);
+        messSeiteZeigen(2, false);
         HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
         break;
     case idx::btnAktuellWerteLesen: DateiTyp1Live(); break;
@@ -119,7 +119,7 @@ void KAV_Main::btnAlle_Click(int index) {
         zeigen(bild(idx::picAktuell), false);
         zeigen(knopf(idx::btnSpurfehler), false);
         homeLayout();
-        zeigen(frame(idx::frmAktuell), false);
+        messSeiteZeigen(1, false);
         break;
     case idx::btnGeraetSpeichern:
         if (AktDateiTyp > 0)

@@ -28,9 +28,7 @@ void KAV_Main::DateiTyp2Live() { messungStarten(2); }
 
 void KAV_Main::tmrDateiTyp2_Timer() {
     tmrDateiTyp2.stop();
-    // The cycle shows the wait panel around the readout and hides it once the measurement ends.
-    if (messzyklus_)
-        pollAuswerten(2, messzyklus_->pollTick(SchlechtimpulsLive));
+    pollAuswerten(2, messTick(2));
 }
 
 void KAV_Main::DateiTyp2Anzeigen() {

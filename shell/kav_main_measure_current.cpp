@@ -20,8 +20,7 @@ void KAV_Main::DateiTyp1Live() { messungStarten(1); }
 
 void KAV_Main::tmrDateiTyp1_Timer() {
     tmrDateiTyp1.stop();
-    if (messzyklus_)
-        pollAuswerten(1, messzyklus_->pollTick(AktuellLive));
+    pollAuswerten(1, messTick(1));
 }
 
 void KAV_Main::TachoSkalaZuruecksetzen() {

@@ -14,6 +14,7 @@
 #include "ansi_text.h"
 #include "control_indexes.h"
 #include "decimal_separator.h"
+#include "device_header.h"
 #include "dialogs.h"
 #include "globals.h"
 #include "kav_main.h"
@@ -54,18 +55,7 @@ public:
         if (global().FehlerSpeichern)
             FehlerLogSchreiben(QString::fromStdString(zeile));
     }
-    bool seiteSichtbar(int frame) override {
-        return frame >= 0 && frame < idx::kFrames && !w_.frmAlle[static_cast<std::size_t>(frame)]->isHidden();
-    }
-    void geberSeriennummer(const std::string& ansiText) override {
-        w_.txtAlle[idx::txtGeberSN]->setText(fromAnsi(ansiText));
-    }
     void beschaeftigt(bool an) override { w_.Beschaeftigt = an; }
-    void druckenSperren() override { w_.mnuProgrammItem[4]->setEnabled(false); }
-    void wartehinweis(bool zeigen) override {
-        w_.HinweisZeigen(zeigen,
-                         zeigen ? QStringLiteral("Messung wird durchgeführt.") : QStringLiteral("Bitte warten Sie."));
-    }
     std::string sprachText(const std::string& deutsch) override {
         return SprachText(QString::fromStdString(deutsch)).toStdString();
     }
@@ -80,6 +70,25 @@ void KAV_Main::messungEinrichten() {
     messzyklus_.reset();
     messHost_ = std::make_unique<FensterHost>(*this);
     messzyklus_ = std::make_unique<measure::MeasurementCycle>(*link_, *messHost_);
+    // A page that is not shown has no measurement to run.
+    for (int typ = 1; typ <= 3; ++typ)
+        if (!seiteSichtbar(messSeite(typ)))
+            messzyklus_->abbrechen(typ);
+}
+
+int KAV_Main::messSeite(int typ) {
+    return typ == 1 ? idx::frmAktuell : typ == 2 ? idx::frmSchlechtimpulse : idx::frmDrehschwebung;
+}
+
+// Leaving a measurement page cancels its measurement; entering it lets it run.
+void KAV_Main::messSeiteZeigen(int typ, bool zeigen) {
+    frmAlle[static_cast<std::size_t>(messSeite(typ))]->setVisible(zeigen);
+    if (!messzyklus_)
+        return;
+    if (zeigen)
+        messzyklus_->fortsetzen(typ);
+    else
+        messzyklus_->abbrechen(typ);
 }
 
 // A frame's own Visible: the window itself need not be on the screen.
@@ -111,17 +120,40 @@ void KAV_Main::messungStarten(int typ) {
         btnAlle[static_cast<std::size_t>(s.speichern)]->setEnabled(false);
     bool gestartet = false;
     if (messzyklus_)
-        gestartet = typ == 1   ? messzyklus_->DateiTyp1Live()
-                    : typ == 2 ? messzyklus_->DateiTyp2Live()
-                               : messzyklus_->DateiTyp3Live();
+        gestartet = (typ == 1   ? messzyklus_->DateiTyp1Live()
+                     : typ == 2 ? messzyklus_->DateiTyp2Live()
+                                : messzyklus_->DateiTyp3Live()) == measure::Start::Gestartet;
     if (gestartet)
         (typ == 1 ? tmrDateiTyp1 : typ == 2 ? tmrDateiTyp2 : tmrDateiTyp3).start();
     else
         startFehlgeschlagen(s.chk);
 }
 
+// One poll tick of a type: a readout that runs locks "Drucken" (the display
+// offers it again); the bad pulses show the wait panel while they are read.
+measure::PollResult KAV_Main::messTick(int typ) {
+    if (!messzyklus_)
+        return {measure::PollOutcome::Dropped};
+    const bool laeuft = !messzyklus_->abgebrochen(typ);
+    if (laeuft && typ == 2)
+        HinweisZeigen(true, QStringLiteral("Messung wird durchgeführt."));
+    if (laeuft)
+        mnuProgrammItem[4]->setEnabled(false);
+    const measure::PollResult r = typ == 1   ? messzyklus_->pollTick(AktuellLive)
+                                  : typ == 2 ? messzyklus_->pollTick(SchlechtimpulsLive)
+                                             : messzyklus_->pollTick(DrehschwebungLive);
+    if (r.geberGelesen)
+        txtAlle[idx::txtGeberSN]->setText(fromAnsi(typ == 1   ? AktuellLive.GeberSN
+                                                   : typ == 2 ? SchlechtimpulsLive.GeberSN
+                                                              : DrehschwebungLive.GeberSN));
+    if (laeuft && typ == 2 && r.ergebnis != measure::PollOutcome::Again)
+        HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
+    return r;
+}
+
 // What a poll tick came to, on the page's buttons, box and panels.
-void KAV_Main::pollAuswerten(int typ, measure::PollOutcome ergebnis) {
+void KAV_Main::pollAuswerten(int typ, const measure::PollResult& tick) {
+    const measure::PollOutcome ergebnis = tick.ergebnis;
     const MessSeite& s = kMessSeiten[typ];
     QPushButton* speichern = btnAlle[static_cast<std::size_t>(s.speichern)];
     QPushButton* lesen = btnAlle[static_cast<std::size_t>(s.lesen)];
@@ -215,23 +247,31 @@ int KAV_Main::gespeicherteAnzahl(int dateiTyp) const {
     }
 }
 
+const std::string& KAV_Main::gespeicherterGeber(int dateiTyp) const {
+    return dateiTyp == 1   ? AktuellGespeichert.GeberSN
+           : dateiTyp == 2 ? SchlechtimpulsGespeichert.GeberSN
+                           : DrehschwebungGespeichert.GeberSN;
+}
+
 void KAV_Main::DateVomGAuslesen() {
     if (!messzyklus_)
         return;
     // The type's live record cleared; off the page nothing more. Then the
-    // readout in its stored-record mode (Fehler comes in true: no ready and
-    // device-state tests); a record that is there can be saved.
+    // readout of the stored record (no ready and device-state tests; the
+    // encoder serial is the header's); a record that is there can be saved.
     using Zyklus = measure::MeasurementCycle;
     auto lesen = [this](auto& live, auto readout) -> std::optional<bool> {
         live = {};
         if (!seiteSichtbar(idx::frmDatenVomGeraet))
             return std::nullopt;
-        bool Fertig = false;
-        bool Fehler = true;
-        (messzyklus_.get()->*readout)(live, Fertig, Fehler);
-        if (Fertig)
+        if (const auto kopf = records::kopfTextTexte(KopfText.toLatin1().toStdString()))
+            live.GeberSN = records::getrimmt(kopf->texte.geberSN);
+        mnuProgrammItem[4]->setEnabled(false);
+        const bool fertig =
+            (messzyklus_.get()->*readout)(live, measure::Quelle::Speicher).stand == measure::Lesestand::Fertig;
+        if (fertig)
             btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
-        return Fertig;
+        return fertig;
     };
     switch (AktDateiTyp) {
     case 1:

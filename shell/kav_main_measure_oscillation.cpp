@@ -25,8 +25,7 @@ void KAV_Main::DateiTyp3Live() { messungStarten(3); }
 
 void KAV_Main::tmrDateiTyp3_Timer() {
     tmrDateiTyp3.stop();
-    if (messzyklus_)
-        pollAuswerten(3, messzyklus_->pollTick(DrehschwebungLive));
+    pollAuswerten(3, messTick(3));
 }
 
 bool KAV_Main::GrafikZeichnen(measure::ChartBox& Box, int Xmin, int Ymin, int Xmax, int Ymax,

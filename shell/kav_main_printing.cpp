@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "ansi_text.h"
 #include "atomic_file.h"
 #include "chart_box.h"
 #include "control_indexes.h"
@@ -35,8 +36,10 @@ records::Druckseite KAV_Main::druckseite() const {
     const std::string s = sprache();
     const std::string trenner = messung::trenner();
     const records::Kopfzeile kopf =
-        records::kopfzeile(txtAlle[idx::txtGeberSN]->text(), txtAlle[idx::txtSoftwareVersion]->text(),
-                           txtAlle[idx::txtFirmware]->text(), txtAlle[idx::txtGeraetSN]->text(), s);
+        records::kopfzeile(fromAnsi(!picGrafik[idx::picDrehschwebung]->isHidden() ? DrehschwebungGespeichert.GeberSN
+                                                                                  : AktuellGespeichert.GeberSN),
+                           txtAlle[idx::txtSoftwareVersion]->text(), txtAlle[idx::txtFirmware]->text(),
+                           txtAlle[idx::txtGeraetSN]->text(), s);
     records::Seitenmasse masse;
     masse.diagramm = picGrafik[idx::picDiagramm]->size();
     masse.panel = picGrafik[idx::picAktuell]->size();

@@ -111,7 +111,7 @@ void KAV_Main::OnlineDatenSpeichern(int dateiTyp) {
     records::KopfTexte texte;
     texte.firmware = toAnsiStd(txtAlle[idx::txtFirmware]->text().trimmed());
     texte.geraetSN = toAnsiStd(txtAlle[idx::txtGeraetSN]->text().trimmed());
-    texte.geberSN = toAnsiStd(txtAlle[idx::txtGeberSN]->text().trimmed());
+    texte.geberSN = records::getrimmt(gespeicherterGeber(dateiTyp));
     texte.name = records::onlineDatensatzname(toAnsiStd(QDir::toNativeSeparators(datei)));
     datensatzSchreiben(dateiTyp, datei, texte, jetzt());
 }

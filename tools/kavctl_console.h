@@ -1,6 +1,5 @@
 #pragma once
-// The window's part of the measurement logic, on a console: messages and
-// failures go to standard error. `kavctl measure` and `kavctl records get`
+// The measurement logic's messages and failures on standard error. `kavctl measure` and `kavctl records get`
 // run their readouts with it.
 #include <ostream>
 #include <string>
@@ -13,18 +12,13 @@ class ConsoleHost final : public measure::MeasureHost {
 public:
     ConsoleHost(std::ostream& err, bool trace, std::string sprache);
 
-    std::string serial; // the encoder serial the readout reported (Windows-1252)
-    int meldungen = 0;  // messages shown so far
+    int meldungen = 0; // messages shown so far
 
     void meldung(const std::string& text) override;
     void debugLog(const std::string& zeile) override;
     void tagesLog(const std::string& zeile) override;
     void fehlerLog(const std::string&) override {} // the JSON carries the track error
-    bool seiteSichtbar(int) override { return true; }
-    void geberSeriennummer(const std::string& text) override { serial = text; }
     void beschaeftigt(bool) override {}
-    void druckenSperren() override {}
-    void wartehinweis(bool) override {}
     std::string sprachText(const std::string& deutsch) override;
 
 private:

@@ -19,16 +19,16 @@ namespace {
 
 template <class Werte>
 int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& link, int typ, records::Datensatz& letztes,
-           std::ostream& out, std::ostream& err) {
+           std::string& geber, std::ostream& out, std::ostream& err) {
     Clock& clock = link.clock();
-    static constexpr const char* kBefehl[] = {"", "DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung"};
-    const int vorher = host.meldungen;
-    const bool gestartet = typ == 1 ? cycle.DateiTyp1Live() : typ == 2 ? cycle.DateiTyp2Live() : cycle.DateiTyp3Live();
-    if (!gestartet) {
+    const measure::Start start = typ == 1   ? cycle.DateiTyp1Live()
+                                 : typ == 2 ? cycle.DateiTyp2Live()
+                                            : cycle.DateiTyp3Live();
+    if (start != measure::Start::Gestartet) {
         if (link.linkLost())
             return kExitNoLink; // the caller names the converter
-        if (host.meldungen == vorher) // an unlisted command shows no message in the window
-            err << "kavctl: the device does not list " << kBefehl[typ] << '\n';
+        if (start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
+            err << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
         return kExitFailed;
     }
     Werte live;
@@ -37,11 +37,13 @@ int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& li
         if (link.linkLost())
             return kExitNoLink;
         clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
-        switch (cycle.pollTick(live)) {
+        const measure::PollResult tick = cycle.pollTick(live);
+        if (tick.geberGelesen)
+            geber = live.GeberSN;
+        switch (tick.ergebnis) {
         case measure::PollOutcome::Again: continue;
         case measure::PollOutcome::Finished:
-            out << measure::resultJson(live, host.serial, [&](const std::string& d) { return host.sprachText(d); })
-                << '\n'
+            out << measure::resultJson(live, geber, [&](const std::string& d) { return host.sprachText(d); }) << '\n'
                 << std::flush;
             letztes = live;
             return kExitOk;
@@ -71,12 +73,13 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     ConsoleHost host(err, trace, sprache);
     measure::MeasurementCycle cycle(link, host);
     records::Datensatz letztes;
+    std::string geber; // the encoder serial the last readout reported (Windows-1252)
     for (int n = 0; n < options.repeat; ++n) {
         int code = kExitFailed;
         switch (options.typ) {
-        case 1: code = einmal<measure::AktuellWerte>(cycle, host, link, 1, letztes, out, err); break;
-        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, link, 2, letztes, out, err); break;
-        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, link, 3, letztes, out, err); break;
+        case 1: code = einmal<measure::AktuellWerte>(cycle, host, link, 1, letztes, geber, out, err); break;
+        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, link, 2, letztes, geber, out, err); break;
+        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, link, 3, letztes, geber, out, err); break;
         default: break;
         }
         if (code != kExitOk)
@@ -85,7 +88,7 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     if (options.save.empty())
         return kExitOk;
     // "Daten speichern": the record name from the file's name, the time from the clock.
-    kopf.geberSN = records::getrimmt(host.serial);
+    kopf.geberSN = records::getrimmt(geber);
     kopf.name = records::onlineDatensatzname(options.save);
     return ergebnisSpeichern(options.save, letztes, kopf, link.clock().localTime(), sprache, err);
 }

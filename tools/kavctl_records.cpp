@@ -59,16 +59,16 @@ int statusPruefen(ComUSB& link, const std::string& sprache, std::ostream& err) {
 
 template <class Werte>
 bool auslesen(measure::MeasurementCycle& cycle, Werte& live) {
-    bool Fertig = false;
-    bool Fehler = true; // a stored record: no ready and device-state tests
+    constexpr measure::Quelle gespeichert = measure::Quelle::Speicher; // no ready and device-state tests
     live = Werte{};
+    measure::Lesung l;
     if constexpr (std::is_same_v<Werte, measure::AktuellWerte>)
-        cycle.DateiTyp1Lesen(live, Fertig, Fehler);
+        l = cycle.DateiTyp1Lesen(live, gespeichert);
     else if constexpr (std::is_same_v<Werte, measure::SchlechtimpulsWerte>)
-        cycle.DateiTyp2Lesen(live, Fertig, Fehler);
+        l = cycle.DateiTyp2Lesen(live, gespeichert);
     else
-        cycle.DateiTyp3Lesen(live, Fertig, Fehler);
-    return Fertig;
+        l = cycle.DateiTyp3Lesen(live, gespeichert);
+    return l.stand == measure::Lesestand::Fertig;
 }
 
 // Status check and readout of the loaded record by its type; the bad pulses

@@ -1,7 +1,6 @@
 #include "kavctl_report.h"
 
 #include <QApplication>
-#include <QPalette>
 #include <cstdio>
 
 #include "ansi_utf8.h"
@@ -9,7 +8,6 @@
 #include "decimal_separator.h"
 #include "display_rules.h"
 #include "kavctl_files.h"
-#include "ocx_bad_inc.h"
 #include "print_output.h"
 #include "printout.h"
 #include "record_texts.h"
@@ -19,43 +17,6 @@ namespace kav::kavctl {
 namespace {
 
 QString text(const std::string& ansi) { return QString::fromStdString(ansiToUtf8(ansi)); }
-
-// The deviation ring as the window's control draws this record, on white
-// paper, at twice the screen's resolution (its lines are one pixel wide).
-QImage ringBild(const measure::BadPulseDisplay& d, const QSize& groesse) {
-    controls::ocxBadInc ring;
-    ring.setAttribute(Qt::WA_DontShowOnScreen);
-    QPalette weiss = ring.palette();
-    weiss.setColor(QPalette::Button, Qt::white);
-    weiss.setColor(QPalette::Window, Qt::white);
-    ring.setPalette(weiss);
-    ring.setFont(records::standardSchrift());
-    ring.resize(groesse);
-    ring.InitProperties();
-    ring.setMaxFarbe(static_cast<qint32>(records::kRingMaxFarbe));
-    ring.setMinFarbe(static_cast<qint32>(records::kRingMinFarbe));
-    ring.setPosMaxFarbe(static_cast<qint32>(records::kRingListenFarbe));
-    ring.setPosMinFarbe(static_cast<qint32>(records::kRingListenFarbe));
-    auto kurz = [](int v) { return static_cast<qint16>(v); };
-    ring.setImpulsZahl(kurz(d.impulsZahl));
-    ring.setPosMax(kurz(d.posMax));
-    ring.setMax(kurz(d.max));
-    ring.setPosMin(kurz(d.posMin));
-    ring.setMin(kurz(d.min));
-    for (std::size_t n = 0; n < d.eintraege.size(); ++n) {
-        if (!d.eintraege[n].setzen)
-            continue;
-        const QByteArray nummer = QByteArray::number(static_cast<int>(n) + 1);
-        ring.setProperty(QByteArray("PosMin" + nummer).constData(), QVariant::fromValue(kurz(d.eintraege[n].position)));
-        ring.setProperty(QByteArray("Min" + nummer).constData(), QVariant::fromValue(kurz(d.eintraege[n].abweichung)));
-    }
-    ring.show();
-    QImage bild(groesse * 2, QImage::Format_ARGB32_Premultiplied);
-    bild.setDevicePixelRatio(2);
-    bild.fill(Qt::white);
-    ring.render(&bild);
-    return bild;
-}
 
 } // namespace
 
@@ -84,7 +45,8 @@ int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ost
     } else if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&g.daten)) {
         const measure::BadPulseDisplay d = measure::badPulseDisplay(*w, trenner, t);
         anzeigen = d.anzeigen;
-        seite = records::schlechtimpulsSeite(*w, kopf, o.lang, trenner, ringBild(d, records::Seitenmasse{}.ring));
+        seite =
+            records::schlechtimpulsSeite(*w, kopf, o.lang, trenner, records::ringBild(d, records::Seitenmasse{}.ring));
     } else if (const auto* w = std::get_if<measure::DrehschwebungWerte>(&g.daten)) {
         anzeigen = measure::oscillationDisplay(*w, trenner, t).anzeigen;
         seite = records::drehschwebungSeite(*w, kopf, o.lang, trenner);

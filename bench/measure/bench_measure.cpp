@@ -13,8 +13,8 @@
 #include "com_usb.h"
 #include "display_rules.h"
 #include "ft_forwarding.h"
-#include "measure_host.h"
 #include "measurement_cycle.h"
+#include "quiet_host.h"
 #include "serial_port_ft_api.h"
 
 namespace {
@@ -34,21 +34,6 @@ public:
     void read(const std::uint8_t*, ft::DWORD n) override { bytes += n; }
     void purged(ft::ULONG) override { ++purges; }
     int purges = 0;
-};
-
-// A host that shows nothing.
-class QuietHost final : public MeasureHost {
-public:
-    void meldung(const std::string&) override {}
-    void debugLog(const std::string&) override {}
-    void tagesLog(const std::string&) override {}
-    void fehlerLog(const std::string&) override {}
-    bool seiteSichtbar(int) override { return true; }
-    void geberSeriennummer(const std::string&) override {}
-    void beschaeftigt(bool) override {}
-    void druckenSperren() override {}
-    void wartehinweis(bool) override {}
-    std::string sprachText(const std::string& d) override { return d; }
 };
 
 // The time the simulated line gives the same transactions: every byte at
@@ -71,7 +56,7 @@ void BM_OscillationReadout10000_Pty(benchmark::State& state) {
         state.SkipWithError("the link did not open");
         return;
     }
-    QuietHost host;
+    test::QuietHost host;
     MeasurementCycle cycle(link, host);
     cycle.DateiTyp3Live();
     std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // one revolution and the processing
@@ -80,12 +65,12 @@ void BM_OscillationReadout10000_Pty(benchmark::State& state) {
     int transactions = 0;
     for (auto _ : state) {
         DrehschwebungWerte live;
-        bool fertig = false, fehler = false;
+        host.debug.clear();
         counting.bytes = 0;
         counting.transactions = 0;
         counting.purges = 0;
         const auto start = std::chrono::steady_clock::now();
-        cycle.DateiTyp3Lesen(live, fertig, fehler);
+        const bool fertig = cycle.DateiTyp3Lesen(live).stand == Lesestand::Fertig;
         wall += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         model += modelMs(counting);
         transactions = counting.transactions;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "chart_layout.h"
+#include "display_rules.h"
 #include "result_records.h"
 
 class QPainter;
@@ -119,9 +120,12 @@ Druckseite drehschwebungSeite(const measure::DrehschwebungWerte& w, const Kopfze
                               std::string_view trenner, const Seitenmasse& masse = {});
 Druckseite aktuellSeite(const measure::AktuellWerte& w, const Kopfzeile& kopf, std::string_view sprache,
                         std::string_view trenner, const Seitenmasse& masse = {});
-// `ring` is the deviation ring drawn for this record (kavctl hosts the control).
+// `ring` is the deviation ring drawn for this record (ringBild).
 Druckseite schlechtimpulsSeite(const measure::SchlechtimpulsWerte& w, const Kopfzeile& kopf, std::string_view sprache,
                                std::string_view trenner, const QImage& ring, const Seitenmasse& masse = {});
+// The deviation ring as the window's control draws this record, on white
+// paper, at twice the screen's resolution (its lines are one pixel wide).
+QImage ringBild(const measure::BadPulseDisplay& d, const QSize& groesse);
 
 // One element on the paper, in twips of the printable area.
 struct DruckElement {

@@ -126,62 +126,96 @@ TEST_F(Cycle, FailedStarts) {
         int typ;
         const char* message;
         const char* debug;
+        Start start;
     };
     const Case cases[] = {
-        {"--failure-bit=DO_MesAktuell", 1, "Measurement impossible.\r\nAn error occured.", ""},
-        {"--failure-bit=DO_MesSchlechtimpuls", 2, "Bad pulse measurement\r\ncould not be executed.", ""},
-        {"--silent-for DO_MesDrehschwebung", 3, "Measurement impossible.\r\nAn error occured.", ""},
+        {"--failure-bit=DO_MesAktuell", 1, "Measurement impossible.\r\nAn error occured.", "", Start::Abgelehnt},
+        {"--failure-bit=DO_MesSchlechtimpuls", 2, "Bad pulse measurement\r\ncould not be executed.", "",
+         Start::Abgelehnt},
+        {"--silent-for DO_MesDrehschwebung", 3, "Measurement impossible.\r\nAn error occured.", "", Start::Abgelehnt},
         {"--omit DO_MesSchlechtimpuls", 2, "",
-         "DateiTyp2Live -> 'DO_MesSchlechtimpuls' konnte nicht\r\nausgelesen werden."},
+         "DateiTyp2Live -> 'DO_MesSchlechtimpuls' konnte nicht\r\nausgelesen werden.", Start::NichtGelistet},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
         host = RecordingHost{};
         make(c.flags);
         cycle->AbfrageZaehler = 7;
-        const bool ok = c.typ == 1   ? cycle->DateiTyp1Live()
-                        : c.typ == 2 ? cycle->DateiTyp2Live()
-                                     : cycle->DateiTyp3Live();
-        EXPECT_FALSE(ok);
+        const Start start = c.typ == 1   ? cycle->DateiTyp1Live()
+                            : c.typ == 2 ? cycle->DateiTyp2Live()
+                                         : cycle->DateiTyp3Live();
+        EXPECT_EQ(start, c.start);
         EXPECT_EQ(cycle->AbfrageZaehler, 0);
         EXPECT_EQ(host.meldungen.empty() ? "" : host.meldungen.back(), c.message);
         EXPECT_EQ(host.debug.empty() ? "" : host.debug.back(), c.debug);
     }
     host.sprache = "D";
     make("--failure-bit=DO_MesAktuell");
-    EXPECT_FALSE(cycle->DateiTyp1Live());
+    EXPECT_EQ(cycle->DateiTyp1Live(), Start::Abgelehnt);
     EXPECT_EQ(host.letzteMeldung(), "Messung nicht möglich.\r\nEs ist Ein Fehler aufgetreten.");
 }
 
 TEST_F(Cycle, StartRequestsPerMode) {
-    EXPECT_TRUE(cycle->DateiTyp1Live());
-    EXPECT_TRUE(cycle->DateiTyp2Live());
-    EXPECT_TRUE(cycle->DateiTyp3Live());
+    EXPECT_EQ(cycle->DateiTyp1Live(), Start::Gestartet);
+    EXPECT_EQ(cycle->DateiTyp2Live(), Start::Gestartet);
+    EXPECT_EQ(cycle->DateiTyp3Live(), Start::Gestartet);
     EXPECT_EQ(requests(), (std::vector<std::string>{"DO_MesAktuell", "DO_MesSchlechtimpuls", "DO_MesDrehschwebung 1"}));
     EXPECT_EQ(host.beschaeftigtAn, 3);
 }
 
-TEST_F(Cycle, LeavingThePageDropsTheMeasurement) {
-    ASSERT_TRUE(cycle->DateiTyp2Live());
+TEST_F(Cycle, ACancelledMeasurementIsDropped) {
+    ASSERT_EQ(cycle->DateiTyp2Live(), Start::Gestartet);
     requests();
-    host.sichtbar.clear();
+    cycle->abbrechen(1);
+    cycle->abbrechen(2);
     SchlechtimpulsWerte live;
     live.Impulszahl = 1024;
     live.Frequenz = 25600;
     live.AnzahlAbweichungen = 3;
     clock.advance(std::chrono::milliseconds(500));
-    EXPECT_EQ(cycle->pollTick(live), PollOutcome::Dropped);
+    EXPECT_EQ(cycle->pollTick(live).ergebnis, PollOutcome::Dropped);
     EXPECT_TRUE(requests().empty());
     EXPECT_TRUE(host.meldungen.empty());
-    EXPECT_TRUE(host.warte.empty());
     // Cleared, but the bad-pulse record keeps pulse number and frequency.
     EXPECT_EQ(live.Impulszahl, 1024);
     EXPECT_EQ(live.Frequenz, 25600);
     EXPECT_EQ(live.AnzahlAbweichungen, 0);
     AktuellWerte aktuell;
     aktuell.Impulszahl = 1024;
-    EXPECT_EQ(cycle->pollTick(aktuell), PollOutcome::Dropped);
+    EXPECT_EQ(cycle->pollTick(aktuell).ergebnis, PollOutcome::Dropped);
     EXPECT_EQ(aktuell, AktuellWerte{});
+    // A new start does not resume it; resuming does, and only the one type.
+    ASSERT_EQ(cycle->DateiTyp2Live(), Start::Gestartet);
+    clock.advance(std::chrono::milliseconds(500));
+    EXPECT_EQ(cycle->pollTick(live).ergebnis, PollOutcome::Dropped);
+    cycle->fortsetzen(2);
+    EXPECT_FALSE(cycle->abgebrochen(2));
+    EXPECT_TRUE(cycle->abgebrochen(1));
+    requests();
+    EXPECT_EQ(poll(live), PollOutcome::Finished);
+    EXPECT_FALSE(requests().empty());
+}
+
+TEST_F(Cycle, TheReasonOfAnEnd) {
+    const struct {
+        const char* flags;
+        int typ;
+        Grund grund;
+    } cases[] = {
+        {"", 1, Grund::Keiner},
+        {"--device-error", 2, Grund::Geraetefehler},
+        {"--not-pc-mode", 1, Grund::NichtPcMessung},
+        {"--pulses 199", 3, Grund::ImpulszahlZuNiedrig},
+        {"--steady --speed 50", 3, Grund::DrehzahlZuNiedrig},
+        {"--failure-bit=RD_Info/18", 3, Grund::ImpulszahlFehlt},
+        {"--never-ready", 1, Grund::Zeitueberschreitung},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flags);
+        make(c.flags);
+        run(c.typ);
+        EXPECT_EQ(letzterTick.grund, c.grund);
+    }
 }
 
 TEST_F(Cycle, EachStartCountsAfresh) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -21,25 +20,18 @@ namespace kav::measure::test {
 class RecordingHost final : public MeasureHost {
 public:
     std::string sprache = "E";
-    std::set<int> sichtbar{seite::Aktuell, seite::Schlechtimpulse, seite::Drehschwebung};
-    std::vector<std::string> meldungen, debug, tages, fehler, seriennummern;
-    std::vector<bool> warte;
+    std::vector<std::string> meldungen, debug, tages, fehler;
     int beschaeftigtAn = 0, beschaeftigtAus = 0;
     bool beschaeftigtJetzt = false;
-    int druckenGesperrt = 0;
 
     void meldung(const std::string& text) override { meldungen.push_back(text); }
     void debugLog(const std::string& zeile) override { debug.push_back(zeile); }
     void tagesLog(const std::string& zeile) override { tages.push_back(zeile); }
     void fehlerLog(const std::string& zeile) override { fehler.push_back(zeile); }
-    bool seiteSichtbar(int frame) override { return sichtbar.count(frame) > 0; }
-    void geberSeriennummer(const std::string& text) override { seriennummern.push_back(text); }
     void beschaeftigt(bool an) override {
         (an ? beschaeftigtAn : beschaeftigtAus)++;
         beschaeftigtJetzt = an;
     }
-    void druckenSperren() override { ++druckenGesperrt; }
-    void wartehinweis(bool zeigen) override { warte.push_back(zeigen); }
     std::string sprachText(const std::string& deutsch) override { return texts::sprachText(deutsch, sprache); }
 
     std::string letzteMeldung() const { return meldungen.empty() ? std::string("<none>") : meldungen.back(); }
@@ -61,6 +53,7 @@ protected:
     std::unique_ptr<ComUSB> link;
     RecordingHost host;
     std::unique_ptr<MeasurementCycle> cycle;
+    PollResult letzterTick; // what the last tick of poll() gave
 
     // A freshly connected device with the simulator's flags (e.g. "--steady --speed 50").
     void make(const std::string& flags = {}) {
@@ -105,21 +98,22 @@ protected:
     // gives something other than Again; `ticks` counts the ticks.
     template <class Werte>
     PollOutcome measure(Werte& live, int* ticks = nullptr) {
-        bool started = false;
+        Start started = Start::Abgelehnt;
         if constexpr (std::is_same_v<Werte, AktuellWerte>)
             started = cycle->DateiTyp1Live();
         else if constexpr (std::is_same_v<Werte, SchlechtimpulsWerte>)
             started = cycle->DateiTyp2Live();
         else
             started = cycle->DateiTyp3Live();
-        EXPECT_TRUE(started) << host.letzteMeldung();
+        EXPECT_EQ(started, Start::Gestartet) << host.letzteMeldung();
         return poll(live, ticks);
     }
     template <class Werte>
     PollOutcome poll(Werte& live, int* ticks = nullptr) {
         for (int n = 1; n <= 100; ++n) {
             clock.advance(std::chrono::milliseconds(kPollIntervalMs));
-            const PollOutcome o = cycle->pollTick(live);
+            letzterTick = cycle->pollTick(live);
+            const PollOutcome o = letzterTick.ergebnis;
             if (o != PollOutcome::Again || n == 100) {
                 if (ticks)
                     *ticks = n;

@@ -1,5 +1,6 @@
 #pragma once
-// A host that shows nothing and keeps only the messages and debug lines.
+// A host that shows nothing and keeps only the messages and debug lines
+// (tests and benchmarks of the measurement logic).
 #include <string>
 #include <vector>
 
@@ -14,11 +15,7 @@ public:
     void debugLog(const std::string& z) override { debug.push_back(z); }
     void tagesLog(const std::string&) override {}
     void fehlerLog(const std::string&) override {}
-    bool seiteSichtbar(int) override { return true; }
-    void geberSeriennummer(const std::string&) override {}
     void beschaeftigt(bool) override {}
-    void druckenSperren() override {}
-    void wartehinweis(bool) override {}
     std::string sprachText(const std::string& d) override { return d; }
 };
 

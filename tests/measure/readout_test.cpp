@@ -43,11 +43,11 @@ TEST_F(Readout, CurrentValues) {
     EXPECT_EQ(live.Spurfehler, r.trackError);
     EXPECT_FLOAT_EQ(live.Versorgungsspannung, r.supplyRaw / 256.0f);
     EXPECT_EQ(live.Stromaufnahme, r.currentMilliamps);
-    EXPECT_EQ(host.seriennummern, (std::vector<std::string>{"G4711023"}));
+    EXPECT_EQ(live.GeberSN, "G4711023");
+    EXPECT_TRUE(letzterTick.geberGelesen);
     // One debug line per value read, with the reply's bytes.
     EXPECT_EQ(host.debug.size(), 10u);
     EXPECT_EQ(host.debug.front(), "DateiTyp1Lesen -> &H00040000");
-    EXPECT_EQ(host.druckenGesperrt, 1);
     EXPECT_EQ(host.beschaeftigtAn, host.beschaeftigtAus);
     EXPECT_FALSE(host.beschaeftigtJetzt);
     EXPECT_TRUE(host.meldungen.empty());
@@ -70,10 +70,6 @@ TEST_F(Readout, BadPulsesWithTheirLists) {
     EXPECT_EQ(live.PosMaxNegativ, r.posMaxNegative);
     EXPECT_EQ(live.AnzahlAbweichungen, r.deviationCount);
     EXPECT_EQ(live.Frequenz, r.frequencyHz);
-    // The wait panel shows while the tick polls and goes when the result is in.
-    ASSERT_GE(host.warte.size(), 2u);
-    EXPECT_FALSE(host.warte.back());
-    EXPECT_EQ(std::count(host.warte.begin(), host.warte.end(), false), 1);
 }
 
 TEST_F(Readout, ListsKeepWhatTheLastBlockDidNotWrite) {
@@ -97,14 +93,12 @@ TEST_F(Readout, ListsKeepWhatTheLastBlockDidNotWrite) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flags);
         make(c.flags);
-        ASSERT_TRUE(cycle->DateiTyp2Live());
+        ASSERT_EQ(cycle->DateiTyp2Live(), Start::Gestartet);
         clock.advance(std::chrono::seconds(5));
         requests();
         SchlechtimpulsWerte live;
         live.AbwPos = {-1, -2, -3, -4, -5};
-        bool fertig = false, fehler = false;
-        cycle->DateiTyp2Lesen(live, fertig, fehler);
-        EXPECT_TRUE(fertig);
+        EXPECT_EQ(cycle->DateiTyp2Lesen(live).stand, Lesestand::Fertig);
         EXPECT_EQ(live.AbwPos, c.positions);
         Requests arrays;
         for (const auto& r : requests())
@@ -178,35 +172,20 @@ TEST_F(Readout, SeriesLengthsAndBlocks) {
     }
 }
 
-TEST_F(Readout, StoredRecordSkipsTheTestsAndLeavesTheSerialBox) {
-    ASSERT_TRUE(cycle->DateiTyp1Live());
+TEST_F(Readout, StoredRecordSkipsTheTestsAndKeepsTheSerial) {
+    ASSERT_EQ(cycle->DateiTyp1Live(), Start::Gestartet);
     clock.advance(std::chrono::seconds(1));
     requests();
     AktuellWerte live;
-    bool fertig = false, fehler = true;
-    cycle->DateiTyp1Lesen(live, fertig, fehler);
-    EXPECT_TRUE(fertig);
+    live.GeberSN = "K1";
+    const Lesung l = cycle->DateiTyp1Lesen(live, Quelle::Speicher);
+    EXPECT_EQ(l.stand, Lesestand::Fertig);
     const Requests r = requests();
     EXPECT_EQ(std::count(r.begin(), r.end(), "RD_Info 8"), 0);
     EXPECT_EQ(std::count(r.begin(), r.end(), "RD_Info 18"), 1);
-    EXPECT_TRUE(host.seriennummern.empty());
+    EXPECT_FALSE(l.geberGelesen);
+    EXPECT_EQ(live.GeberSN, "K1");
     EXPECT_EQ(live.Impulszahl, 1024);
-}
-
-TEST_F(Readout, BadPulsesOnlyWhileOneOfTheirPagesShows) {
-    ASSERT_TRUE(cycle->DateiTyp2Live());
-    clock.advance(std::chrono::seconds(5));
-    requests();
-    for (const std::set<int>& pages : {std::set<int>{}, std::set<int>{seite::DatenVomComputer}}) {
-        host.sichtbar = pages;
-        SchlechtimpulsWerte live;
-        bool fertig = false, fehler = false;
-        cycle->AbfrageZaehler = 0;
-        cycle->DateiTyp2Lesen(live, fertig, fehler);
-        EXPECT_EQ(fertig, !pages.empty());
-        EXPECT_EQ(cycle->AbfrageZaehler, pages.empty() ? 1 : 0);
-        EXPECT_EQ(requests().empty(), pages.empty());
-    }
 }
 
 TEST_F(Readout, TrackErrorsGoToTheErrorLog) {

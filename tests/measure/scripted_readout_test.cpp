@@ -73,9 +73,7 @@ TEST_F(Scripted, OnlyTheValuesTheMaskNames) {
     update[4] = 0b00000010; // position 10: current
     kav.infos[33] = {"Strom", "I", 'I', {0x2C, 0x01}};
     AktuellWerte live;
-    bool fertig = false, fehler = false;
-    cycle->DateiTyp1Lesen(live, fertig, fehler);
-    EXPECT_TRUE(fertig);
+    EXPECT_EQ(cycle->DateiTyp1Lesen(live).stand, Lesestand::Fertig);
     EXPECT_EQ(sent("03"), (std::vector<std::string>{"8", "24", "18", "25", "26", "28", "30", "33"}));
     EXPECT_EQ(live.Stromaufnahme, 300);
     EXPECT_FLOAT_EQ(live.Drehzahl, 1500.0f);
@@ -84,9 +82,7 @@ TEST_F(Scripted, OnlyTheValuesTheMaskNames) {
 TEST_F(Scripted, NoSpeedNoResult) {
     update[3] = 0b01111100; // everything but position 2
     AktuellWerte live;
-    bool fertig = false, fehler = false;
-    cycle->DateiTyp1Lesen(live, fertig, fehler);
-    EXPECT_FALSE(fertig);
+    EXPECT_NE(cycle->DateiTyp1Lesen(live).stand, Lesestand::Fertig);
     EXPECT_EQ(cycle->AbfrageZaehler, 1);
     EXPECT_EQ(sent("03"), (std::vector<std::string>{"8", "24", "18"}));
 }
@@ -99,9 +95,7 @@ TEST_F(Scripted, ShortListOfThree) {
     SchlechtimpulsWerte live;
     live.AbwWert = {9, 9, 9, 9, 9};
     live.AbwPos = {9, 9, 9, 9, 9};
-    bool fertig = false, fehler = false;
-    cycle->DateiTyp2Lesen(live, fertig, fehler);
-    EXPECT_TRUE(fertig);
+    EXPECT_EQ(cycle->DateiTyp2Lesen(live).stand, Lesestand::Fertig);
     EXPECT_EQ(sent("07"), (std::vector<std::string>{"69|0|4", "70|0|4"}));
     EXPECT_EQ(live.AbwWert, (std::array<std::uint8_t, 5>{0, 1, 2, 9, 9}));
     EXPECT_EQ(live.AbwPos, (std::array<std::int32_t, 5>{0, 1, 2, 9, 9}));
@@ -115,9 +109,7 @@ TEST_F(Scripted, DescriptorsThatCannotBeRead) {
         kav.infos[69] = {"AbwWert", "S", 'S', text(d)};
         host.meldungen.clear();
         SchlechtimpulsWerte live;
-        bool fertig = false, fehler = false;
-        cycle->DateiTyp2Lesen(live, fertig, fehler);
-        EXPECT_TRUE(fertig);
+        EXPECT_EQ(cycle->DateiTyp2Lesen(live).stand, Lesestand::Fertig);
         EXPECT_EQ(host.meldungen, (std::vector<std::string>{"Die Größe des Arrays ist '000'."}));
         EXPECT_TRUE(sent("07").empty());
     }
@@ -128,9 +120,7 @@ TEST_F(Scripted, ThousandSamplesWithTheLastBlockClamped) {
     update[7] = 0b00010000; // position 13: the series
     kav.infos[60] = {"Drehschwebung", "S", 'S', text("060 I 1000 120")};
     DrehschwebungWerte live;
-    bool fertig = false, fehler = false;
-    cycle->DateiTyp3Lesen(live, fertig, fehler);
-    EXPECT_TRUE(fertig);
+    EXPECT_EQ(cycle->DateiTyp3Lesen(live).stand, Lesestand::Fertig);
     const std::vector<std::string> blocks{"60|0|119",   "60|120|239", "60|240|359", "60|360|479", "60|480|599",
                                           "60|600|719", "60|720|839", "60|840|959", "60|960|999"};
     EXPECT_EQ(sent("07"), blocks);

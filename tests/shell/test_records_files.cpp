@@ -139,6 +139,9 @@ TEST_F(DateienTest, TheSaveDialogCancelledOrRefusedSavesNothing) {
 TEST_F(DateienTest, AnOnlineResultIsWrittenWithTheIdentityBarAndTheClock) {
     auto w = aktuell();
     w->txtAlle[idx::txtFirmware]->setText(QStringLiteral(" V2.13 "));
+    // The encoder serial is the result's own, whatever its box shows.
+    EXPECT_EQ(w->AktuellGespeichert.GeberSN, "G4711023");
+    w->txtAlle[idx::txtGeberSN]->setText(QStringLiteral("X"));
     uhr_.setLocalTime(zeit(2008, 3, 7, 9, 5, 0));
     dialoge_.waehleDatei(datei("Motorpruefstand.kav"));
     w->btnAlle_Click(idx::btnAktuellSpeichern);
@@ -295,7 +298,10 @@ TEST_F(DateienTest, EachTypeOpensOnItsPageWithItsHeader) {
     EXPECT_EQ(w->SchlechtimpulsGespeichert.AbwWert[1], 253);
     EXPECT_EQ(texte(*w, {idx::txtPosMaxNegativ, idx::txtMaxNegativ, idx::txtAnzahlAbweichungen}),
               (QStringList{"700", "-6", "3"}));
-    EXPECT_EQ(w->DrehschwebungGespeichert, d);
+    // The saved copy carries the header's encoder serial with the file's values.
+    measure::DrehschwebungWerte erwartet = d;
+    erwartet.GeberSN = "12345678";
+    EXPECT_EQ(w->DrehschwebungGespeichert, erwartet);
     EXPECT_EQ(texte(*w, {idx::txtDrehMin, idx::txtDrehMax, idx::txtDrehUmdrehungen}),
               (QStringList{"-35 ''", "40 ''", "1 revolut."}));
     EXPECT_EQ(w->chartBox()->samples(), (std::vector<std::int16_t>{-35, 10, 40}));
