@@ -36,7 +36,7 @@ struct SchlechtimpulsWerte {
     std::int32_t AnzahlAbweichungen = 0;
     std::int32_t Impulszahl = 0;
     float Drehzahl = 0;
-    std::int32_t Frequenz = 0; // not held in record files
+    std::int32_t Frequenz = 0; // not held in record files: read back as Drehzahl x Impulszahl / 60
 
     bool operator==(const SchlechtimpulsWerte&) const = default;
 };
