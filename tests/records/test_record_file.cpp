@@ -55,7 +55,7 @@ TEST(RecordWriter, Type1ExampleByteForByte) {
     EXPECT_EQ(d.bytes.size(), kLaengeTyp1);
 }
 
-TEST(RecordWriter, Type2ExampleByteForByteAndBack) {
+TEST(RecordWriter, Type2ExampleByteForByte) {
     // Every field a value of its own, so a swap of two fields shows.
     SchlechtimpulsWerte w;
     w.Drehzahl = 1200;
@@ -74,13 +74,6 @@ TEST(RecordWriter, Type2ExampleByteForByteAndBack) {
                                  "000002BC" + "FA" + "0000005A03" + "0000019AFD" + "0000000501" + "0000000602" +
                                  "0000000704";
     EXPECT_EQ(d.bytes, erwartet);
-
-    // Read back: the same record, with the frequency the file does not hold
-    // derived from its speed and pulse number (1200 x 1024 / 60).
-    const Leseergebnis r = DateiLesen(d.bytes);
-    ASSERT_TRUE(r.ok());
-    w.Frequenz = 20480;
-    EXPECT_EQ(std::get<SchlechtimpulsWerte>(r.daten), w);
 }
 
 TEST(RecordWriter, LengthsAndTextFields) {
