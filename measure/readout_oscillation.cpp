@@ -96,6 +96,10 @@ void MeasurementCycle::messdatenLesen(const std::string& deskriptorText, Drehsch
     const int anzahl = d.anzahl == 9999 ? 10000 : d.anzahl;
     live.Messdaten.clear();
     live.AnzahlMesswerte = 0;
+    // A block size the descriptor cannot mean, or a device without
+    // "RD_InfoArray": one message, and the result still finishes, with the
+    // values read so far and no samples (an empty chart), not as a failed
+    // measurement: the values read before the samples are sound.
     if (d.block - 1 < 1) {
         host_.meldung(text({"Die Größe des Arrays ist '000'."}));
         return;

@@ -39,7 +39,7 @@ struct SchlechtimpulsWerte {
     std::int32_t AnzahlAbweichungen = 0;
     std::int32_t Impulszahl = 0;
     float Drehzahl = 0;
-    std::int32_t Frequenz = 0; // not held in record files
+    std::int32_t Frequenz = 0; // not held in record files: read back as Drehzahl x Impulszahl / 60
     // The encoder's serial number as the device sent it (Windows-1252).
     std::string GeberSN;
 

@@ -2,10 +2,13 @@
 
 #include "com_usb.h"
 #include "device_status.h"
+#include "device_call.h"
+#include "record_texts.h"
 
 namespace kav::records {
 
-AdminAblauf AdminBefehl(ComUSB* link, int index, bool verbunden, const std::function<std::string()>& eingabe) {
+AdminAblauf AdminBefehl(ComUSB* link, int index, bool verbunden, const std::function<std::string()>& eingabe,
+                        const std::function<bool()>& bestaetigen) {
     AdminAblauf a;
     if (index != 0 && index != 1)
         return a;
@@ -32,8 +35,13 @@ AdminAblauf AdminBefehl(ComUSB* link, int index, bool verbunden, const std::func
     if (index == 0) {
         a.eingabeGefragt = true;
         parameter = eingabe ? eingabe() : std::string();
-        if (parameter.empty())
+        if (parameter.empty()) {
+            a.abgebrochen = true;
             return a;
+        }
+    } else if (!bestaetigen || !bestaetigen()) {
+        a.abgebrochen = true;
+        return a;
     }
     a.erfolg = strukturAufruf(*link, struktur, parameter).ok();
     if (a.erfolg) {
@@ -42,6 +50,12 @@ AdminAblauf AdminBefehl(ComUSB* link, int index, bool verbunden, const std::func
             a.geraetSN = sn.text;
     }
     return a;
+}
+
+Meldung formatierenFrage(std::string_view sprache) {
+    return {T("Alle Datensätze im KAV100 werden gelöscht.", sprache) + kCrLf +
+                T("Soll der Speicher formatiert werden?", sprache),
+            T("Speicher formatieren?", sprache), Meldung::Symbol::Ausrufezeichen};
 }
 
 Meldung adminErgebnisMeldung(bool erfolg) {

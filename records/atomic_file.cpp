@@ -63,6 +63,18 @@ DateiGelesen dateiLesen(const std::filesystem::path& pfad) {
     return r;
 }
 
+std::filesystem::path temporaererName(const std::filesystem::path& ziel, unsigned long long nummer) {
+    const std::string endung = ".tmp" + std::to_string(nummer);
+    std::filesystem::path temp = ziel;
+    temp += endung;
+    // A target name near the limit would leave no room for the suffix: then a
+    // short name of our own in the same folder, so the save still works
+    // whenever the target's own name is legal.
+    if (temp.filename().native().size() > 255)
+        temp = ziel.parent_path() / ("~kav" + endung);
+    return temp;
+}
+
 DateiFehler atomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt) {
     std::error_code ec;
     if (ziel.filename().empty())
@@ -83,8 +95,7 @@ DateiFehler atomarSchreiben(const std::filesystem::path& ziel, std::string_view 
     std::filesystem::path temp;
     int e = 0;
     for (int versuch = 0; versuch < 20; ++versuch) {
-        temp = ziel;
-        temp += ".tmp" + std::to_string((stempel + zaehler++) % 1000000007);
+        temp = temporaererName(ziel, static_cast<unsigned long long>((stempel + zaehler++) % 1000000007));
         e = platform::exklusivAnlegen(temp, f);
         if (e != EEXIST)
             break;

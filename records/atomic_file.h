@@ -33,6 +33,11 @@ DateiGelesen dateiLesen(const std::filesystem::path& pfad);
 // untouched and no temporary file is left behind.
 DateiFehler atomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt);
 
+// The temporary file a save writes first: the target's name with ".tmp" and
+// the number, or, when that would be longer than a file system allows, a
+// short name in the target's folder.
+std::filesystem::path temporaererName(const std::filesystem::path& ziel, unsigned long long nummer);
+
 // What an errno value of a failed file operation means.
 DateiFehler dateiFehlerAusErrno(int fehlernummer);
 

@@ -18,7 +18,8 @@ class ComUSB;
 
 namespace kav::records {
 
-// A line for the daily log: `nurDebug` lines are written only with "/debug".
+// A line for the daily log: `nurDebug` lines are written only with "/debug",
+// the others (an error handler's) always.
 struct LogZeile {
     bool nurDebug = true;
     std::string text;

@@ -85,6 +85,8 @@ enum class Lesefehler {
 struct Leseergebnis {
     Lesefehler fehler = Lesefehler::Keiner;
     KopfTexte kopf;            // trimmed
+    // Untrimmed, as the file holds them: an export writes them back unchanged.
+    KopfTexte kopfWieGespeichert;
     bool datumGelesen = false; // `zeit` holds the file's date and time
     LocalTime zeit;            // year = 2000 + stored byte
     int typ = 0;               // the record type as stored (1-3 have data)
@@ -100,9 +102,9 @@ struct Leseergebnis {
 Leseergebnis DateiLesen(std::string_view inhalt);
 
 // Copies what a read file holds into the live record of its type, as
-// "DateiOeffnen" does: a type-2 file leaves the live record's Frequenz as it
-// was (the file does not hold it); the record's GeberSN is the header's.
-// Returns the record type filled (0: none).
+// "DateiOeffnen" does (a type-2 file's Frequenz is the one derived from its
+// speed and pulse number; the record's GeberSN is the header's). Returns the
+// record type filled (0: none).
 int inLiveRecord(const Leseergebnis& gelesen, measure::AktuellWerte& typ1, measure::SchlechtimpulsWerte& typ2,
                  measure::DrehschwebungWerte& typ3);
 

@@ -1,6 +1,8 @@
 // The reader of the record file: magic and reserved-byte test, header, and the
 // data of types 1 to 3, each field checked for presence and hex digits.
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "number_text.h"
@@ -100,6 +102,18 @@ std::optional<measure::AktuellWerte> typ1(std::string_view s) {
     return f.ok() ? std::optional(w) : std::nullopt;
 }
 
+// A type-2 file holds no frequency: it follows from the speed and the pulse
+// number, as the device computes it (Drehzahl x Impulszahl / 60, rounded).
+// Another measurement's frequency must never stand beside this file's speed.
+std::int32_t frequenzAus(float drehzahl, std::int32_t impulszahl) {
+    const double f = std::round(static_cast<double>(drehzahl) * impulszahl / 60.0);
+    if (!(f > std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    if (f >= std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(f);
+}
+
 std::optional<measure::SchlechtimpulsWerte> typ2(std::string_view s) {
     Felder f(s);
     measure::SchlechtimpulsWerte w;
@@ -114,6 +128,7 @@ std::optional<measure::SchlechtimpulsWerte> typ2(std::string_view s) {
         w.AbwPos[k] = f.i32(96 + 10 * k);
         w.AbwWert[k] = f.u8(104 + 10 * k);
     }
+    w.Frequenz = frequenzAus(w.Drehzahl, w.Impulszahl);
     return f.ok() ? std::optional(w) : std::nullopt;
 }
 
@@ -154,6 +169,8 @@ Leseergebnis DateiLesen(std::string_view s) {
     r.kopf.geberSN = trimmen(teil(s, 12, 8));
     r.kopf.geraetSN = trimmen(teil(s, 20, 6));
     r.kopf.name = trimmen(teil(s, 26, 10));
+    r.kopfWieGespeichert = {std::string(teil(s, 4, 8)), std::string(teil(s, 12, 8)), std::string(teil(s, 20, 6)),
+                            std::string(teil(s, 26, 10))};
 
     Felder datum(s);
     LocalTime t;
@@ -198,9 +215,7 @@ int inLiveRecord(const Leseergebnis& gelesen, measure::AktuellWerte& typ1, measu
         return 1;
     }
     if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&gelesen.daten)) {
-        const std::int32_t frequenz = typ2.Frequenz;
         typ2 = *w;
-        typ2.Frequenz = frequenz;
         typ2.GeberSN = gelesen.kopf.geberSN;
         return 2;
     }

@@ -94,6 +94,8 @@ public:
 
     // --- Language and window ---------------------------------------------
     void SpracheSetzen(const QString& code);
+    // The shown results once more in the current language (units, notes).
+    void werteNeuZeigen();
     void FensterEinrichten();
     void BannerZeichnen(int style);
     void VerbindungsInfoZeigen(bool zeigen);
@@ -164,7 +166,8 @@ public:
     void DateiOeffnen();
     // The save dialog: the chosen full file name, or "" after "Daten wurden
     // nicht gespeichert." (cancelled, or an existing file not to be replaced).
-    QString SpeicherDialog(const QString& titel);
+    // `mth`: the save writes the mth export, so the overwrite question is about that name.
+    QString SpeicherDialog(const QString& titel, bool mth = false);
     void GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText);
     void OnlineDatenSpeichern(int dateiTyp);
     void Drucken();
@@ -306,8 +309,10 @@ private:
     // Shows a folder in the file browser (drive, folder and file list); false
     // when no drive holds it or it cannot be read.
     bool ordnerZeigen(const QString& pfad);
-    // "Fehler" / "beim 'Laufwerk ändern'": a drive or folder that cannot be opened.
+    // "Fehler" / "beim 'Laufwerk ändern'": a drive that cannot be opened.
     void laufwerkFehler();
+    // "Fehler" / "Der Ordner kann nicht geöffnet werden.": a folder that cannot be read.
+    void ordnerFehler();
     // Start (kav_main_startup.cpp)
     void linkEinrichten();
     void programmPfadSetzen(const QString& pfad);
@@ -328,7 +333,7 @@ private:
 
     // Record files and printing (kav_main_records_files.cpp, kav_main_printing.cpp)
     LocalTime jetzt() const;
-    QString speicherDialog(const QString& titel, const QString& endung, const QString& filter);
+    QString speicherDialog(const QString& titel, const QString& endung, const QString& filter, bool mth = false);
     void datensatzSchreiben(int typ, const QString& datei, const records::KopfTexte& kopf, const LocalTime& zeit);
 
     // The two navigation states.

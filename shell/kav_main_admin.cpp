@@ -1,6 +1,7 @@
 // The administrator commands (submenu "Administrator": write the device's
 // serial number, format its record memory) and the About window.
 #include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 
 #include "admin_commands.h"
@@ -15,11 +16,21 @@ namespace kav::shell {
 
 void KAV_Main::AdminBefehl(int index) {
     // The serial number is asked for only once the device is known not to measure.
-    const records::AdminAblauf a = records::AdminBefehl(link_.get(), index, Verbunden, [this] {
+    const auto eingabe = [this] {
         AdminEingabe = dialoge().adminDialog(AdminEingabe);
         return toAnsiStd(AdminEingabe);
-    });
+    };
+    const auto bestaetigen = [this] {
+        const records::Meldung frage = records::formatierenFrage(sprache());
+        return dialoge().meldung(QString::fromStdString(frage.text), QString::fromStdString(frage.titel),
+                                 Dialoge::Knoepfe::JaNeinVorgabeNein,
+                                 Dialoge::Symbol::Ausrufezeichen) == Dialoge::Antwort::Ja;
+    };
+    const records::AdminAblauf a = records::AdminBefehl(link_.get(), index, Verbunden, eingabe, bestaetigen);
     protokollieren(a.log);
+    // Withdrawn by the user: nothing was sent, so there is nothing to report.
+    if (a.abgebrochen)
+        return;
     if (a.messmodus)
         dialoge().meldung(QString::fromStdString(records::messmodusText(sprache())));
     if (a.erfolg)
@@ -35,7 +46,10 @@ void KAV_Main::InfoZeigen() {
                                 .arg(umgebung_.versionMajor)
                                 .arg(umgebung_.versionMinor)
                                 .arg(umgebung_.versionRevision);
-    dialoge().about(aboutInhalt(umgebung_.title, version));
+    // The logs go to the working folder unless the start chose a folder for them.
+    const QString logs = umgebung_.logFolder.isEmpty() ? QDir::currentPath() : umgebung_.logFolder;
+    dialoge().about(aboutInhalt(umgebung_.title, version, QDir::toNativeSeparators(settingsDatei()),
+                                QDir::toNativeSeparators(logs)));
 }
 
 } // namespace kav::shell

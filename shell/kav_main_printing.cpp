@@ -1,10 +1,11 @@
 // "Drucken": the shown result page on the system's default printer, or, when
 // no printer is set up, as a PDF file the user names. A printer that fails
 // says so. The page comes from the saved copy of the shown result through the
-// pages' own display rules, with the notes, the chart and the measures as the
-// window shows them.
+// pages' own display rules, with the notes, the chart, the deviation ring and
+// the measures as the window shows them.
 #include <QFileInfo>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -82,7 +83,12 @@ records::Druckseite KAV_Main::druckseite() const {
         a.hinweisSchrift = labAlle[idx::labSym0NichtVerfuegbar]->font();
         return seite;
     }
-    // The bad-pulse page is not printed; without a result page there is nothing.
+    if (!picGrafik[idx::picSchlechtimpulse]->isHidden() && ocxBadInc1) {
+        // The ring as the page shows it, drawn by the control itself.
+        const QImage ring = ocxBadInc1->grab().toImage();
+        return records::schlechtimpulsSeite(SchlechtimpulsGespeichert, kopf, s, trenner, ring, masse);
+    }
+    // Without a result page there is nothing.
     return {};
 }
 
@@ -90,7 +96,9 @@ void KAV_Main::Drucken() {
     const records::Druckseite seite = druckseite();
     if (seite.leer())
         return;
-    const int typ = std::holds_alternative<records::DrehschwebungDruck>(seite.inhalt) ? 3 : 1;
+    const int typ = std::holds_alternative<records::DrehschwebungDruck>(seite.inhalt)     ? 3
+                    : std::holds_alternative<records::SchlechtimpulsDruck>(seite.inhalt) ? 2
+                                                                                         : 1;
     const QString dokument = QStringLiteral("KavStudio - ") + SprachText(q(records::seitenTitel(typ))) +
                              QStringLiteral(" - ") + q(records::standardDateiname(jetzt()));
     Druckerzugang& drucker = druckerzugang();

@@ -40,6 +40,11 @@ void KAV_Main::laufwerkFehler() {
                       SprachText(QStringLiteral("beim 'Laufwerk ändern'")));
 }
 
+void KAV_Main::ordnerFehler() {
+    dialoge().meldung(SprachText(QStringLiteral("Fehler")) + QStringLiteral("\r\n") +
+                      SprachText(QStringLiteral("Der Ordner kann nicht geöffnet werden.")));
+}
+
 void KAV_Main::LaufwerkSetzen() {
     if (!netzwerkPfad(ProgrammPfad))
         drvAlle0->setDrive(ProgrammPfad);

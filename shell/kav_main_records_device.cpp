@@ -36,9 +36,9 @@ void protokollieren(const std::vector<records::LogZeile>& zeilen) {
     for (const records::LogZeile& z : zeilen) {
         // Log lines carry device bytes (a raw reply) or ASCII only.
         const QString text = fromAnsi(z.text);
-        if (!z.nurDebug)
-            FehlerLogSchreiben(text);
-        else if (global().DebugAn)
+        // Lines of an error handler go to the daily log with or without "/debug";
+        // the error log belongs to the encoder's track errors alone.
+        if (!z.nurDebug || global().DebugAn)
             LogSchreiben(text);
     }
 }
@@ -49,7 +49,7 @@ void KAV_Main::datenlistenVerbinden() {
     connect(lstAlle0, &QListWidget::itemDoubleClicked, this, [this] { lstAlle_DblClick(0); });
     connect(drvAlle0, &DriveList::driveChanged, this, [this] { drvAlle_Change(0); });
     connect(dirAlle0, &FolderList::pathChanged, this, [this] { dirAlle_Change(0); });
-    connect(dirAlle0, &FolderList::oeffnenVerweigert, this, [this] { laufwerkFehler(); });
+    connect(dirAlle0, &FolderList::oeffnenVerweigert, this, [this] { ordnerFehler(); });
     connect(fleAlle0, &QListWidget::itemClicked, this, [this] { fleAlle_Click(0); });
     connect(fleAlle0, &QListWidget::currentRowChanged, this, [this] { fleAlle_Click(0); });
     connect(fleAlle0, &QListWidget::itemDoubleClicked, this, [this] { fleAlle_DblClick(0); });

@@ -28,6 +28,9 @@ namespace {
 
 QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// Under "/math" a rotational oscillation is written as the mth export only.
+bool alsMth(int typ) { return typ == 3 && global().MathAn; }
+
 } // namespace
 
 std::filesystem::path dateiPfad(const QString& name) {
@@ -41,12 +44,12 @@ LocalTime KAV_Main::jetzt() const {
     return umgebung_.clock ? umgebung_.clock->localTime() : SystemClock::instance().localTime();
 }
 
-QString KAV_Main::SpeicherDialog(const QString& titel) {
+QString KAV_Main::SpeicherDialog(const QString& titel, bool mth) {
     return speicherDialog(titel, QString::fromLatin1(records::kSpeicherEndung),
-                          QString::fromLatin1(records::kSpeicherFilter));
+                          QString::fromLatin1(records::kSpeicherFilter), mth);
 }
 
-QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, const QString& filter) {
+QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, const QString& filter, bool mth) {
     Dialoge::SpeichernOptionen o;
     o.titel = titel;
     o.standardErweiterung = endung;
@@ -55,7 +58,9 @@ QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, co
     o.flags = 0x42000; // create prompt, no long-name check
     const QString datei = dialoge().speichernUnter(o);
     bool abgebrochen = datei == o.dateiname;
-    if (!abgebrochen && QFileInfo::exists(datei)) {
+    // The question is about the file that will be replaced: under "/math" the mth file.
+    const QString ziel = mth ? q(records::mthDateiname(datei.toStdString())) : datei;
+    if (!abgebrochen && QFileInfo::exists(ziel)) {
         const records::Meldung frage = records::ueberschreibenFrage(sprache());
         abgebrochen = dialoge().meldung(q(frage.text), q(frage.titel), Dialoge::Knoepfe::JaNein,
                                         Dialoge::Symbol::Ausrufezeichen) != Dialoge::Antwort::Ja;
@@ -90,7 +95,7 @@ void KAV_Main::datensatzSchreiben(int typ, const QString& datei, const records::
 }
 
 void KAV_Main::GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText) {
-    const QString datei = SpeicherDialog(q(records::speicherTitel(true, dateiTyp, sprache())));
+    const QString datei = SpeicherDialog(q(records::speicherTitel(true, dateiTyp, sprache())), alsMth(dateiTyp));
     if (datei.isEmpty())
         return;
     // One character per header byte: Latin-1 gives the bytes back unchanged.
@@ -105,7 +110,7 @@ void KAV_Main::GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText) {
 }
 
 void KAV_Main::OnlineDatenSpeichern(int dateiTyp) {
-    const QString datei = SpeicherDialog(q(records::speicherTitel(false, dateiTyp, sprache())));
+    const QString datei = SpeicherDialog(q(records::speicherTitel(false, dateiTyp, sprache())), alsMth(dateiTyp));
     if (datei.isEmpty())
         return;
     records::KopfTexte texte;
@@ -140,33 +145,36 @@ void KAV_Main::DateiOeffnen() {
     txtAlle[idx::txtName]->setText(fromAnsi(gelesen.kopf.name));
     if (gelesen.datumGelesen)
         txtAlle[idx::txtDatum]->setText(QString::fromLatin1(records::datumText(gelesen.zeit)));
+    const bool datentyp = gelesen.typ >= 1 && gelesen.typ <= 3;
+    // The pages go and the type's page is cleared before the data fields
+    // count: a file that fails there must not leave the previous result on
+    // the screen (and printable) under this file's header.
+    if (datentyp || !gelesen.ok()) {
+        for (int p : {idx::picDrehschwebung, idx::picSchlechtimpulse, idx::picAktuell})
+            picGrafik[static_cast<std::size_t>(p)]->hide();
+    }
+    switch (gelesen.typ) {
+    case 1: DateiTyp1Loeschen(); break;
+    case 2: DateiTyp2Loeschen(); break;
+    case 3: DateiTyp3Loeschen(); break;
+    default: break;
+    }
     if (!gelesen.ok()) {
         zeigen(records::bearbeitenFehlerMeldung(sprache()));
         LogSchreiben(q(records::bearbeitenFehlerLogZeile()));
         return;
     }
-    if (gelesen.typ < 1 || gelesen.typ > 3)
+    if (!datentyp)
         return;
 
-    for (int p : {idx::picDrehschwebung, idx::picSchlechtimpulse, idx::picAktuell})
-        picGrafik[static_cast<std::size_t>(p)]->hide();
+    records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
     switch (gelesen.typ) {
     case 1:
-        DateiTyp1Loeschen();
-        records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
         messung::setzen(ocxTacho, "MaxAnzahl", messung::kurz(6000));
         DateiTyp1Anzeigen();
         break;
-    case 2:
-        DateiTyp2Loeschen();
-        records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
-        DateiTyp2Anzeigen();
-        break;
-    case 3:
-        DateiTyp3Loeschen();
-        records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
-        DateiTyp3Anzeigen();
-        break;
+    case 2: DateiTyp2Anzeigen(); break;
+    case 3: DateiTyp3Anzeigen(); break;
     }
 }
 

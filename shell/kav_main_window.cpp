@@ -13,9 +13,7 @@ namespace kav::shell {
 void KAV_Main::FensterEinrichten() {
     setFixedSize(kFensterGroesse);
     if (const QScreen* s = screen()) {
-        const QRect bildschirm = s->geometry();
-        const QPoint p = zentriert(bildschirm.size(), frameGeometry().size().expandedTo(kFensterGroesse));
-        move(bildschirm.topLeft() + p);
+        move(fensterPlatz(s->availableGeometry(), frameGeometry().size().expandedTo(kFensterGroesse)));
     }
     setWindowTitle(umgebung_.title);
     frmAlle[idx::frmVerbindungsInfo]->setGeometry(overlayRect());

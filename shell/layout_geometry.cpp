@@ -1,5 +1,7 @@
 #include "layout_geometry.h"
 
+#include <algorithm>
+
 #include "control_indexes.h"
 
 namespace kav::shell {
@@ -13,6 +15,11 @@ constexpr int kHoeheHome = 112;
 constexpr int kAbstand = 6;
 
 } // namespace
+
+QPoint fensterPlatz(const QRect& verfuegbar, const QSize& fenster) {
+    const QPoint p = verfuegbar.topLeft() + zentriert(verfuegbar.size(), fenster);
+    return QPoint(std::max(p.x(), verfuegbar.left()), std::max(p.y(), verfuegbar.top()));
+}
 
 QRect overlayRect() {
     const QPoint p =

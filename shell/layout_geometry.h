@@ -33,6 +33,11 @@ inline constexpr int kOverlayHoeheTwips = 6375;
 constexpr QPoint zentriert(QSize aussen, QSize innen) {
     return QPoint((aussen.width() - innen.width()) / 2, (aussen.height() - innen.height()) / 2);
 }
+// The window's top left corner on a screen whose available area (without
+// task bars) is `verfuegbar`: centred there, but never beyond its top or left
+// edge, so the title bar and the menu stay reachable when the window (its
+// frame included) is larger than the area.
+QPoint fensterPlatz(const QRect& verfuegbar, const QSize& fenster);
 // The overlays (frames 8 and 10): centred on the window, in twips, as pixels.
 QRect overlayRect();
 

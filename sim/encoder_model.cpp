@@ -121,20 +121,15 @@ MeasurementResult EncoderModel::measureOscillation(int revolutions, std::optiona
     MeasurementResult r = base(ResultType::Oscillation);
     revolutions = std::clamp(revolutions, 1, 255);
     r.revolutions = static_cast<std::uint8_t>(revolutions);
-    const std::int32_t ppr = std::max<std::int32_t>(1, r.pulsesPerRevolution);
-    const long long wanted = static_cast<long long>(ppr) * revolutions;
-    int count = static_cast<int>(std::min<long long>(wanted, kMaxSamples));
-    // The descriptor's four digits show 10000 as 9999, and the reader takes
-    // 9999 for 10000: a series of exactly 9999 samples would be read one too long.
-    if (count == 9999)
-        count = 9998;
+    const int perRevolution = kSamplesPerRevolution;
+    int count = std::min(perRevolution * revolutions, kMaxSamples);
     if (samples)
         count = std::clamp(*samples, 0, kMaxSamples);
     r.samples.reserve(static_cast<std::size_t>(count));
     // Eccentricity once per revolution, ovality twice, a gear mesh seven times, plus noise.
     const double wobble = random_.uniform(0.9, 1.1);
     for (int i = 0; i < count; ++i) {
-        const double angle = kTwoPi * i / ppr;
+        const double angle = kTwoPi * i / perRevolution;
         const double v = wobble * amplitude1_ * std::sin(angle + phase1_) +
                          amplitude2_ * std::sin(2 * angle + phase2_) + amplitude7_ * std::sin(7 * angle + phase7_) +
                          random_.normal(0.0, 3.0);

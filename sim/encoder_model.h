@@ -25,7 +25,7 @@ public:
 
     MeasurementResult measureCurrent();
     MeasurementResult measureBadPulses();
-    // Samples: one per pulse over the revolutions, at most 10000; or exactly `samples`.
+    // Samples: kSamplesPerRevolution per revolution, at most 10000; or exactly `samples`.
     MeasurementResult measureOscillation(int revolutions, std::optional<int> samples = std::nullopt);
 
     const EncoderSettings& settings() const { return settings_; }
@@ -34,6 +34,9 @@ public:
     void setSerial(std::string serial) { settings_.serial = std::move(serial); }
 
     static constexpr int kMaxSamples = 10000;
+    // The window's chart without "/math" shows 200 samples as one revolution,
+    // so the stand-in samples each revolution 200 times, whatever its pulses.
+    static constexpr int kSamplesPerRevolution = 200;
 
 private:
     MeasurementResult base(ResultType type);

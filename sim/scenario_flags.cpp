@@ -407,7 +407,7 @@ const char* simFlagsHelp() {
            "  --current MA             current consumption in mA\n"
            "  --deviations N           N listed bad pulses (positions 10, 20, ...)\n"
            "  --deviation-value B      their value byte (e.g. 250 for -6 %)\n"
-           "  --samples N              oscillation samples (0-10000)\n"
+           "  --samples N              oscillation samples (0-10000; default 200 per revolution)\n"
            "  --samples-block N        elements per block in the oscillation descriptor (default 120)\n"
            "  --oscillation-peak ARCSEC the oscillation curve scaled to this largest magnitude (0-32767)\n"
            "  --deviation-block N      elements per block in the deviation descriptors (default 5)\n"

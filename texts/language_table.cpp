@@ -146,14 +146,21 @@ constexpr SprachPaar kTabelle[] = {
     {"Falsche Programmversion.", "False program version."},                                                   // 135
     {"Es ist Ein Fehler aufgetreten.", "An error occured."},                                                  // 136
     {"Time out.", "Time out."},                                                                               // 137
-    // The support lines of the About window.
-    {"Support: Software", "Support: software"},
-    {"Ihr Software-Team", "Your software team"},
-    {"Telefon: 01234 / 56789-0", "Phone: +00 1234 56789-0"},
-    {"Zeiten von Montag bis Freitag", "Hours Monday to Friday"},
-    {"8:00 - 12:00 Uhr und 13:00 - 16:00 Uhr", "8 am to 12 noon and 1 pm to 4 pm"},
+    // The About window's block: what the program is, where it is described,
+    // its licence and where it keeps its settings and logs.
+    {"Programm für das Prüfgerät KAV100", "Program for the KAV100 test device"},
+    {"Beschreibung und Anleitung: README.md des Projekts", "Description and manual: the project's README.md"},
+    {"Lizenz: proprietär, alle Rechte vorbehalten", "Licence: proprietary, all rights reserved"},
+    {"Einstellungen:", "Settings:"},
+    {"Protokolle:", "Logs:"},
     // Messages of our own: the end of the program when the settings cannot be written.
     {"Die Einstellungen konnten nicht gespeichert werden:", "The settings could not be saved:"},
+    // A folder of the file browser that cannot be read.
+    {"Der Ordner kann nicht geöffnet werden.", "The folder cannot be opened."},
+    // The question before the device's record memory is formatted.
+    {"Alle Datensätze im KAV100 werden gelöscht.", "Every record in the KAV100 will be erased."},
+    {"Soll der Speicher formatiert werden?", "Format the memory?"},
+    {"Speicher formatieren?", "Format memory?"},
     // Saving, opening and printing records: a page title of the save dialog
     // that had no English text, why a save or a printout failed, and the PDF
     // a printout becomes when no printer is set up.

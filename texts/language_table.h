@@ -15,13 +15,13 @@ struct SprachPaar {
 };
 
 // The table in search order: kFensterPaare pairs, then the kSupportPaare
-// pairs of the About window's support lines, then kZusatzPaare pairs for
-// messages the window did not have (a failure that is said, not swallowed),
-// then, last, the kDateiPaare pairs of saving, opening and printing records.
+// pairs of the About window's block, then kZusatzPaare pairs for messages the
+// window did not have (a failure that is said, not swallowed, a question
+// before what cannot be undone), then, last, the kDateiPaare pairs of saving, opening and printing records.
 const SprachPaar* englischTabelle(int* anzahl);
 inline constexpr int kFensterPaare = 137;
 inline constexpr int kSupportPaare = 5;
-inline constexpr int kZusatzPaare = 1;
+inline constexpr int kZusatzPaare = 5;
 inline constexpr int kDateiPaare = 12;
 
 // The English text of a German key (UTF-8); nullopt when the table has none.

@@ -111,7 +111,8 @@ int exportFile(const Options& o, std::ostream& out, std::ostream& err) {
                 << g.typ << "\n";
             return kExitDataErr;
         }
-        const records::Dateiinhalt mth = records::DateiSchreiben3Mth(*w, g.kopf, g.zeit);
+        // The header texts as the file holds them: a trimmed name would be right-aligned anew.
+        const records::Dateiinhalt mth = records::DateiSchreiben3Mth(*w, g.kopfWieGespeichert, g.zeit);
         if (!mth.ok()) {
             err << zeilen(records::speicherFehlerMeldung(mth.fehler, o.lang).text) << "\n";
             return kExitDataErr;

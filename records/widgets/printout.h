@@ -91,7 +91,7 @@ struct AktuellDruck {
     QFont hinweisSchrift; // labAlle(52)'s
 };
 
-// Bad pulses (kavctl's report; the window does not print this page): the
+// Bad pulses (the window's "Drucken" and kavctl's report): the
 // deviation ring beside the two largest deviations and the list.
 struct SchlechtimpulsDruck {
     QImage ring; // the ring as the control draws it (any resolution; drawn into its scaled place)
@@ -109,7 +109,7 @@ struct Druckseite {
     std::variant<std::monostate, DrehschwebungDruck, AktuellDruck, SchlechtimpulsDruck> inhalt;
     Seitenmasse masse;
 
-    // No page to print (the bad-pulse page in the window, or no result shown).
+    // No page to print (no result shown).
     bool leer() const { return std::holds_alternative<std::monostate>(inhalt); }
 };
 

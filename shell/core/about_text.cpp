@@ -4,17 +4,21 @@
 
 namespace kav::shell {
 
-Dialoge::AboutInhalt aboutInhalt(const QString& programmTitel, const QString& version) {
+Dialoge::AboutInhalt aboutInhalt(const QString& programmTitel, const QString& version, const QString& einstellungsDatei,
+                                 const QString& protokollOrdner) {
     Dialoge::AboutInhalt inhalt;
     inhalt.fensterTitel = SprachText(QStringLiteral("Info über")) + u' ' + programmTitel;
     inhalt.titel = programmTitel;
     inhalt.version = SprachText(QStringLiteral("Version")) + u' ' + version;
+    // Only what is true of this copy: no contact data that nobody answers.
     const QString nl = QStringLiteral("\n");
-    inhalt.beschreibung = SprachText(QStringLiteral("Support: Software")) + nl + nl +
-                          SprachText(QStringLiteral("Ihr Software-Team")) + nl +
-                          SprachText(QStringLiteral("Telefon: 01234 / 56789-0")) + nl + nl +
-                          SprachText(QStringLiteral("Zeiten von Montag bis Freitag")) + nl +
-                          SprachText(QStringLiteral("8:00 - 12:00 Uhr und 13:00 - 16:00 Uhr"));
+    inhalt.beschreibung = SprachText(QStringLiteral("Programm für das Prüfgerät KAV100")) + nl + nl +
+                          SprachText(QStringLiteral("Beschreibung und Anleitung: README.md des Projekts")) + nl +
+                          SprachText(QStringLiteral("Lizenz: proprietär, alle Rechte vorbehalten"));
+    if (!einstellungsDatei.isEmpty())
+        inhalt.beschreibung += nl + nl + SprachText(QStringLiteral("Einstellungen:")) + nl + einstellungsDatei;
+    if (!protokollOrdner.isEmpty())
+        inhalt.beschreibung += nl + SprachText(QStringLiteral("Protokolle:")) + nl + protokollOrdner;
     return inhalt;
 }
 

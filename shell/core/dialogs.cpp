@@ -97,9 +97,9 @@ public:
         box.setText(text);
         box.setWindowTitle(titel.isEmpty() ? QGuiApplication::applicationDisplayName() : titel);
         box.setIcon(qtSymbol(symbol));
-        if (knoepfe == Knoepfe::JaNein) {
+        if (knoepfe != Knoepfe::Ok) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            box.setDefaultButton(QMessageBox::Yes);
+            box.setDefaultButton(knoepfe == Knoepfe::JaNein ? QMessageBox::Yes : QMessageBox::No);
             if (global().Sprache == QLatin1StringView("D")) {
                 box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
                 box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));

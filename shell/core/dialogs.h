@@ -13,7 +13,9 @@ namespace kav::shell {
 class Dialoge {
 public:
     enum class Symbol { Keins = 0, Stopp = 16, Frage = 32, Ausrufezeichen = 48, Information = 64 };
-    enum class Knoepfe { Ok, JaNein };
+    // JaNeinVorgabeNein: as JaNein, with "Nein" the default button (a question
+    // whose "Ja" cannot be undone).
+    enum class Knoepfe { Ok, JaNein, JaNeinVorgabeNein };
     enum class Antwort { Ok, Ja, Nein };
 
     struct SpeichernOptionen {
@@ -51,8 +53,11 @@ void setDialoge(Dialoge* d); // nullptr: back to the Qt implementation
 void setDialogParent(QWidget* parent);
 
 // The About window's content in the current language: caption "Info über"
-// and the title, "Version" and the version text, the support block.
-Dialoge::AboutInhalt aboutInhalt(const QString& programmTitel, const QString& version);
+// and the title, "Version" and the version text, the block saying what the
+// program is, where it is described, its licence and, when given, the
+// settings file and the logs' folder.
+Dialoge::AboutInhalt aboutInhalt(const QString& programmTitel, const QString& version,
+                                 const QString& einstellungsDatei = {}, const QString& protokollOrdner = {});
 
 // A filter of the common dialog ("KAV Datei (*.kav)|*.kav": description and
 // pattern pairs separated by "|") in Qt's syntax ("KAV Datei (*.kav)").

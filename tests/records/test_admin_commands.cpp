@@ -34,9 +34,9 @@ TEST_F(Admin, WritingTheSerialNumberReadsItBack) {
               (Meldung{"Die Operation wurde ausgeführt.", "Erfolg", Meldung::Symbol::Information}));
 }
 
-TEST_F(Admin, FormattingEmptiesTheMemory) {
+TEST_F(Admin, FormattingEmptiesTheMemoryOnceConfirmed) {
     oeffnen();
-    const AdminAblauf a = AdminBefehl(link.get(), 1, true, eingabe("nie"));
+    const AdminAblauf a = AdminBefehl(link.get(), 1, true, eingabe("nie"), [] { return true; });
     EXPECT_TRUE(a.erfolg);
     EXPECT_EQ(gefragt, 0) << "no input for formatting";
     EXPECT_EQ(device().records().count(), 0u);
@@ -125,7 +125,8 @@ TEST_F(Admin, EveryFailureEndsInKeinErfolg) {
             f.einrichten(o);
         oeffnen(o);
         gefragt = 0;
-        const AdminAblauf a = AdminBefehl(link.get(), f.index, f.verbunden, eingabe(f.eingabe));
+        const AdminAblauf a =
+            AdminBefehl(link.get(), f.index, f.verbunden, eingabe(f.eingabe), [] { return true; });
         EXPECT_FALSE(a.erfolg) << f.was;
         EXPECT_EQ(a.messmodus, f.messmodus) << f.was;
         EXPECT_EQ(gefragt, f.gefragt) << f.was;

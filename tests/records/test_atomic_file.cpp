@@ -43,6 +43,17 @@ TEST_F(AtomicFile, CreatesAndReplacesWholly) {
     EXPECT_EQ(dateien(), std::vector<std::string>{"a.kav"}) << "no temporary file left";
 }
 
+TEST_F(AtomicFile, ANameNearTheLengthLimitSavesAsWell) {
+    for (const std::size_t laenge : {245u, 251u, 255u}) {
+        SCOPED_TRACE(laenge);
+        const std::string name = std::string(laenge - 4, 'n') + ".kav";
+        ASSERT_EQ(atomarSchreiben(ordner / name, "neu"), DateiFehler::Keiner);
+        EXPECT_EQ(dateiLesen(ordner / name).inhalt, "neu");
+        EXPECT_EQ(dateien(), std::vector<std::string>{name}) << "no temporary file left";
+        fs::remove(ordner / name);
+    }
+}
+
 TEST_F(AtomicFile, FailuresLeaveNothingBehind) {
     fs::create_directories(ordner / "ordner.kav");
     EXPECT_EQ(atomarSchreiben(ordner / "ordner.kav", "x"), DateiFehler::IstOrdner);

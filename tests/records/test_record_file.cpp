@@ -55,6 +55,27 @@ TEST(RecordWriter, Type1ExampleByteForByte) {
     EXPECT_EQ(d.bytes.size(), kLaengeTyp1);
 }
 
+TEST(RecordWriter, Type2ExampleByteForByte) {
+    // Every field a value of its own, so a swap of two fields shows.
+    SchlechtimpulsWerte w;
+    w.Drehzahl = 1200;
+    w.Impulszahl = 1024;
+    w.AnzahlAbweichungen = 3;
+    w.PosMaxPositiv = 300;
+    w.MaxPositiv = 12;
+    w.PosMaxNegativ = 700;
+    w.MaxNegativ = 250;
+    w.AbwPos = {90, 410, 5, 6, 7};
+    w.AbwWert = {3, 253, 1, 2, 4};
+    const Dateiinhalt d = DateiSchreiben2(w, kBeispielKopf, k7Maerz2008);
+    ASSERT_TRUE(d.ok());
+    const std::string erwartet = std::string("KAV") + "    1.02" + "12345678" + "000815" + "   Motor 1" + "080307" +
+                                 "090500" + "02" + "00" + "04B00000" + "00000400" + "00000003" + "0000012C" + "0C" +
+                                 "000002BC" + "FA" + "0000005A03" + "0000019AFD" + "0000000501" + "0000000602" +
+                                 "0000000704";
+    EXPECT_EQ(d.bytes, erwartet);
+}
+
 TEST(RecordWriter, LengthsAndTextFields) {
     KopfTexte lang = kBeispielKopf;
     lang.firmware = "V10.02-rc1";     // 10 characters: the last 8 stay

@@ -45,7 +45,7 @@ SchlechtimpulsWerte typ2() {
     w.AnzahlAbweichungen = 9;
     w.Impulszahl = 1024;
     w.Drehzahl = 1499.99f;
-    w.Frequenz = 0; // not in the file
+    w.Frequenz = 25600; // not in the file: read back as Drehzahl x Impulszahl / 60
     return w;
 }
 
@@ -100,10 +100,10 @@ TEST(RecordReader, RoundTripsOfAllThreeTypes) {
     EXPECT_EQ(r1.zeit.second, 58);
 }
 
-TEST(RecordReader, IntoTheLiveRecordsType2KeepsFrequenz) {
+TEST(RecordReader, IntoTheLiveRecordsType2TakesTheFrequencyOfItsOwnSpeed) {
     AktuellWerte l1;
     SchlechtimpulsWerte l2;
-    l2.Frequenz = 25600;
+    l2.Frequenz = 51200; // an earlier live result's
     DrehschwebungWerte l3;
     const Leseergebnis r2 = DateiLesen(DateiSchreiben2(typ2(), kKopf, kZeit).bytes);
     EXPECT_EQ(inLiveRecord(r2, l1, l2, l3), 2);

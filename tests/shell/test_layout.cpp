@@ -94,6 +94,24 @@ TEST_F(LayoutTest, TheWindowAndItsAreasSitInTheirPlaces) {
     EXPECT_EQ(w->picOben->baender().size(), 508u) << "the offscreen screen has more than 256 colours";
 }
 
+TEST(FensterPlatz, CentredInTheAvailableAreaButNeverBeyondItsTopLeft) {
+    struct Fall {
+        const char* was;
+        QRect verfuegbar;
+        QSize fenster;
+        QPoint erwartet;
+    };
+    const Fall faelle[] = {
+        {"fits", QRect(0, 0, 1280, 1024), QSize(1024, 800), QPoint(128, 112)},
+        {"scaled 1.5: too wide and too high", QRect(0, 0, 1280, 1024), QSize(1536, 1150), QPoint(0, 0)},
+        {"too high only, second screen", QRect(1280, 24, 1920, 700), QSize(1024, 800), QPoint(1728, 24)},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        EXPECT_EQ(shell::fensterPlatz(f.verfuegbar, f.fenster), f.erwartet);
+    }
+}
+
 TEST_F(LayoutTest, TheWindowKeepsItsFixedSize) {
     offlineStart();
     auto w = starte();

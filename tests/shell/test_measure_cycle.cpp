@@ -234,7 +234,7 @@ TEST_F(MessZyklus, ARecordStoredInTheDeviceIsReadAndShown) {
         EXPECT_FALSE(w->tmrDateVomG.isActive());
     }
     EXPECT_EQ(w->txtAlle[idx::txtGeberSN]->text(), QStringLiteral("der Datensatz")) << "a record keeps the box";
-    EXPECT_EQ(w->DrehschwebungGespeichert.AnzahlMesswerte, 1024);
+    EXPECT_EQ(w->DrehschwebungGespeichert.AnzahlMesswerte, 200);
     EXPECT_TRUE(dialoge_.aufrufe().empty()) << dialoge_.meldungsTexte().join('|').toStdString();
 
     // A readout that does not finish: bad pulses try again in 500 ms, the others stop.

@@ -1,7 +1,8 @@
 // "Drucken" in the window: the printout holds what the page shows, goes to
 // the default printer, becomes a PDF the user names when no printer is set
-// up, and a printer that fails is reported. The bad-pulse page and no page
-// print nothing.
+// up, and a printer that fails is reported. The bad-pulse page prints its
+// ring and values; no page prints nothing. After a language switch the page
+// and the printout speak the new language alike.
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -131,7 +132,7 @@ TEST_F(DruckTest, TheOscillationPrintoutHoldsTheChartAsTheBoxDrawsIt) {
     EXPECT_EQ(o2.layout.NullY, o.layout.NullY);
 }
 
-TEST_F(DruckTest, TheBadPulsePageNoPageAndABusyWindowPrintNothing) {
+TEST_F(DruckTest, TheBadPulsePagePrintsItsRingAndValues_NoPageAndABusyWindowNothing) {
     drucker_.standard = QStringLiteral("Buero");
     auto w = verbunden("--seed 11");
     w->Drucken();
@@ -140,8 +141,15 @@ TEST_F(DruckTest, TheBadPulsePageNoPageAndABusyWindowPrintNothing) {
     tickeAus(*w, 2);
     ASSERT_FALSE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
     w->mnuProgrammItem[4]->trigger();
-    EXPECT_TRUE(drucker_.auftraege.empty()) << "the bad-pulse page";
-    EXPECT_TRUE(w->druckseite().leer());
+    ASSERT_EQ(drucker_.auftraege.size(), 1u) << "the bad-pulse page";
+    EXPECT_EQ(drucker_.auftraege[0].dokument, QStringLiteral("KavStudio - Bad pulses - ") + jetzt());
+    const auto& b = std::get<records::SchlechtimpulsDruck>(drucker_.auftraege[0].seite.inhalt);
+    EXPECT_FALSE(b.ring.isNull());
+    EXPECT_EQ(b.maxNegativ.text, w->txtAlle[idx::txtMaxNegativ]->text());
+    EXPECT_EQ(b.drehzahl.text, w->txtAlle[idx::txtSchlechtDrehzahl]->text());
+    EXPECT_EQ(b.frequenz.text, w->txtAlle[idx::txtSchlechtFrequenz]->text());
+    EXPECT_EQ(b.anzahl.text, w->txtAlle[idx::txtAnzahlAbweichungen]->text());
+    drucker_.auftraege.clear();
 
     w.reset(); // one window per simulated device
     auto v = aktuell();
@@ -153,6 +161,21 @@ TEST_F(DruckTest, TheBadPulsePageNoPageAndABusyWindowPrintNothing) {
     EXPECT_EQ(drucker_.auftraege.size(), 1u);
     EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0);
     EXPECT_EQ(dialoge_.anzahl(Art::SpeichernUnter), 0);
+}
+
+TEST_F(DruckTest, AfterALanguageSwitchPageAndPrintoutSpeakTheNewLanguage) {
+    drucker_.standard = QStringLiteral("Buero");
+    auto w = aktuell("D");
+    ASSERT_TRUE(w->txtAlle[idx::txtDrehzahl]->text().endsWith(QStringLiteral("1/min")));
+    w->SpracheSetzen(QStringLiteral("E"));
+    EXPECT_TRUE(w->txtAlle[idx::txtDrehzahl]->text().endsWith(QStringLiteral("rpm")))
+        << w->txtAlle[idx::txtDrehzahl]->text().toStdString();
+    w->Drucken();
+    ASSERT_EQ(drucker_.auftraege.size(), 1u);
+    const auto& a = std::get<records::AktuellDruck>(drucker_.auftraege[0].seite.inhalt);
+    EXPECT_EQ(a.drehzahl, seite(*w, idx::labDrehzahl, idx::txtDrehzahl));
+    EXPECT_EQ(a.hinweise[1], w->labAlle[idx::labSym90NichtVerfuegbar]->text());
+    EXPECT_EQ(a.hinweise[1], QStringLiteral("Not available."));
 }
 
 TEST_F(DruckTest, APrinterThatFailsIsReported) {

@@ -22,6 +22,7 @@ namespace idx = shell::idx;
 using shell::KAV_Main;
 
 const QString kLaufwerkFehler = QStringLiteral("Error\r\non the drive change");
+const QString kOrdnerFehler = QStringLiteral("Error\r\nThe folder cannot be opened.");
 
 QString nativ(const QString& p) { return QDir::toNativeSeparators(p); }
 QString mitTrenner(const QString& p) { return nativ(p) + QDir::separator(); }
@@ -177,7 +178,7 @@ TEST_F(DateiBrowserTest, AnUnreadableFolderIsShownButRefused) {
     const int zeile = zeileVon(*w, QStringLiteral("gesperrt"));
     ASSERT_GE(zeile, 0) << "listed";
     doppelklick(w->dirAlle0, zeile);
-    EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{kLaufwerkFehler});
+    EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{kOrdnerFehler}) << "a folder message, not the drive's";
     EXPECT_EQ(w->dirAlle0->path(), a_);
     EXPECT_EQ(w->dirAlle0->currentRow(), w->dirAlle0->offeneZeile());
     EXPECT_EQ(w->ProgrammPfad, mitTrenner(a_));

@@ -91,8 +91,9 @@ TEST_F(GeraeteDatenTest, EachListingFailureWithItsMessageAndLogLine) {
          "Read data\r\ncould not be executed.", "", ""},
         {"measuring mode", [](sim::Scenario& s) { s.ownMeasuringMode = true; }, 0,
          "KAV100 is in measurement mode.\r\n\r\nExit measurement mode\r\nand try again.", "", ""},
+        // The error handler's line goes to the daily log; the error log is the track errors' alone.
         {"header 4 fails", [](sim::Scenario& s) { s.add(fehlerBei("RD_FramDataHead", {4})); }, 4,
-         "Internal error 2. Read data", "", "09:04:07 - DatenVomG -> Fehler in DatenVomG\r\n"},
+         "Internal error 2. Read data", "09:04:07 - DatenVomG -> Fehler in DatenVomG\r\n", ""},
         {"count not listed", [](sim::Scenario& s) { s.omittedCommands.push_back("RD_FramDataNum"); }, 0, "",
          "09:04:07 - DatenVomG -> 'RD_FramDataNum' konnte nicht\r\nausgelesen werden.\r\n", ""},
         {"headers not listed", [](sim::Scenario& s) { s.omittedCommands.push_back("RD_FramDataHead"); }, 0, "", "", ""},

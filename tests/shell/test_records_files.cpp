@@ -206,9 +206,19 @@ TEST_F(DateienTest, NoDataAndFailedWritesAreReportedAndLogged) {
 
 TEST_F(DateienTest, TheOscillationUnderMathIsTheMthExportOnly) {
     auto w = drehschwebung(QStringLiteral("/math"));
+    // An mth file of that name is asked about, though no x.kav exists; "Nein" leaves it.
+    schreiben(datei("x.mth"), "alt");
     dialoge_.waehleDatei(datei("x.kav"));
+    dialoge_.antworte(Dialoge::Antwort::Nein);
     w->btnAlle_Click(idx::btnDrehSpeichern);
-    EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0);
+    ASSERT_EQ(dialoge_.anzahl(Art::Meldung), 2) << "the question, then the cancel message";
+    EXPECT_EQ(dialoge_.aufrufe(Art::Meldung).front().knoepfe, Dialoge::Knoepfe::JaNein);
+    EXPECT_EQ(lesen(datei("x.mth")), QByteArray("alt"));
+    dialoge_.leeren();
+    dialoge_.waehleDatei(datei("x.kav"));
+    dialoge_.antworte(Dialoge::Antwort::Ja);
+    w->btnAlle_Click(idx::btnDrehSpeichern);
+    EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 1) << "the question only";
     EXPECT_FALSE(QFile::exists(datei("x.kav")));
     const QByteArray mth = lesen(datei("x.mth"));
     EXPECT_EQ(mth, bytes(records::DateiSchreiben3Mth(w->DrehschwebungGespeichert,
@@ -294,7 +304,10 @@ TEST_F(DateienTest, EachTypeOpensOnItsPageWithItsHeader) {
     EXPECT_EQ(texte(*w, {idx::txtImpulszahl, idx::txtDrehzahl, idx::txtStrom}),
               (QStringList{"1024", QStringLiteral("1501 rpm"), "65 mA"}));
     EXPECT_FALSE(w->labAlle[idx::labSym90NichtVerfuegbar]->isHidden());
-    EXPECT_EQ(w->SchlechtimpulsGespeichert.Frequenz, 777) << "a type-2 file holds no frequency";
+    // A type-2 file holds no frequency: the one of its own speed and pulse
+    // number (1200 x 1024 / 60), never an earlier result's.
+    EXPECT_EQ(w->SchlechtimpulsGespeichert.Frequenz, 20480);
+    EXPECT_EQ(text(*w, idx::txtSchlechtFrequenz), zahl("20.5 kHz"));
     EXPECT_EQ(w->SchlechtimpulsGespeichert.AbwWert[1], 253);
     EXPECT_EQ(texte(*w, {idx::txtPosMaxNegativ, idx::txtMaxNegativ, idx::txtAnzahlAbweichungen}),
               (QStringList{"700", "-6", "3"}));
@@ -352,9 +365,12 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
             EXPECT_EQ(logs_.tagesLog(), logVorher);
         }
 
-        // A data field or the date missing: what was taken apart stays on the panel.
+        // A data field or the date missing: what was taken apart stays on the
+        // panel, but no earlier result stays on the screen under it.
         for (const char* name : {"kurz.kav", "datum.kav"}) {
             oeffnen(name);
+            w->AktuellGespeichert = beispielAktuell();
+            w->txtAlle[idx::txtImpulszahl]->setText(QStringLiteral("alt"));
             w->DateiOeffnen();
             EXPECT_EQ(dialoge_.meldungsTexte(),
                       QStringList{de ? QStringLiteral("Beim bearbeiten der Datei ist ein Fehler aufgetreten.")
@@ -364,7 +380,10 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
             const bool datum = QByteArray(name) == "kurz.kav";
             EXPECT_EQ(kopf(),
                       (QStringList{"1.02", "12345678", "000815", "Motor 1", datum ? "07.03.2008 - 09:05:00" : "alt"}));
-            EXPECT_FALSE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
+            EXPECT_TRUE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
+            // The type-1 page of kurz.kav is cleared; with the date missing the type is unknown.
+            EXPECT_EQ(w->AktuellGespeichert.Impulszahl, datum ? 0 : 1024);
+            EXPECT_EQ(text(*w, idx::txtImpulszahl), datum ? QString() : QStringLiteral("alt"));
             EXPECT_TRUE(
                 logs_.tagesLog().endsWith("DateiOeffnen -> Beim Bearbeiten der Datei ist ein Fehler aufgetreten.\r\n"));
         }

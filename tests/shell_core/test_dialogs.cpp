@@ -121,6 +121,20 @@ TEST_F(QtDialoge, YesNoQuestionAnswersWithTheButtonPressed) {
               Dialoge::Antwort::Nein);
 }
 
+TEST_F(QtDialoge, TheDefaultButtonIsYesOrNoAsAsked) {
+    for (const auto [knoepfe, vorgabe] : {std::pair{Dialoge::Knoepfe::JaNein, QMessageBox::Yes},
+                                          std::pair{Dialoge::Knoepfe::JaNeinVorgabeNein, QMessageBox::No}}) {
+        QMessageBox::StandardButton gefunden = QMessageBox::NoButton;
+        imNaechstenDialog([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            gefunden = box->standardButton(box->defaultButton());
+            box->defaultButton()->click();
+        });
+        dialoge().meldung(QStringLiteral("?"), {}, knoepfe, Dialoge::Symbol::Ausrufezeichen);
+        EXPECT_EQ(gefunden, vorgabe);
+    }
+}
+
 TEST_F(QtDialoge, AdminDialogReturnsTheTypedTextOrNothing) {
     imNaechstenDialog([](QWidget* w) {
         EXPECT_EQ(w->objectName(), QStringLiteral("frmAdminDialog"));

@@ -61,7 +61,7 @@ TEST_F(Sprachtexte, EnglishLookups) {
     EXPECT_EQ(T("Auslesen der Datei"), QStringLiteral("Read data"));
     EXPECT_EQ(T("Auslesen der Datenanzahl"), QStringLiteral("Read data"));
     EXPECT_EQ(T("Min:"), QStringLiteral("Min:"));
-    EXPECT_EQ(T("Zeiten von Montag bis Freitag"), QStringLiteral("Hours Monday to Friday"));
+    EXPECT_EQ(T("Der Ordner kann nicht geöffnet werden."), QStringLiteral("The folder cannot be opened."));
     EXPECT_EQ(SprachText(QString()), QString());
 }
 
@@ -110,13 +110,18 @@ TEST_F(Sprachtexte, AboutContentFollowsTheLanguage) {
     EXPECT_EQ(en.fensterTitel, QStringLiteral("Info about KavStudio"));
     EXPECT_EQ(en.titel, QStringLiteral("KavStudio"));
     EXPECT_EQ(en.version, QStringLiteral("Version 1.0.0"));
-    EXPECT_TRUE(en.beschreibung.startsWith(QStringLiteral("Support: software\n\n")));
-    EXPECT_TRUE(en.beschreibung.contains(QStringLiteral("\n\nHours Monday to Friday\n")));
+    EXPECT_EQ(en.beschreibung, QStringLiteral("Program for the KAV100 test device\n\n"
+                                              "Description and manual: the project's README.md\n"
+                                              "Licence: proprietary, all rights reserved"));
 
     global().Sprache = QStringLiteral("D");
-    Dialoge::AboutInhalt de = aboutInhalt(QStringLiteral("KavStudio"), QStringLiteral("1.2.3"));
+    Dialoge::AboutInhalt de = aboutInhalt(QStringLiteral("KavStudio"), QStringLiteral("1.2.3"),
+                                          QStringLiteral("/k/Settings.ini"), QStringLiteral("/k/logs"));
     EXPECT_EQ(de.fensterTitel, QString::fromUtf8("Info über KavStudio"));
     EXPECT_EQ(de.version, QStringLiteral("Version 1.2.3"));
-    EXPECT_TRUE(de.beschreibung.startsWith(QStringLiteral("Support: Software\n\n")));
+    EXPECT_TRUE(de.beschreibung.startsWith(QString::fromUtf8("Programm für das Prüfgerät KAV100\n\n")));
+    EXPECT_TRUE(de.beschreibung.endsWith(QStringLiteral("\n\nEinstellungen:\n/k/Settings.ini\nProtokolle:\n/k/logs")));
+    en = aboutInhalt(QStringLiteral("KavStudio"), QStringLiteral("1.0.0"), QStringLiteral("/k/Settings.ini"),
+                     QStringLiteral("/k/logs"));
     EXPECT_EQ(de.beschreibung.count(u'\n'), en.beschreibung.count(u'\n'));
 }

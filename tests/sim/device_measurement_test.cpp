@@ -186,11 +186,11 @@ TEST_F(DeviceMeasurement, OscillationOverOneRevolutionIsReadInBlocks) {
     EXPECT_EQ(u[8], 0);
     EXPECT_EQ(info(56).letter, 'C');
     EXPECT_EQ(info(56).payload, Bytes{1});
-    EXPECT_EQ(info(60).text(), "060 I 1024 120");
+    EXPECT_EQ(info(60).text(), "060 I 0200 120") << "200 samples per revolution, whatever the pulses";
 
     std::vector<std::int16_t> samples;
-    for (int from = 0; from < 1024; from += 120) {
-        const int to = std::min(from + 119, 1023);
+    for (int from = 0; from < 200; from += 120) {
+        const int to = std::min(from + 119, 199);
         const Reply r = array(60, from, to);
         ASSERT_TRUE(r.isData()) << from;
         EXPECT_EQ(r.letter, 'I');
@@ -198,7 +198,7 @@ TEST_F(DeviceMeasurement, OscillationOverOneRevolutionIsReadInBlocks) {
         for (std::size_t i = 0; i < r.payload.size(); i += 2)
             samples.push_back(static_cast<std::int16_t>(r.payload[i] | (r.payload[i + 1] << 8)));
     }
-    ASSERT_EQ(samples.size(), 1024u);
+    ASSERT_EQ(samples.size(), 200u);
     const auto [mn, mx] = std::minmax_element(samples.begin(), samples.end());
     EXPECT_EQ(info(57).le16(), *mn);
     EXPECT_EQ(info(58).le16(), *mx);
@@ -233,8 +233,10 @@ TEST_F(DeviceMeasurement, OscillationArrayLimits) {
     EXPECT_EQ(tooBig.le32(), 0x80u);
     EXPECT_TRUE(array(60, 0, 126).isData()) << "254 bytes is the most one reply holds";
     EXPECT_TRUE(run("DO_MesDrehschwebung", {0}).isFailure());
+    // The count follows the revolutions, not the pulses; a count the flags set stays as set.
     EncoderModel odd(1, EncoderSettings{9999, 1500.0, "G0000001"});
-    EXPECT_EQ(odd.measureOscillation(1).samples.size(), 9998u) << "never a count the reader takes for 10000";
+    EXPECT_EQ(odd.measureOscillation(3).samples.size(), 600u);
+    EXPECT_EQ(odd.measureOscillation(1, 1024).samples.size(), 1024u);
     EXPECT_TRUE(run("DO_MesDrehschwebung", {11}).isFailure());
 }
 

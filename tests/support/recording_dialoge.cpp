@@ -46,7 +46,7 @@ RecordingDialoge::Antwort RecordingDialoge::meldung(const QString& text, const Q
     a.knoepfe = knoepfe;
     a.symbol = symbol;
     a.antwort = Antwort::Ok;
-    if (knoepfe == Knoepfe::JaNein) {
+    if (knoepfe != Knoepfe::Ok) {
         a.antwort = Antwort::Nein;
         if (!antworten_.empty()) {
             a.antwort = antworten_.front();

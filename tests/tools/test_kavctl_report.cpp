@@ -98,7 +98,8 @@ TEST_F(KavctlReport, EachTypeBecomesAOnePagePdf) {
           "Frequenz: 51.2 kHz"}},
         {"typ2.kav",
          "E",
-         {"Max deviation Positive", "Max deviation Negative", "Position: 700", "Value: -6", "Number of deviations: 3"}},
+         {"Max deviation Positive", "Max deviation Negative", "Position: 700", "Value: -6", "Number of deviations: 3",
+          "Frequency: 20.5 kHz"}},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.datei);
