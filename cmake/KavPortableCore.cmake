@@ -1,5 +1,5 @@
 # The standard-library cores (kav_link, kav_sim, kav_texts, kav_measure,
-# kav_records) and their tests alone, without Qt: the portable part of the
+# kav_records, kav_verdict) and their tests alone, without Qt: the portable part of the
 # program, checked for Windows with MinGW-w64 and wine
 # (cmake/mingw-w64-x86_64.cmake). Every test that needs Qt or POSIX is a
 # target of its own that this build leaves out.
@@ -33,6 +33,21 @@ add_subdirectory(sim)
 add_subdirectory(shell/texts)
 add_subdirectory(measure)
 add_subdirectory(records)
+
+# nlohmann/json is header-only: a cross build takes the host's header. Only
+# its own folder is copied into the build, never all of /usr/include, whose
+# C library headers would stand in front of the cross compiler's.
+find_package(nlohmann_json 3.10 QUIET)
+if(NOT nlohmann_json_FOUND)
+  find_path(KAV_NLOHMANN_JSON_INCLUDE nlohmann/json.hpp PATHS /usr/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT KAV_NLOHMANN_JSON_INCLUDE)
+    message(FATAL_ERROR "nlohmann/json.hpp not found (Debian: nlohmann-json3-dev)")
+  endif()
+  file(COPY ${KAV_NLOHMANN_JSON_INCLUDE}/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/nlohmann_json/include)
+  add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+  target_include_directories(nlohmann_json::nlohmann_json INTERFACE ${CMAKE_BINARY_DIR}/nlohmann_json/include)
+endif()
+add_subdirectory(verdict)
 
 if(KAV_BUILD_TESTS)
   add_subdirectory(tests)

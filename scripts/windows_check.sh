@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows check of the portable core: the standard-library cores (kav_link,
-# kav_sim, kav_texts, kav_measure, kav_records) and their tests, cross-compiled
+# kav_sim, kav_texts, kav_measure, kav_records, kav_verdict) and their tests, cross-compiled
 # with MinGW-w64 (cmake/mingw-w64-x86_64.cmake, -DKAV_PORTABLE_CORE=ON) and run
 # under wine. Ends with one line: how many test programs and tests passed.
 # Needs g++-mingw-w64-x86-64-posix, googletest and wine64 (scripts/kav.sh windows
