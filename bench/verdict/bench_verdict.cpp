@@ -35,24 +35,14 @@ void BM_JudgeCurrentValues(benchmark::State& state) {
 BENCHMARK(BM_JudgeCurrentValues);
 
 void BM_JudgeBadPulses(benchmark::State& state) {
-    kav::measure::SchlechtimpulsWerte w;
-    w.Impulszahl = 1024;
-    w.Drehzahl = 1500;
-    w.MaxPositiv = 6;
-    w.MaxNegativ = 244;
-    w.AnzahlAbweichungen = 3;
-    judgeOne(state, w);
+    judgeOne(state, kav::measure::SchlechtimpulsWerte{.MaxNegativ = 244, .MaxPositiv = 6, .AnzahlAbweichungen = 3,
+                                                      .Impulszahl = 1024, .Drehzahl = 1500});
 }
 BENCHMARK(BM_JudgeBadPulses);
 
 void BM_JudgeOscillation(benchmark::State& state) {
-    kav::measure::DrehschwebungWerte w;
-    w.AnzahlMesswerte = 10000;
-    w.Impulszahl = 1024;
-    w.Drehzahl = 1500;
-    w.MinWert = -140;
-    w.MaxWert = 150;
-    judgeOne(state, w);
+    judgeOne(state, kav::measure::DrehschwebungWerte{.AnzahlMesswerte = 10000, .Impulszahl = 1024, .Drehzahl = 1500,
+                                                     .MinWert = -140, .MaxWert = 150});
 }
 BENCHMARK(BM_JudgeOscillation);
 
