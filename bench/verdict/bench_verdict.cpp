@@ -41,7 +41,7 @@ void BM_JudgeBadPulses(benchmark::State& state) {
 BENCHMARK(BM_JudgeBadPulses);
 
 void BM_JudgeOscillation(benchmark::State& state) {
-    judgeOne(state, kav::measure::DrehschwebungWerte{.AnzahlMesswerte = 10000, .Impulszahl = 1024, .Drehzahl = 1500,
+    judgeOne(state, kav::measure::DrehschwebungWerte{.Messdaten = {}, .AnzahlMesswerte = 10000, .Impulszahl = 1024, .Drehzahl = 1500,
                                                      .MinWert = -140, .MaxWert = 150});
 }
 BENCHMARK(BM_JudgeOscillation);
