@@ -55,7 +55,11 @@ struct Dateiinhalt {
 // The writers: the saved copy of a record type, the header texts and the time
 // stamp (seconds are whole) to the exact content of a ".kav" file.
 Dateiinhalt DateiSchreiben1(const measure::AktuellWerte& werte, const KopfTexte& kopf, const LocalTime& zeit);
-Dateiinhalt DateiSchreiben2(const measure::SchlechtimpulsWerte& werte, const KopfTexte& kopf, const LocalTime& zeit);
+// `ohneAbweichungen`: a bad-pulse result without deviations is written too
+// (the guided test run keeps it as the proof of a clean encoder; "Daten
+// speichern" keeps refusing it).
+Dateiinhalt DateiSchreiben2(const measure::SchlechtimpulsWerte& werte, const KopfTexte& kopf, const LocalTime& zeit,
+                            bool ohneAbweichungen = false);
 Dateiinhalt DateiSchreiben3(const measure::DrehschwebungWerte& werte, const KopfTexte& kopf, const LocalTime& zeit);
 
 // The mth export of a type-3 record (written under "/math" instead of the

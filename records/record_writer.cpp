@@ -69,8 +69,8 @@ Dateiinhalt fehler(Schreibfehler f) {
 // What every writer checks first, and the header it starts with. Each record
 // type has a speed in fixed point.
 template <typename Werte>
-Dateiinhalt anfang(const Werte& w, const KopfTexte& kopf, const LocalTime& zeit, int typ) {
-    if (!measure::hatDaten(w))
+Dateiinhalt anfang(const Werte& w, const KopfTexte& kopf, const LocalTime& zeit, int typ, bool datenPruefen = true) {
+    if (datenPruefen && !measure::hatDaten(w))
         return fehler(Schreibfehler::KeineDaten);
     Dateiinhalt d = kopfBauen(kopf, zeit, typ);
     if (d.ok() && !festkomma(w.Drehzahl))
@@ -106,8 +106,9 @@ Dateiinhalt DateiSchreiben1(const measure::AktuellWerte& w, const KopfTexte& kop
     return d;
 }
 
-Dateiinhalt DateiSchreiben2(const measure::SchlechtimpulsWerte& w, const KopfTexte& kopf, const LocalTime& zeit) {
-    Dateiinhalt d = anfang(w, kopf, zeit, 2);
+Dateiinhalt DateiSchreiben2(const measure::SchlechtimpulsWerte& w, const KopfTexte& kopf, const LocalTime& zeit,
+                            bool ohneAbweichungen) {
+    Dateiinhalt d = anfang(w, kopf, zeit, 2, !ohneAbweichungen);
     if (!d.ok())
         return d;
     d.bytes.reserve(kLaengeTyp2);

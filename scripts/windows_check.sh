@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows check of the portable core: the standard-library cores (link/,
-# sim/, texts/, measure/, records/: cmake/KavPortableCore.cmake) and their tests, cross-compiled
+# sim/, texts/, measure/, records/, verdict/: cmake/KavPortableCore.cmake) and their tests, cross-compiled
 # with MinGW-w64 (cmake/mingw-w64-x86_64.cmake, -DKAV_PORTABLE_CORE=ON) and run
 # under wine. Ends with one line: how many test programs and tests passed.
 # Needs g++-mingw-w64-x86-64-posix, googletest and wine64 (scripts/kav.sh windows
