@@ -149,9 +149,26 @@ void Archive::rollback() { QSqlQuery(QStringLiteral("ROLLBACK"), db_); }
 
 Error Archive::migrate(int targetVersion) {
     const Dialect d = dialectOf(location_.driver);
+    QSqlQuery q(db_);
+    // The schema version as it stands; 0 for a fresh archive (no table yet).
+    auto readVersion = [&] {
+        const bool read = q.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && q.next();
+        version_ = read ? q.value(0).toInt() : 0;
+        q.finish();
+    };
+    auto tooNew = [&] {
+        return failed(Error::Kind::Unreachable, QStringLiteral("schema version %1").arg(version_),
+                      QStringLiteral("newer than this program knows (%1)").arg(kSchemaVersion));
+    };
+    // An archive that is up to date is only read here: a read-only one still opens.
+    readVersion();
+    if (version_ > kSchemaVersion)
+        return tooNew();
+    if (version_ >= targetVersion)
+        return {};
+
     if (Error e = begin(true))
         return e;
-    QSqlQuery q(db_);
     auto run = [&](const QString& sql, const QString& what) -> Error {
         if (q.exec(sql))
             return {};
@@ -166,14 +183,11 @@ Error Archive::migrate(int targetVersion) {
                                      " version INTEGER NOT NULL PRIMARY KEY, applied_at TEXT NOT NULL)"),
                       QStringLiteral("not an archive")))
         return e;
-    if (Error e = run(QStringLiteral("SELECT MAX(version) FROM schema_version"), QStringLiteral("not an archive")))
-        return e;
-    version_ = q.next() ? q.value(0).toInt() : 0;
-    q.finish();
+    // Again under the lock: another program may have migrated meanwhile.
+    readVersion();
     if (version_ > kSchemaVersion) {
         rollback();
-        return failed(Error::Kind::Unreachable, QStringLiteral("schema version %1").arg(version_),
-                      QStringLiteral("newer than this program knows (%1)").arg(kSchemaVersion));
+        return tooNew();
     }
     for (int v = version_ + 1; v <= targetVersion; ++v) {
         const QString what = QStringLiteral("migration %1").arg(v);
@@ -273,15 +287,31 @@ Error Archive::insert(const NewResult& result, const RecordSummary& s, Added& ou
 }
 
 Error Archive::add(const NewResult& result, Added& out) {
-    out = {};
-    const auto s = summarise(result.bytes);
-    if (!s)
-        return {Error::Kind::NotARecord, QStringLiteral("not a record file")};
+    std::vector<Added> added;
+    const Error e = addAll({result}, added);
+    out = added.empty() ? Added{} : added.front();
+    return e;
+}
+
+Error Archive::addAll(const std::vector<NewResult>& results, std::vector<Added>& out) {
+    out.clear();
+    std::vector<RecordSummary> summaries;
+    for (const auto& r : results) {
+        auto s = summarise(r.bytes);
+        if (!s)
+            return {Error::Kind::NotARecord, QStringLiteral("not a record file")};
+        summaries.push_back(std::move(*s));
+    }
     if (Error e = begin(true))
         return e;
-    if (Error e = insert(result, *s, out))
+    std::vector<Added> added(results.size());
+    for (std::size_t i = 0; i < results.size(); ++i)
+        if (Error e = insert(results[i], summaries[i], added[i]))
+            return e;
+    if (Error e = commit())
         return e;
-    return commit();
+    out = std::move(added);
+    return {};
 }
 
 Error Archive::list(const Filter& f, std::vector<ResultRow>& out) {

@@ -125,6 +125,9 @@ public:
     int schemaVersion() const { return version_; }
 
     Error add(const NewResult& result, Added& out);
+    // Several results in one transaction (all or none): the records of a
+    // device's memory at once.
+    Error addAll(const std::vector<NewResult>& results, std::vector<Added>& out);
     Error list(const Filter& filter, std::vector<ResultRow>& out);
     Error find(qint64 id, std::optional<StoredResult>& out);
     Error stats(Stats& out);
