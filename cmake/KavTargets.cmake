@@ -17,9 +17,10 @@ endfunction()
 # their main() (kav_test_gui_main). A widget test program is one CTest test:
 # starting Qt costs more than most of its tests, so its tests share one
 # process (one of them alone: build/bin/NAME --gtest_filter=Suite.Test).
-# Other test programs register each test on its own, except when cross-compiled.
+# Other test programs register each test on its own, except when cross-compiled;
+# PROPERTIES (CTest test properties) apply to each of them.
 function(kav_add_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest kav_test_gui_main)
@@ -34,7 +35,7 @@ function(kav_add_test name)
     # Under an emulator (wine) every start is dear: one CTest test per program.
     add_test(NAME ${name} COMMAND ${name})
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${ARG_PROPERTIES})
   endif()
 endfunction()
 
