@@ -53,6 +53,9 @@ Bereich wertBereich(const TrendStatistik& st, const TrendGrenze& g, int interval
         const double rand = std::max(1.0, std::abs(a) * 0.05);
         a -= rand, b += rand;
     }
+    // A little room, so a value at the edge does not vanish in the axis.
+    const double luft = (b - a) * 0.03;
+    a -= luft, b += luft;
     Bereich r;
     r.schritt = schoenerSchritt((b - a) / intervalle);
     r.min = std::floor(a / r.schritt + 1e-9) * r.schritt;
