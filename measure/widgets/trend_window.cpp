@@ -1,15 +1,14 @@
 #include "trend_window.h"
 
 #include <QHBoxLayout>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <filesystem>
 #include <fstream>
 
+#include "chart_box.h"
 #include "chart_image.h"
 #include "trend_chart_image.h"
 #include "trend_csv.h"
@@ -60,18 +59,7 @@ QString TrendChartBox::hinweisBei(const QPoint& pos) const {
 }
 
 bool TrendChartBox::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        auto* hilfe = static_cast<QHelpEvent*>(event);
-        const QString text = hinweisBei(hilfe->pos());
-        if (text.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(hilfe->globalPos(), text, this);
-        }
-        return true;
-    }
-    return QFrame::event(event);
+    return hinweisEreignis(*this, event, [this](const QPoint& p) { return hinweisBei(p); }) || QFrame::event(event);
 }
 
 TrendWindow::TrendWindow(Translator t, std::string trenner, QWidget* parent)
