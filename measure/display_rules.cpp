@@ -53,9 +53,12 @@ std::string frequenzText(std::int32_t hertz, std::string_view trenner, const Tra
     return std::to_string(hertz) + " " + T(t, "Hz");
 }
 
+bool istProzentCode(std::uint8_t byte, PercentKind art) {
+    return art == PercentKind::Symmetrie ? byte >= 101 && byte < 127 : byte > 100 && byte <= 127;
+}
+
 PercentDisplay percentDisplay(std::uint8_t byte, PercentKind art) {
-    const bool code = art == PercentKind::Symmetrie ? byte >= 101 && byte < 127 : byte > 100 && byte <= 127;
-    if (!code)
+    if (!istProzentCode(byte, art))
         return {vorzeichenbehaftet(byte), false, false};
     PercentDisplay p; // a code shows 0; codes other than 110 and 120 leave the notes
     if (byte == 110)

@@ -37,6 +37,7 @@ struct PercentDisplay {
 };
 enum class PercentKind { Symmetrie, Phasenlage };
 // Symmetry codes are the bytes 101-126, phase codes 101-127; 110 and 120 have notes.
+bool istProzentCode(std::uint8_t byte, PercentKind art);
 PercentDisplay percentDisplay(std::uint8_t byte, PercentKind art);
 
 struct CurrentValuesDisplay {

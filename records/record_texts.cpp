@@ -53,12 +53,11 @@ std::string schreiber(int typ) { return "DateiSchreiben" + std::to_string(typ); 
 } // namespace
 
 const EigenesPaar* eigeneTexte(int* anzahl) {
-    // They stand last in the shared table.
-    int alle = 0;
-    const texts::SprachPaar* tabelle = texts::englischTabelle(&alle);
+    // They stand after the window's, the support and the additional pairs.
+    const texts::SprachPaar* tabelle = texts::englischTabelle(nullptr);
     if (anzahl)
         *anzahl = texts::kDateiPaare;
-    return tabelle + (alle - texts::kDateiPaare);
+    return tabelle + (texts::kFensterPaare + texts::kSupportPaare + texts::kZusatzPaare);
 }
 
 std::string T(std::string_view deutsch, std::string_view sprache) {

@@ -176,6 +176,22 @@ constexpr SprachPaar kTabelle[] = {
     {"Der Drucker meldet einen Fehler.", "The printer reported an error."},
     {"Fehler beim Drucken", "Error on printing"},
     {"Kein Drucker eingerichtet: Seite als PDF speichern", "No printer set up: save the page as PDF"},
+    {"Verlauf der aktuellen Werte", "Trend of the current values"},
+    {"Drehzahl (1/min)", "Speed (rpm)"},
+    {"Frequenz (Hz)", "Frequency (Hz)"},
+    {"Versorgungsspannung (V)", "Power supply (V)"},
+    {"Stromaufnahme (mA)", "Current consumption (mA)"},
+    {"Anzahl", "Count"},
+    {"Mittelwert", "Mean"},
+    {"Zeit:", "Time:"},
+    {"Lücke, Code", "Gap, code"},
+    {"Anhalten", "Pause"},
+    {"Fortsetzen", "Resume"},
+    {"Leeren", "Clear"},
+    {"CSV exportieren", "Export CSV"},
+    {"CSV-Datei (*.csv)|*.csv", "CSV file (*.csv)|*.csv"},
+    {"Angehalten", "Paused"},
+    {"Der Verlauf ist voll (24 Stunden).", "The trend is full (24 hours)."},
 };
 
 } // namespace

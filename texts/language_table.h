@@ -17,12 +17,15 @@ struct SprachPaar {
 // The table in search order: kFensterPaare pairs, then the kSupportPaare
 // pairs of the About window's block, then kZusatzPaare pairs for messages the
 // window did not have (a failure that is said, not swallowed, a question
-// before what cannot be undone), then, last, the kDateiPaare pairs of saving, opening and printing records.
+// before what cannot be undone), then the kDateiPaare pairs of saving, opening
+// and printing records, then, last, the kTrendPaare pairs of the trend of the
+// current values.
 const SprachPaar* englischTabelle(int* anzahl);
 inline constexpr int kFensterPaare = 137;
 inline constexpr int kSupportPaare = 5;
 inline constexpr int kZusatzPaare = 5;
 inline constexpr int kDateiPaare = 12;
+inline constexpr int kTrendPaare = 16;
 
 // The English text of a German key (UTF-8); nullopt when the table has none.
 std::optional<std::string> englischerText(std::string_view deutsch);

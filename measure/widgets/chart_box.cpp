@@ -145,19 +145,22 @@ QString ChartBox::hinweisBei(const QPoint& pos) const {
 
 void ChartBox::setSprache(const QString& code) { sprache_ = code; }
 
-bool ChartBox::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        auto* hilfe = static_cast<QHelpEvent*>(event);
-        const QString text = hinweisBei(hilfe->pos());
-        if (text.isEmpty()) {
-            QToolTip::hideText();
-            event->ignore();
-        } else {
-            QToolTip::showText(hilfe->globalPos(), text, this);
-        }
-        return true;
+bool hinweisEreignis(QWidget& box, QEvent* event, const std::function<QString(const QPoint&)>& hinweis) {
+    if (event->type() != QEvent::ToolTip)
+        return false;
+    auto* hilfe = static_cast<QHelpEvent*>(event);
+    const QString text = hinweis(hilfe->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(hilfe->globalPos(), text, &box);
     }
-    return QFrame::event(event);
+    return true;
+}
+
+bool ChartBox::event(QEvent* event) {
+    return hinweisEreignis(*this, event, [this](const QPoint& p) { return hinweisBei(p); }) || QFrame::event(event);
 }
 
 } // namespace kav::measure

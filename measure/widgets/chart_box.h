@@ -9,12 +9,17 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "chart_layout.h"
 
 namespace kav::measure {
+
+// A tooltip event of a chart: shows `hinweis` at the pointer, or hides the
+// tooltip and ignores the event when it is empty. True when it was one.
+bool hinweisEreignis(QWidget& box, QEvent* event, const std::function<QString(const QPoint&)>& hinweis);
 
 class ChartBox : public QFrame {
     Q_OBJECT

@@ -10,11 +10,6 @@ namespace kav::measure {
 
 namespace {
 
-QColor farbe(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 // Whole pixels: lines and points meet on the same pixel grid.
 QPointF gerastert(QPointF p) { return {std::floor(p.x()), std::floor(p.y())}; }
 
@@ -26,6 +21,11 @@ QFont skaliert(const QFont& schrift, double massstab) {
 }
 
 } // namespace
+
+QColor farbe(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
 
 QSizeF layoutGroesse(const ChartLayout& l) {
     return {static_cast<double>(l.ZeichenBreite) + l.RandLinks + l.RandRechts,

@@ -20,6 +20,9 @@ namespace kav::measure {
 // Box units per pixel of the box on the screen (twips).
 inline constexpr double kBoxEinheitenProPixel = 15;
 
+// A colour value 0x00BBGGRR as Qt's colour.
+QColor farbe(std::uint32_t bgr);
+
 // The size, in box units, of the box a layout was made for.
 QSizeF layoutGroesse(const ChartLayout& layout);
 

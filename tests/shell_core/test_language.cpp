@@ -31,7 +31,7 @@ protected:
 TEST_F(Sprachtexte, TheTableHoldsItsPairsInSearchOrder) {
     int anzahl = 0;
     const SprachPaar* t = englischTabelle(&anzahl);
-    ASSERT_EQ(anzahl, kFensterPaare + kSupportPaare + kZusatzPaare + kDateiPaare);
+    ASSERT_EQ(anzahl, kFensterPaare + kSupportPaare + kZusatzPaare + kDateiPaare + kav::texts::kTrendPaare);
     EXPECT_STREQ(t[0].deutsch, "Datei");
     EXPECT_STREQ(t[47].deutsch, "''");
     EXPECT_STREQ(t[85].englisch, "Please wait.");
