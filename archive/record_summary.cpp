@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "cp1252.h"
+#include "ansi_utf8.h"
 #include "record_file.h"
 #include "result_json.h"
 
@@ -15,18 +15,18 @@ namespace kav::archive {
 namespace {
 
 QString text(const std::string& cp1252) {
-    return QString::fromStdString(records::cp1252ToUtf8(cp1252));
+    return QString::fromStdString(ansiToUtf8(cp1252));
 }
 
 // The record's own JSON values (the same as `kavctl show` prints), of which
 // the plain numbers are searchable.
-std::string valuesJson(const records::Leseergebnis& r) {
+nlohmann::ordered_json valuesObject(const records::Leseergebnis& r) {
     return std::visit(
-        [](const auto& w) -> std::string {
+        [](const auto& w) -> nlohmann::ordered_json {
             if constexpr (std::is_same_v<std::decay_t<decltype(w)>, std::monostate>)
-                return "{}";
+                return nlohmann::ordered_json::object();
             else
-                return measure::valuesJson(w);
+                return measure::valuesObject(w);
         },
         r.daten);
 }
@@ -45,7 +45,7 @@ std::optional<RecordSummary> summarise(const QByteArray& bytes) {
     s.encoderSerial = text(gelesen.kopf.geberSN);
     s.deviceSerial = text(gelesen.kopf.geraetSN);
     s.name = text(gelesen.kopf.name);
-    const auto werte = nlohmann::ordered_json::parse(valuesJson(gelesen), nullptr, false);
+    const auto werte = valuesObject(gelesen);
     if (werte.is_object()) {
         for (const auto& [feld, wert] : werte.items()) {
             if (wert.is_number())
