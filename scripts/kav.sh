@@ -17,7 +17,7 @@ packages=(
   clang libclang-rt-14-dev llvm
   xvfb xauth xdotool imagemagick poppler-utils fonts-liberation2 fonts-dejavu-core
   cups cups-bsd printer-driver-cups-pdf
-  libqt6sql6-sqlite libqt6sql6-psql nlohmann-json3-dev postgresql
+  libqt6sql6-sqlite libqt6sql6-psql postgresql
 )
 # The Debian package and its checks (scripts/kav.sh package, .ci/run).
 package_packages=(dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db)
