@@ -1,5 +1,5 @@
 # The standard-library cores (kav_link, kav_sim, kav_texts, kav_measure,
-# kav_records) and their tests alone, without Qt: the portable part of the
+# kav_records, kav_session) and their tests alone, without Qt: the portable part of the
 # program, checked for Windows with MinGW-w64 and wine
 # (cmake/mingw-w64-x86_64.cmake). Every test that needs Qt or POSIX is a
 # target of its own that this build leaves out.
@@ -33,6 +33,7 @@ add_subdirectory(sim)
 add_subdirectory(shell/texts)
 add_subdirectory(measure)
 add_subdirectory(records)
+add_subdirectory(session)
 
 if(KAV_BUILD_TESTS)
   add_subdirectory(tests)
