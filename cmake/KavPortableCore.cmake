@@ -1,6 +1,6 @@
 # The standard-library cores (kav_link in link/, kav_sim in sim/, kav_texts in
 # texts/, kav_measure in measure/, kav_records in records/, kav_verdict in
-# verdict/) and their tests alone, without Qt: the portable part of the
+# verdict/, kav_session in session/) and their tests alone, without Qt: the portable part of the
 # program, checked for Windows with MinGW-w64 and wine
 # (cmake/mingw-w64-x86_64.cmake). Every test that needs Qt or POSIX is a
 # target of its own that this build leaves out.
@@ -34,6 +34,7 @@ add_subdirectory(sim)
 add_subdirectory(texts)
 add_subdirectory(measure)
 add_subdirectory(records)
+add_subdirectory(session)
 
 add_subdirectory(verdict)
 
