@@ -23,7 +23,7 @@ struct AktuellWerte {
     std::uint8_t Phasenlage = 0;    // signed percent or a code 101-127
     std::uint8_t Spurfehler = 0;    // 0 none, 1 both tracks, 2 track 0, 3 track 90
     // The encoder's serial number as the device sent it (Windows-1252).
-    std::string GeberSN;
+    std::string GeberSN{};
 
     bool operator==(const AktuellWerte&) const = default;
 };
@@ -41,7 +41,7 @@ struct SchlechtimpulsWerte {
     float Drehzahl = 0;
     std::int32_t Frequenz = 0; // not held in record files: read back as Drehzahl x Impulszahl / 60
     // The encoder's serial number as the device sent it (Windows-1252).
-    std::string GeberSN;
+    std::string GeberSN{};
 
     bool operator==(const SchlechtimpulsWerte&) const = default;
 };
@@ -60,7 +60,7 @@ struct DrehschwebungWerte {
     std::int16_t MinWert = 0;
     std::int16_t MaxWert = 0;
     // The encoder's serial number as the device sent it (Windows-1252).
-    std::string GeberSN;
+    std::string GeberSN{};
 
     bool operator==(const DrehschwebungWerte&) const = default;
 };

@@ -4,12 +4,11 @@
 #include <cmath>
 
 #include "display_rules.h"
+#include "measure_host.h"
 
 namespace kav::measure {
 
 namespace {
-
-std::string T(const Translator& t, const char* deutsch) { return t ? t(deutsch) : std::string(deutsch); }
 
 // Box units: the title row over each strip, the space between strips, the
 // margins of the whole box, and a tick's length.

@@ -1,10 +1,12 @@
 // The three measurement pages through the serial-port backend ("/port:"),
 // against kav100sim serving the device on a pseudo-terminal. Real time: the
 // poll timers run in the event loop.
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>

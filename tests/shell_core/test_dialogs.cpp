@@ -122,7 +122,7 @@ TEST_F(QtDialoge, YesNoQuestionAnswersWithTheButtonPressed) {
 }
 
 TEST_F(QtDialoge, TheDefaultButtonIsYesOrNoAsAsked) {
-    for (const auto [knoepfe, vorgabe] : {std::pair{Dialoge::Knoepfe::JaNein, QMessageBox::Yes},
+    for (const auto& [knoepfe, vorgabe] : {std::pair{Dialoge::Knoepfe::JaNein, QMessageBox::Yes},
                                           std::pair{Dialoge::Knoepfe::JaNeinVorgabeNein, QMessageBox::No}}) {
         QMessageBox::StandardButton gefunden = QMessageBox::NoButton;
         imNaechstenDialog([&](QWidget* w) {
