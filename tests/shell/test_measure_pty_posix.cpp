@@ -13,6 +13,7 @@
 
 #include "chart_box.h"
 #include "control_indexes.h"
+#include "language.h"
 #include "window_fixture.h"
 
 namespace kav::test {
@@ -97,11 +98,17 @@ TEST_F(MessungPty, AConverterPulledOutWhileMeasuringTakesTheWindowOffline) {
 
     sim.kill();
     ASSERT_TRUE(sim.waitForFinished(5000));
-    EXPECT_TRUE(warteBis([&] { return !w->frmAlle[idx::frmVerbindungsInfo]->isHidden(); }, 2000));
+    EXPECT_TRUE(warteBis(
+        [&] {
+            return !w->frmAlle[idx::frmVerbindungsInfo]->isHidden() &&
+                   !w->labAlle[idx::labVerbindungMeldung]->text().isEmpty();
+        },
+        2000));
     EXPECT_FALSE(w->Verbunden);
     EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
     EXPECT_TRUE(w->labAlle[idx::labVerbindungMeldung]->text().startsWith(
-        QStringLiteral("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden.")));
+        shell::SprachText(QStringLiteral("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden."))))
+        << w->labAlle[idx::labVerbindungMeldung]->text().toStdString();
     EXPECT_FALSE(w->chkAlle[1]->isChecked());
     EXPECT_FALSE(w->tmrDateiTyp1.isActive());
     EXPECT_TRUE(w->btnAlle[idx::btnVerbindungAufbauen]->isEnabled());

@@ -160,7 +160,7 @@ TEST_F(Line, DropOffHalfwayThroughAReply) {
 
 TEST_F(Line, FailOneArrayBlock) {
     Bytes sink(600);
-    device.handleFrame(request(0x32, {1}));
+    device.handleFrame(request(0x32, {3})); // 600 samples
     clock.advance(10s);
     scenario().failArrayBlock(60, 240);
     auto block = [&](int from, int to) {

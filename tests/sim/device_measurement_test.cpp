@@ -219,6 +219,7 @@ TEST_F(DeviceMeasurement, OscillationPeakScalesTheCurve) {
 }
 
 TEST_F(DeviceMeasurement, OscillationArrayLimits) {
+    device->scenario().overrides.samples = 10000;
     measure("DO_MesDrehschwebung", {10});
     EXPECT_EQ(info(56).payload, Bytes{10});
     EXPECT_EQ(info(60).text(), "060 I 9999 120") << "10000 samples show as 9999";
@@ -290,7 +291,7 @@ TEST_F(DeviceMeasurement, PulsesAndSpeedCanBeSet) {
     measure("DO_MesDrehschwebung", {1});
     EXPECT_EQ(info(24).le32(), 199u);
     EXPECT_NEAR(static_cast<std::int32_t>(info(25).le32()) / 65536.0, 50.0, 1.0);
-    EXPECT_EQ(info(60).text(), "060 I 0199 120");
+    EXPECT_EQ(info(60).text(), "060 I 0200 120") << "200 samples per revolution, whatever the pulse number";
     ASSERT_TRUE(run("WR_Impulszahl", {0x01, 0xF4}).isAck());
     measure("DO_MesAktuell");
     EXPECT_EQ(info(24).le32(), 500u);

@@ -262,7 +262,7 @@ TEST_F(LinkFaults, AnOmittedCommandIsNotFoundAndNotSent) {
 
 TEST_F(LinkFaults, FailedArrayBlockOnly) {
     openFine();
-    ASSERT_EQ(program->text("DO_MesDrehschwebung", "1"), "OK");
+    ASSERT_EQ(program->text("DO_MesDrehschwebung", "3"), "OK"); // 600 samples
     clock.advance(5s);
     scenario().failArrayBlock(60, 240);
     EXPECT_NE(program->text("RD_InfoArray", "60|120|239"), "ERROR");
