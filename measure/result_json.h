@@ -16,6 +16,7 @@
 
 #include "json_writer.h"
 #include "measure_host.h"
+#include "record_fields.h" // valuesObject: the `values` object alone
 #include "result_records.h"
 
 namespace kav::measure {
@@ -28,11 +29,5 @@ json::Json resultObject(const DrehschwebungWerte& w, std::string_view encoderSer
 std::string resultJson(const AktuellWerte& w, std::string_view encoderSerial, const Translator& t);
 std::string resultJson(const SchlechtimpulsWerte& w, std::string_view encoderSerial, const Translator& t);
 std::string resultJson(const DrehschwebungWerte& w, std::string_view encoderSerial, const Translator& t);
-
-// The `values` object of resultObject alone (a record read from a file has no
-// page texts of its own to report).
-json::Json valuesObject(const AktuellWerte& w);
-json::Json valuesObject(const SchlechtimpulsWerte& w);
-json::Json valuesObject(const DrehschwebungWerte& w);
 
 } // namespace kav::measure

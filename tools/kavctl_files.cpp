@@ -5,6 +5,7 @@
 
 #include "atomic_file.h"
 #include "display_rules.h"
+#include "record_fields.h"
 #include "record_texts.h"
 
 namespace kav::kavctl {
@@ -18,10 +19,6 @@ std::string zahl(T v) {
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     return ec == std::errc() ? std::string(buf, end) : std::string("0");
 }
-
-int vorzeichen(std::uint8_t b) { return measure::vorzeichenbehaftet(b); }
-
-void zeile(std::string& csv, const std::string& feld, const std::string& wert) { csv += feld + "," + wert + "\n"; }
 
 } // namespace
 
@@ -46,29 +43,10 @@ std::string csvText(const records::Leseergebnis& g) {
         return csv;
     }
     csv = "field,value\n";
-    if (const auto* w = std::get_if<measure::AktuellWerte>(&g.daten)) {
-        zeile(csv, "Impulszahl", std::to_string(w->Impulszahl));
-        zeile(csv, "Drehzahl", zahl(w->Drehzahl));
-        zeile(csv, "Frequenz", std::to_string(w->Frequenz));
-        zeile(csv, "Versorgungsspannung", zahl(w->Versorgungsspannung));
-        zeile(csv, "Stromaufnahme", std::to_string(w->Stromaufnahme));
-        zeile(csv, "Symmetrie0", std::to_string(vorzeichen(w->Symmetrie0)));
-        zeile(csv, "Symmetrie90", std::to_string(vorzeichen(w->Symmetrie90)));
-        zeile(csv, "Phasenlage", std::to_string(vorzeichen(w->Phasenlage)));
-        zeile(csv, "Spurfehler", std::to_string(w->Spurfehler));
-    } else if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&g.daten)) {
-        zeile(csv, "Drehzahl", zahl(w->Drehzahl));
-        zeile(csv, "Impulszahl", std::to_string(w->Impulszahl));
-        zeile(csv, "AnzahlAbweichungen", std::to_string(w->AnzahlAbweichungen));
-        zeile(csv, "PosMaxPositiv", std::to_string(w->PosMaxPositiv));
-        zeile(csv, "MaxPositiv", std::to_string(vorzeichen(w->MaxPositiv)));
-        zeile(csv, "PosMaxNegativ", std::to_string(w->PosMaxNegativ));
-        zeile(csv, "MaxNegativ", std::to_string(vorzeichen(w->MaxNegativ)));
-        for (std::size_t k = 0; k < w->AbwPos.size(); ++k)
-            zeile(csv, "AbwPos" + std::to_string(k + 1), std::to_string(w->AbwPos[k]));
-        for (std::size_t k = 0; k < w->AbwWert.size(); ++k)
-            zeile(csv, "AbwWert" + std::to_string(k + 1), std::to_string(vorzeichen(w->AbwWert[k])));
-    }
+    if (const auto* w = std::get_if<measure::AktuellWerte>(&g.daten))
+        csv += measure::csvZeilen(*w);
+    else if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&g.daten))
+        csv += measure::csvZeilen(*w);
     return csv;
 }
 
