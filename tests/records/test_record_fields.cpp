@@ -56,16 +56,6 @@ W verschieden() {
     return w;
 }
 
-// The signed number n hex digits stand for.
-long long hexZahl(const std::string& s) {
-    const unsigned long long u = std::stoull(s, nullptr, 16);
-    if (s.size() == 8)
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(u));
-    if (s.size() == 4)
-        return static_cast<std::int16_t>(static_cast<std::uint16_t>(u));
-    return static_cast<long long>(u);
-}
-
 template <class W>
 void gegenTabelle() {
     const W w = verschieden<W>();
@@ -81,11 +71,14 @@ void gegenTabelle() {
             continue; // not held in the file
         SCOPED_TRACE(std::string(f.name));
         const std::size_t b = measure::breite(f.kodierung);
-        // The file's text at element k's place, as the number it stands for.
-        auto imFile = [&](std::size_t k) {
+        // The file's text at element k's place, as the signed number it stands for.
+        auto imFile = [&](std::size_t k) -> long long {
             const std::size_t von = f.position - 1 + k * f.abstand;
             ende = std::max(ende, von + b);
-            return hexZahl(d.bytes.substr(von, b));
+            const auto u = static_cast<std::uint32_t>(std::stoul(d.bytes.substr(von, b), nullptr, 16));
+            if (b == 8)
+                return static_cast<std::int32_t>(u);
+            return b == 4 ? static_cast<std::int16_t>(u) : static_cast<long long>(u);
         };
         std::visit(
             [&](auto glied) {
