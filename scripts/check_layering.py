@@ -35,7 +35,9 @@ def walk(root):
     """Yields (folder, dirs, files) below root, leaving out the skipped trees."""
     for folder, dirs, files in os.walk(root):
         rel = os.path.relpath(folder, root)
-        dirs[:] = sorted(d for d in dirs if not (rel == "." and d in SKIP) and not d.startswith("."))
+        # Build folders (build, build-asan, build-pkg ...) hold generated files, not code of a folder.
+        dirs[:] = sorted(d for d in dirs
+                         if not (rel == "." and (d in SKIP or d.startswith("build"))) and not d.startswith("."))
         yield folder, files
 
 
