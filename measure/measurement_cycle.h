@@ -3,6 +3,7 @@
 // three readouts. It reports what each step came to and why; its callers keep
 // the timing and decide what follows.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -89,7 +90,8 @@ public:
     Start DateiTyp3Live();
 
     // Cancelling a measurement type (1 to 3): its poll ticks end as Dropped
-    // without touching the device until it is resumed. A start does not
+    // without touching the device until it is resumed. Safe to call from
+    // another thread than the one that polls. A start does not
     // resume it; the caller does, when the measurement may run again.
     void abbrechen(int typ);
     void fortsetzen(int typ);
@@ -140,7 +142,8 @@ private:
 
     ComUSB& link_;
     MeasureHost& host_;
-    std::array<bool, 4> abgebrochen_{};
+    // Set from the thread that shows the pages, read by the one that polls.
+    std::array<std::atomic<bool>, 4> abgebrochen_{};
 };
 
 } // namespace kav::measure

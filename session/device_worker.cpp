@@ -6,13 +6,21 @@
 
 namespace kav::session {
 
+namespace {
+thread_local const AbbruchToken* tLaufendesToken = nullptr;
+}
+
+const AbbruchToken* DeviceWorker::laufendesToken() { return tLaufendesToken; }
+
 DeviceWorker::DeviceWorker(ComUSB& link) : link_(&link) { starten(); }
 
 DeviceWorker::DeviceWorker(LinkFabrik fabrik) : fabrik_(std::move(fabrik)) { starten(); }
 
 DeviceWorker::~DeviceWorker() { shutdown(); }
 
-void DeviceWorker::starten() { thread_ = std::thread([this] { schleife(); }); }
+void DeviceWorker::starten() {
+    thread_ = std::thread([this] { schleife(); });
+}
 
 JobNummer DeviceWorker::posten(Arbeit arbeit, Abschluss abschluss) {
     std::unique_lock lock(mutex_);
@@ -82,9 +90,14 @@ void DeviceWorker::schleife() {
             fabrikFehler_ = std::current_exception();
         }
     }
-    // Window messages belong to the UI thread; the link pumps none here.
+    // Window messages belong to the UI thread; the link pumps none here. Its
+    // pump point, before every attempt to send, is the running job's
+    // transaction boundary instead: a cancelled job ends there.
     if (link_)
-        link_->hooks().pumpMessages = nullptr;
+        link_->hooks().pumpMessages = [] {
+            if (const AbbruchToken* t = laufendesToken())
+                t->pruefen();
+        };
 
     for (;;) {
         Job job{};
@@ -114,12 +127,16 @@ void DeviceWorker::ausfuehren(Job& job) {
         fehler = fabrikFehler_ ? fabrikFehler_ : std::make_exception_ptr(std::logic_error("no link"));
     } else {
         try {
+            tLaufendesToken = &job.token;
             job.arbeit(*link_, job.token);
+            tLaufendesToken = nullptr;
             if (job.token.abgebrochen())
                 status = JobStatus::Abgebrochen;
         } catch (const JobAbgebrochen&) {
+            tLaufendesToken = nullptr;
             status = JobStatus::Abgebrochen;
         } catch (...) {
+            tLaufendesToken = nullptr;
             status = JobStatus::Fehler;
             fehler = std::current_exception();
         }

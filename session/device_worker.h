@@ -5,7 +5,8 @@
 // twice, so no re-entry guards are needed around device work.
 //
 // Each job gets a cancel token and checks it between its transactions (never
-// inside one, so no frame is left half written). Its completion runs on the
+// inside one, so no frame is left half written); the link checks it by itself
+// before every attempt to send a frame. Its completion runs on the
 // worker thread; the caller marshals it to its own thread (the Qt adapter
 // posts it to the UI thread).
 //
@@ -102,8 +103,7 @@ public:
     // A job with a result: `job(link, token)` returns R; `fertig` receives a
     // JobErgebnis<R>.
     template <class R>
-    JobNummer posten(std::function<R(ComUSB&, const AbbruchToken&)> job,
-                     std::function<void(JobErgebnis<R>)> fertig);
+    JobNummer posten(std::function<R(ComUSB&, const AbbruchToken&)> job, std::function<void(JobErgebnis<R>)> fertig);
 
     // Cancels one job: a queued one is dropped (Verworfen, when the worker
     // reaches it, so completions keep their order), the running one is told
@@ -119,6 +119,11 @@ public:
 
     // Whether a job is running or queued.
     bool beschaeftigt() const;
+
+    // The token of the job running on the calling thread; null outside a job.
+    // Helpers deep inside a job (the link's transaction boundary, a question
+    // to the UI thread) check it without being handed it.
+    static const AbbruchToken* laufendesToken();
 
 private:
     struct Job {

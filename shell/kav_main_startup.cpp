@@ -10,7 +10,9 @@
 
 #include "ansi_text.h"
 #include "com_usb.h"
+#include "connection_controller.h"
 #include "control_indexes.h"
+#include "device_worker.h"
 #include "dialogs.h"
 #include "globals.h"
 #include "ini_profile.h"
@@ -18,8 +20,15 @@
 #include "language.h"
 #include "link_choice.h"
 #include "logs.h"
+#include "main_view.h"
+#include "measurement_controller.h"
+#include "navigation.h"
 #include "panel_widgets.h"
 #include "program_start.h"
+#include "records_controller.h"
+#include "session.h"
+#include "session_adapter.h"
+#include "window_parts.h"
 
 namespace kav::shell {
 
@@ -63,24 +72,31 @@ void KAV_Main::linkEinrichten() {
                               fromAnsi(diagnose).trimmed());
     }
     LinkHooks hooks;
-    hooks.pumpMessages = [] { QCoreApplication::processEvents(); };
     hooks.kommunAn = [] { return global().KommunAn; };
     hooks.kommunLog = [](const std::string& zeile) { KommunLogSchreiben(fromAnsi(zeile)); };
     hooks.clock = umgebung_.clock;
-    hooks.linkLost = [this] { linkVerlorenMelden(); };
+    // Said from the worker thread, inside the transaction that found the loss.
+    hooks.linkLost = [this] {
+        if (verbindung_)
+            verbindung_->linkVerlorenAusWorker();
+    };
     link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
-    messungEinrichten();
+    // From here on only the worker thread touches the link.
+    worker_ = std::make_unique<session::DeviceWorker>(*link_);
+    adapter_ = std::make_unique<SessionAdapter>(*session_, *worker_);
+    teile_ = std::make_unique<Fensterteile>(Fensterteile{umgebung_, *view_, *session_, *adapter_});
+    verbindung_ = std::make_unique<ConnectionController>(*teile_);
+    messung_ = std::make_unique<MeasurementController>(*teile_, *link_);
+    daten_ = std::make_unique<RecordsController>(*teile_);
+    navigation_ = std::make_unique<Navigation>(*teile_);
+    teile_->verbindung = verbindung_.get();
+    teile_->messung = messung_.get();
+    teile_->daten = daten_.get();
+    teile_->navigation = navigation_.get();
+    verdrahten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())
         LogSchreiben(QStringLiteral("Programmstart -> ") + fromAnsi(diagnose).trimmed());
-}
-
-void KAV_Main::programmPfadSetzen(const QString& pfad) {
-    ProgrammPfad = pfad;
-    if (ordnerZeigen(ProgrammPfad))
-        return;
-    ProgrammPfad = programmOrdnerMitTrenner();
-    ordnerZeigen(ProgrammPfad);
 }
 
 bool KAV_Main::Form_Load() {
@@ -97,30 +113,29 @@ bool KAV_Main::Form_Load() {
 
     // Connect on load.
     if (INILesen(ini, kSektion, kVerbinden, QStringLiteral("1")) != QLatin1String("1")) {
-        txtAlle[35]->setText(SprachText(QStringLiteral("Offline")));
-        unverbundenesLayout();
-        mnuEinstItem[1]->setChecked(false);
+        view_->txtAlle[35]->setText(SprachText(QStringLiteral("Offline")));
+        verbindung_->unverbundenesLayout();
+        view_->mnuEinstItem[1]->setChecked(false);
         VerbindenBeimStart = false;
     } else {
-        mnuEinstItem[1]->setChecked(true);
+        view_->mnuEinstItem[1]->setChecked(true);
         VerbindenBeimStart = true;
     }
 
     // Write errors.
     if (INILesen(ini, kSektion, kFehler, QStringLiteral("1")) != QLatin1String("1")) {
-        mnuEinstItem[2]->setChecked(false);
+        view_->mnuEinstItem[2]->setChecked(false);
         global().FehlerSpeichern = false;
     } else {
-        mnuEinstItem[2]->setChecked(true);
+        view_->mnuEinstItem[2]->setChecked(true);
         global().FehlerSpeichern = true;
     }
 
     // The file browser's folder, or the program's own when it is gone.
-    programmPfadSetzen(INILesen(ini, kSektion, kPfad, programmOrdnerMitTrenner()));
+    daten_->programmPfadSetzen(INILesen(ini, kSektion, kPfad, programmOrdnerMitTrenner()), programmOrdnerMitTrenner());
 
-    // Printing waits for a result; the administrator submenu needs its switch.
-    mnuProgrammItem[4]->setEnabled(false);
-    mnuEinstItem[5]->setVisible(AdminModus);
+    // The administrator submenu needs its switch.
+    view_->mnuEinstItem[5]->setVisible(AdminModus);
 
     // Language. A hand-edited value other than "D" counts as English, so the
     // language menu keeps working.
@@ -128,13 +143,12 @@ bool KAV_Main::Form_Load() {
     if (sprache != QLatin1String("D"))
         sprache = QStringLiteral("E");
     global().Sprache = sprache;
-    mnuSpracheItem[sprache == QLatin1String("D") ? 1 : 2]->setChecked(true);
+    view_->mnuSpracheItem[sprache == QLatin1String("D") ? 1 : 2]->setChecked(true);
 
     // Captions, size and place; ready for the first activation.
     SpracheSetzen(global().Sprache);
     FensterEinrichten();
     ErsteAktivierung = true;
-    Verbunden = false;
     geladen_ = true;
     return true;
 }
@@ -142,28 +156,36 @@ bool KAV_Main::Form_Load() {
 void KAV_Main::Form_Activate() {
     if (!ErsteAktivierung)
         return;
-    txtAlle[32]->setText(QStringLiteral("%1.%2.%3")
-                             .arg(umgebung_.versionMajor)
-                             .arg(umgebung_.versionMinor)
-                             .arg(umgebung_.versionRevision));
-    // Cleared before connecting: the attempt pumps messages, and a second
-    // activation must not start a second attempt.
+    view_->txtAlle[32]->setText(QStringLiteral("%1.%2.%3")
+                                    .arg(umgebung_.versionMajor)
+                                    .arg(umgebung_.versionMinor)
+                                    .arg(umgebung_.versionRevision));
+    // Cleared before connecting: a second activation must not start a second attempt.
     ErsteAktivierung = false;
     if (VerbindenBeimStart) {
-        mnuProgrammItem[1]->setEnabled(false);
-        mnuProgrammItem[2]->setEnabled(false);
+        view_->mnuProgrammItem[1]->setEnabled(false);
+        view_->mnuProgrammItem[2]->setEnabled(false);
         VerbindungAufbauen();
-        seiteOeffnen(global().schalter.page);
+        // The page is opened once the attempt has come to a result.
+        if (!global().schalter.page.isEmpty()) {
+            auto verbindung = std::make_shared<QMetaObject::Connection>();
+            *verbindung = connect(adapter_.get(), &SessionAdapter::jobBeendet, this, [this, verbindung] {
+                if (verbindung_->versuchLaeuft())
+                    return;
+                disconnect(*verbindung);
+                seiteOeffnen(global().schalter.page);
+            });
+        }
     } else {
-        mnuProgrammItem[1]->setEnabled(true);
-        mnuProgrammItem[2]->setEnabled(false);
+        view_->mnuProgrammItem[1]->setEnabled(true);
+        view_->mnuProgrammItem[2]->setEnabled(false);
     }
 }
 
 // "/page:NAME" (developer switch): once connected, the page is opened as
 // its navigation button would open it.
 void KAV_Main::seiteOeffnen(const QString& name) {
-    if (name.isEmpty() || !Verbunden)
+    if (name.isEmpty() || !session_->verbunden())
         return;
     static const std::pair<const char*, int> kSeiten[] = {
         {"current", idx::btnAktuell}, {"badpulses", idx::btnSchlechtimpulse}, {"oscillation", idx::btnDrehschwebung}};
@@ -191,16 +213,18 @@ void KAV_Main::showEvent(QShowEvent* e) {
 }
 
 void KAV_Main::closeEvent(QCloseEvent* e) {
-    if (Beschaeftigt || !geladen_) {
+    if (!geladen_) {
         e->ignore();
         return;
     }
-    tmrBalken.stop();
-    tmrDateiTyp1.stop();
-    tmrDateiTyp2.stop();
-    tmrDateiTyp3.stop();
-    tmrDateVomG.stop();
-    tmrFarben.stop();
+    view_->tmrBalken.stop();
+    view_->tmrFarben.stop();
+    for (int typ = 1; typ <= 3; ++typ)
+        messung_->timer(typ).stop();
+    daten_->statusPruefungStoppen();
+    // A job that runs ends at its next transaction boundary; nothing is
+    // written half, and the worker closes the link.
+    geraetearbeitBeenden();
     Programmende();
     geladen_ = false;
     e->accept();
@@ -215,16 +239,22 @@ void KAV_Main::Programmende() {
         INISchreiben(ini, kSektion, kVerbinden, VerbindenBeimStart ? QStringLiteral("1") : QStringLiteral("0"));
     geschrieben &=
         INISchreiben(ini, kSektion, kFehler, global().FehlerSpeichern ? QStringLiteral("1") : QStringLiteral("0"));
-    geschrieben &= INISchreiben(ini, kSektion, kPfad, ProgrammPfad);
+    geschrieben &= INISchreiben(ini, kSektion, kPfad, daten_ ? daten_->programmPfad() : programmOrdnerMitTrenner());
     geschrieben &= INISchreiben(ini, kSektion, kSprache, global().Sprache);
     // Settings that cannot be kept are said, not lost without a word.
     if (!geschrieben)
         dialoge().meldung(SprachText(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden:")) + kCrLf +
                           QDir::toNativeSeparators(ini));
-    if (Verbunden && link_) {
-        if (link_->COM_USBSchliessen() != 0 && global().DebugAn)
-            LogSchreiben(QStringLiteral("Programmende -> Fehler beim Beenden"));
-        Verbunden = false;
+    if (session_->verbunden() && worker_) {
+        // The close is the worker's last job; it is ended before the window.
+        worker_->posten<std::uint8_t>(
+            [](ComUSB& link, const session::AbbruchToken&) { return link.COM_USBSchliessen(); },
+            [](session::JobErgebnis<std::uint8_t> r) {
+                if (r.wert && *r.wert != 0 && global().DebugAn)
+                    LogSchreiben(QStringLiteral("Programmende -> Fehler beim Beenden"));
+            });
+        worker_->shutdown();
+        session_->verbindungGetrennt();
     }
 }
 

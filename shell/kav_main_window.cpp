@@ -1,12 +1,16 @@
-// The window's size, place and caption, the overlays' places and the banner.
+// The window's size, place and caption, the overlays' places, the banner and
+// the language.
 #include <QEvent>
 #include <QGroupBox>
 #include <QScreen>
 
 #include "banner.h"
 #include "control_indexes.h"
+#include "globals.h"
 #include "kav_main.h"
 #include "layout_geometry.h"
+#include "main_view.h"
+#include "measurement_controller.h"
 
 namespace kav::shell {
 
@@ -16,9 +20,9 @@ void KAV_Main::FensterEinrichten() {
         move(fensterPlatz(s->availableGeometry(), frameGeometry().size().expandedTo(kFensterGroesse)));
     }
     setWindowTitle(umgebung_.title);
-    frmAlle[idx::frmVerbindungsInfo]->setGeometry(overlayRect());
-    frmAlle[idx::frmHinweis]->setGeometry(overlayRect());
-    imgLogo->setGeometry(logoRect(kFensterBreiteTwips));
+    view_->frmAlle[idx::frmVerbindungsInfo]->setGeometry(overlayRect());
+    view_->frmAlle[idx::frmHinweis]->setGeometry(overlayRect());
+    view_->imgLogo->setGeometry(logoRect(kFensterBreiteTwips));
     BannerZeichnen(1);
 }
 
@@ -33,7 +37,15 @@ void KAV_Main::changeEvent(QEvent* e) {
 void KAV_Main::BannerZeichnen(int style) {
     const QScreen* s = screen();
     const int tiefe = s ? s->depth() : 24;
-    picOben->setBaender(bannerBaender(style, kBannerRect.width() * kTwipsProPixel, bildschirmFarben(tiefe)));
+    view_->picOben->setBaender(bannerBaender(style, kBannerRect.width() * kTwipsProPixel, bildschirmFarben(tiefe)));
+}
+
+void KAV_Main::SpracheSetzen(const QString& code) {
+    global().Sprache = code;
+    view_->beschriftungenSetzen(code);
+    // A shown value carries its unit and notes in the language: shown again.
+    if (messung_)
+        messung_->werteNeuZeigen();
 }
 
 } // namespace kav::shell

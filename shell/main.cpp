@@ -25,10 +25,11 @@ int main(int argc, char** argv) {
     // For scripts that start the window (the package check): every text of the
     // status box on standard output.
     if (qEnvironmentVariableIsSet("KAVSTUDIO_TRACE_STATUS")) {
-        QObject::connect(fenster->txtAlle[kav::shell::idx::txtStatus], &QLineEdit::textChanged, [](const QString& s) {
-            std::printf("KavStudio status: %s\n", s.toUtf8().constData());
-            std::fflush(stdout);
-        });
+        QObject::connect(fenster->findChild<QLineEdit*>(QStringLiteral("txtAlle_%1").arg(kav::shell::idx::txtStatus)),
+                         &QLineEdit::textChanged, [](const QString& s) {
+                             std::printf("KavStudio status: %s\n", s.toUtf8().constData());
+                             std::fflush(stdout);
+                         });
     }
     fenster->show();
     return app.exec();

@@ -1,5 +1,10 @@
 #include "session_adapter.h"
 
+#include <QThread>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
 namespace kav::shell {
 
 SessionAdapter::SessionAdapter(session::Session& session, session::DeviceWorker& worker, QObject* parent)
@@ -45,6 +50,48 @@ void SessionAdapter::abschliessen(session::JobNummer nummer, session::JobStatus 
         session_.setBeschaeftigt(false);
     fertig();
     emit jobBeendet(nummer, static_cast<int>(status), fehler);
+}
+
+void SessionAdapter::aufUiWarten(std::function<void()> f) {
+    if (QThread::currentThread() == thread()) {
+        f();
+        return;
+    }
+    struct Zustand {
+        std::mutex m;
+        std::condition_variable cv;
+        bool fertig = false;
+        std::exception_ptr fehler;
+    };
+    auto z = std::make_shared<Zustand>();
+    QMetaObject::invokeMethod(
+        this,
+        [z, f = std::move(f)] {
+            std::exception_ptr e;
+            try {
+                f();
+            } catch (...) {
+                e = std::current_exception();
+            }
+            std::lock_guard lock(z->m);
+            z->fertig = true;
+            z->fehler = e;
+            z->cv.notify_all();
+        },
+        Qt::QueuedConnection);
+    const session::AbbruchToken* token = session::DeviceWorker::laufendesToken();
+    std::unique_lock lock(z->m);
+    // The UI may sit in a message box for minutes; a cancel (closing the
+    // window) must not wait for it.
+    while (!z->cv.wait_for(lock, std::chrono::milliseconds(20), [&] { return z->fertig; }))
+        if (token)
+            token->pruefen();
+    if (z->fehler)
+        std::rethrow_exception(z->fehler);
+}
+
+void SessionAdapter::nachUi(std::function<void()> f) {
+    QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
 }
 
 } // namespace kav::shell

@@ -21,10 +21,12 @@
 #include "record_file.h"
 #include "simulated_converter.h"
 #include "ten_thousand.h"
+#include "window_access.h"
 
 namespace {
 
 using namespace kav;
+using namespace kav::test;
 
 using bench::zehntausend;
 
@@ -66,6 +68,7 @@ struct Fenster {
         w = std::make_unique<shell::KAV_Main>(u);
         w->Form_Load();
         w->Form_Activate();
+        jobsAbwarten(*w);
         w->show();
         QApplication::processEvents();
     }
@@ -87,14 +90,16 @@ void BM_Type3_10000_OpenAndShow(benchmark::State& state) {
     }
     kav.close();
     f.w->btnAlle_Click(shell::idx::btnDatenVomComputer);
-    f.w->fleAlle0->setPath(f.ordner.path());
-    f.w->fleAlle0->setCurrentRow(0);
+    jobsAbwarten(*f.w);
+    ansicht(*f.w).fleAlle0->setPath(f.ordner.path());
+    ansicht(*f.w).fleAlle0->setCurrentRow(0);
     for (auto _ : state) {
         f.w->DateiOeffnen();
         // Shown: the chart box paints its picture now.
-        f.w->chartBox()->repaint();
+        ansicht(*f.w).chartBox()->repaint();
     }
-    if (f.w->DrehschwebungGespeichert.AnzahlMesswerte != 10000 || f.w->chartBox()->samples().size() != 10000)
+    if (sitzung(*f.w).drehschwebung().gespeichert.AnzahlMesswerte != 10000 ||
+        ansicht(*f.w).chartBox()->samples().size() != 10000)
         state.SkipWithError("the record was not shown");
 }
 BENCHMARK(BM_Type3_10000_OpenAndShow)->Unit(benchmark::kMillisecond);
@@ -102,11 +107,12 @@ BENCHMARK(BM_Type3_10000_OpenAndShow)->Unit(benchmark::kMillisecond);
 void BM_Type3_10000_SaveFromThePage(benchmark::State& state) {
     Fenster f;
     f.w->btnAlle_Click(shell::idx::btnDatenVomComputer);
-    f.w->DrehschwebungLive = zehntausend();
-    f.w->DateiTyp3Anzeigen();
+    jobsAbwarten(*f.w);
+    sitzung(*f.w).drehschwebung().live = zehntausend();
+    messen(*f.w).anzeigen(3);
     f.dialoge.datei = f.datei(QStringLiteral("Gespeichert.kav"));
     for (auto _ : state)
-        f.w->OnlineDatenSpeichern(3);
+        daten(*f.w).OnlineDatenSpeichern(3);
     if (QFileInfo(f.dialoge.datei).size() != 89 + 4 * 10000)
         state.SkipWithError("the record was not saved");
 }

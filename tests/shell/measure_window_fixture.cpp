@@ -22,16 +22,15 @@ std::unique_ptr<shell::KAV_Main> MessFensterTest::verbunden(const std::string& f
     EXPECT_TRUE(w->Form_Load());
     for (int typ : {1, 2, 3})
         timer(*w, typ).setInterval(std::chrono::hours(1));
-    w->tmrDateVomG.setInterval(std::chrono::hours(1));
+    daten(*w).statusTimer().setInterval(std::chrono::hours(1));
     w->Form_Activate();
-    EXPECT_TRUE(w->Verbunden);
+    warteBisFrei(*w);
+    EXPECT_TRUE(sitzung(*w).verbunden());
     EXPECT_TRUE(w->fehlendeAnzeigen().isEmpty()) << w->fehlendeAnzeigen().join(QLatin1Char('\n')).toStdString();
     return w;
 }
 
-QTimer& MessFensterTest::timer(shell::KAV_Main& w, int typ) {
-    return typ == 1 ? w.tmrDateiTyp1 : typ == 2 ? w.tmrDateiTyp2 : w.tmrDateiTyp3;
-}
+QTimer& MessFensterTest::timer(shell::KAV_Main& w, int typ) { return messen(w).timer(typ); }
 
 void MessFensterTest::ticke(shell::KAV_Main& w, int typ) {
     uhr_.advance(std::chrono::milliseconds(500));
@@ -41,6 +40,7 @@ void MessFensterTest::ticke(shell::KAV_Main& w, int typ) {
         w.tmrDateiTyp2_Timer();
     else
         w.tmrDateiTyp3_Timer();
+    warteBisFrei(w);
 }
 
 int MessFensterTest::tickeBis(shell::KAV_Main& w, int typ, const std::function<bool()>& bis, int hoechstens) {

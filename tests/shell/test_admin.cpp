@@ -39,23 +39,25 @@ protected:
 
 TEST_F(AdminTest, WritingTheSerialNumberShowsTheOneReadBack) {
     auto w = starteUndAktiviere(QStringLiteral("/admin"));
-    ASSERT_TRUE(w->Verbunden);
+    ASSERT_TRUE(sitzung(*w).verbunden());
     dialoge_.gibEin(QStringLiteral("654321"));
-    w->mnuAdministrator[0]->trigger();
+    ansicht(*w).mnuAdministrator[0]->trigger();
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.anzahl(Art::AdminDialog), 1);
     berichtErwartet(true);
     EXPECT_EQ(seriennummer(), "654321");
-    EXPECT_EQ(w->txtAlle[idx::txtGeraetSN]->text(), QStringLiteral("654321"));
-    EXPECT_EQ(w->AdminEingabe, QStringLiteral("654321"));
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtGeraetSN]->text(), QStringLiteral("654321"));
+    EXPECT_EQ(daten(*w).adminEingabe(), QStringLiteral("654321"));
     // The dialog is handed the last input; "Abbrechen" sends nothing and
     // reports nothing: a cancel is no failure.
     dialoge_.leeren();
     dialoge_.adminAbbrechen();
     w->AdminBefehl(0);
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.aufrufe(Art::AdminDialog).back().vorher, QStringLiteral("654321"));
     EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0);
     EXPECT_EQ(seriennummer(), "654321");
-    EXPECT_EQ(w->AdminEingabe, QString());
+    EXPECT_EQ(daten(*w).adminEingabe(), QString());
     EXPECT_EQ(dialoge_.offeneAntworten(), 0u);
 }
 
@@ -65,7 +67,8 @@ TEST_F(AdminTest, FormattingAsksFirstAndEmptiesTheMemoryOnlyOnJa) {
     // "Nein" (the default button): nothing sent, nothing reported.
     dialoge_.leeren();
     dialoge_.antworte(shell::Dialoge::Antwort::Nein);
-    w->mnuAdministrator[1]->trigger();
+    ansicht(*w).mnuAdministrator[1]->trigger();
+    warteBisFrei(*w);
     ASSERT_EQ(dialoge_.anzahl(Art::Meldung), 1);
     const auto frage = dialoge_.letzter();
     EXPECT_EQ(frage.knoepfe, shell::Dialoge::Knoepfe::JaNeinVorgabeNein);
@@ -74,11 +77,12 @@ TEST_F(AdminTest, FormattingAsksFirstAndEmptiesTheMemoryOnlyOnJa) {
 
     dialoge_.leeren();
     dialoge_.antworte(shell::Dialoge::Antwort::Ja);
-    w->mnuAdministrator[1]->trigger();
+    ansicht(*w).mnuAdministrator[1]->trigger();
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 2);
     berichtErwartet(true);
     EXPECT_EQ(datensaetze(), 0u);
-    EXPECT_EQ(w->txtAlle[idx::txtGeraetSN]->text(), QStringLiteral("070123"));
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtGeraetSN]->text(), QStringLiteral("070123"));
 }
 
 TEST_F(AdminTest, EachFailureEndsInKeinErfolg) {
@@ -126,7 +130,7 @@ TEST_F(AdminTest, EachFailureEndsInKeinErfolg) {
         dialoge_.leeren();
         auto w = starteUndAktiviere(QStringLiteral("/debug /admin"));
         // A connection refused by a device in its measuring mode still connects here.
-        EXPECT_EQ(w->Verbunden, f.verbinden);
+        EXPECT_EQ(sitzung(*w).verbunden(), f.verbinden);
         dialoge_.leeren();
         if (f.dialog)
             dialoge_.gibEin(QStringLiteral("111111"));
@@ -135,6 +139,7 @@ TEST_F(AdminTest, EachFailureEndsInKeinErfolg) {
         if (frage)
             dialoge_.antworte(shell::Dialoge::Antwort::Ja);
         w->AdminBefehl(f.index);
+        warteBisFrei(*w);
         EXPECT_EQ(dialoge_.anzahl(Art::AdminDialog), f.dialog ? 1 : 0);
         QStringList texte = dialoge_.meldungsTexte();
         if (frage)
@@ -153,7 +158,8 @@ TEST_F(AdminTest, EachFailureEndsInKeinErfolg) {
 TEST_F(AdminTest, AboutCaptionVersionTitleAndSupportInTheUsersLanguage) {
     offlineStart("E");
     auto w = starteUndAktiviere();
-    w->mnuHilfeItem[3]->trigger();
+    ansicht(*w).mnuHilfeItem[3]->trigger();
+    warteBisFrei(*w);
     ASSERT_EQ(dialoge_.anzahl(Art::About), 1);
     const auto about = dialoge_.aufrufe(Art::About).back().about;
     EXPECT_EQ(about.fensterTitel, QStringLiteral("Info about KavStudio"));
@@ -163,7 +169,8 @@ TEST_F(AdminTest, AboutCaptionVersionTitleAndSupportInTheUsersLanguage) {
     EXPECT_TRUE(about.beschreibung.startsWith(QStringLiteral("Program for the KAV100 test device\n\n")))
         << about.beschreibung.toStdString();
     EXPECT_FALSE(about.beschreibung.contains(QStringLiteral("Phone")));
-    EXPECT_TRUE(about.beschreibung.contains(QStringLiteral("Settings:\n") + QDir::toNativeSeparators(w->settingsDatei())))
+    EXPECT_TRUE(
+        about.beschreibung.contains(QStringLiteral("Settings:\n") + QDir::toNativeSeparators(w->settingsDatei())))
         << about.beschreibung.toStdString();
     EXPECT_TRUE(about.beschreibung.contains(QStringLiteral("\nLogs:\n")));
 

@@ -23,7 +23,7 @@ namespace {
 namespace idx = shell::idx;
 using shell::KAV_Main;
 using sim::FaultRule;
-using Fehler = KAV_Main::VerbindungsFehler;
+using Fehler = shell::ConnectionController::Fehler;
 
 constexpr std::uint32_t cyan = shell::kFarbeCyan, blau = shell::kFarbeBlau, rot = shell::kFarbeRot,
                         grau = shell::kFarbeGrau, hellgrau = shell::kFarbeHellgrau;
@@ -33,11 +33,11 @@ protected:
     static std::vector<std::uint32_t> usb(const KAV_Main& w) {
         std::vector<std::uint32_t> f;
         for (int i = 0; i < 4; ++i)
-            f.push_back(w.Verbindungsdiagramm->LConnection(i));
+            f.push_back(ansicht(w).Verbindungsdiagramm->LConnection(i));
         return f;
     }
     static std::vector<std::uint32_t> versorgung(const KAV_Main& w) {
-        return {w.Verbindungsdiagramm->LUb1(0), w.Verbindungsdiagramm->LUb1(1)};
+        return {ansicht(w).Verbindungsdiagramm->LUb1(0), ansicht(w).Verbindungsdiagramm->LUb1(1)};
     }
     static std::vector<std::uint32_t> alle(std::size_t n, std::uint32_t farbe) {
         return std::vector<std::uint32_t>(n, farbe);
@@ -46,20 +46,20 @@ protected:
     static const QString kNichtHergestellt;
     // Every failure leaves the same frame around its message.
     void fehlschlagErwartet(const KAV_Main& w) {
-        EXPECT_FALSE(w.Verbunden);
-        EXPECT_FALSE(w.Beschaeftigt);
-        EXPECT_FALSE(w.frmAlle[8]->isHidden()) << "the panel stays with its message";
-        EXPECT_FALSE(w.btnAlle[15]->isHidden());
-        EXPECT_EQ(w.btnAlle[15]->text(), shell::SprachText(QStringLiteral("Schließen")));
-        EXPECT_EQ(w.LiveBar[0]->value(), w.LiveBar[0]->maximum());
-        EXPECT_FALSE(w.tmrBalken.isActive());
-        EXPECT_FALSE(w.frmAlle[9]->isHidden());
-        EXPECT_TRUE(w.btnAlle[4]->isEnabled());
+        EXPECT_FALSE(sitzung(w).verbunden());
+        EXPECT_FALSE(sitzung(w).beschaeftigt());
+        EXPECT_FALSE(ansicht(w).frmAlle[8]->isHidden()) << "the panel stays with its message";
+        EXPECT_FALSE(ansicht(w).btnAlle[15]->isHidden());
+        EXPECT_EQ(ansicht(w).btnAlle[15]->text(), shell::SprachText(QStringLiteral("Schließen")));
+        EXPECT_EQ(ansicht(w).LiveBar[0]->value(), ansicht(w).LiveBar[0]->maximum());
+        EXPECT_FALSE(ansicht(w).tmrBalken.isActive());
+        EXPECT_FALSE(ansicht(w).frmAlle[9]->isHidden());
+        EXPECT_TRUE(ansicht(w).btnAlle[4]->isEnabled());
         for (int b : {0, 1, 2, 3})
-            EXPECT_FALSE(w.btnAlle[static_cast<std::size_t>(b)]->isEnabled()) << b;
-        EXPECT_TRUE(w.mnuProgrammItem[1]->isEnabled());
-        EXPECT_FALSE(w.mnuProgrammItem[2]->isEnabled());
-        EXPECT_TRUE(w.btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
+            EXPECT_FALSE(ansicht(w).btnAlle[static_cast<std::size_t>(b)]->isEnabled()) << b;
+        EXPECT_TRUE(ansicht(w).mnuProgrammItem[1]->isEnabled());
+        EXPECT_FALSE(ansicht(w).mnuProgrammItem[2]->isEnabled());
+        EXPECT_TRUE(ansicht(w).btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
         EXPECT_TRUE(dialoge_.aufrufe().empty()) << "failures are told on the panel, never in a box";
     }
 };
@@ -68,74 +68,77 @@ const QString VerbindungTest::kNichtHergestellt = QStringLiteral("Connection to 
 
 TEST_F(VerbindungTest, ASuccessfulConnectionShowsIdentityAndOnlineInBlue) {
     auto w = starteUndAktiviere();
-    EXPECT_TRUE(w->Verbunden);
-    EXPECT_FALSE(w->Beschaeftigt);
+    EXPECT_TRUE(sitzung(*w).verbunden());
+    EXPECT_FALSE(sitzung(*w).beschaeftigt());
     EXPECT_TRUE(geraet().isOpen());
-    EXPECT_EQ(w->txtAlle[30]->text(), QStringLiteral("070123"));
-    EXPECT_EQ(w->txtAlle[31]->text(), QStringLiteral("V2.13"));
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Online"));
-    EXPECT_EQ(shell::foreColor(w->txtAlle[35]), blau);
-    EXPECT_TRUE(w->btnAlle[1]->isHidden());
-    EXPECT_FALSE(w->btnAlle[1]->isEnabled());
+    EXPECT_EQ(ansicht(*w).txtAlle[30]->text(), QStringLiteral("070123"));
+    EXPECT_EQ(ansicht(*w).txtAlle[31]->text(), QStringLiteral("V2.13"));
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Online"));
+    EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[35]), blau);
+    EXPECT_TRUE(ansicht(*w).btnAlle[1]->isHidden());
+    EXPECT_FALSE(ansicht(*w).btnAlle[1]->isEnabled());
     for (int b : {0, 2, 3, 4})
-        EXPECT_TRUE(w->btnAlle[static_cast<std::size_t>(b)]->isEnabled()) << b;
-    EXPECT_TRUE(w->frmAlle[8]->isHidden());
-    EXPECT_TRUE(w->frmAlle[9]->isHidden());
-    EXPECT_FALSE(w->tmrBalken.isActive());
-    EXPECT_FALSE(w->tmrFarben.isActive());
-    EXPECT_FALSE(w->mnuProgrammItem[1]->isEnabled());
-    EXPECT_TRUE(w->mnuProgrammItem[2]->isEnabled());
+        EXPECT_TRUE(ansicht(*w).btnAlle[static_cast<std::size_t>(b)]->isEnabled()) << b;
+    EXPECT_TRUE(ansicht(*w).frmAlle[8]->isHidden());
+    EXPECT_TRUE(ansicht(*w).frmAlle[9]->isHidden());
+    EXPECT_FALSE(ansicht(*w).tmrBalken.isActive());
+    EXPECT_FALSE(ansicht(*w).tmrFarben.isActive());
+    EXPECT_FALSE(ansicht(*w).mnuProgrammItem[1]->isEnabled());
+    EXPECT_TRUE(ansicht(*w).mnuProgrammItem[2]->isEnabled());
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 }
 
 TEST_F(VerbindungTest, DuringTheAttemptThePanelShowsTheDiagramInAttemptColours) {
     auto w = starte();
-    w->btnAlle[20]->show();
+    ansicht(*w).btnAlle[20]->show();
     bool gesehen = false;
     // Runs when the attempt pumps messages before opening the link.
     QTimer::singleShot(0, w.get(), [&] {
         gesehen = true;
-        EXPECT_TRUE(w->Beschaeftigt);
-        EXPECT_FALSE(w->frmAlle[8]->isHidden());
-        EXPECT_EQ(w->labAlle[43]->text(), QStringLiteral("Please wait.\r\nCommunication trial with the unit."));
+        EXPECT_TRUE(sitzung(*w).beschaeftigt());
+        EXPECT_FALSE(ansicht(*w).frmAlle[8]->isHidden());
+        EXPECT_EQ(ansicht(*w).labAlle[43]->text(),
+                  QStringLiteral("Please wait.\r\nCommunication trial with the unit."));
         EXPECT_EQ(usb(*w), alle(4, cyan));
         EXPECT_EQ(versorgung(*w), alle(2, blau));
-        EXPECT_TRUE(w->btnAlle[15]->isHidden());
-        EXPECT_FALSE(w->btnAlle[4]->isEnabled());
-        EXPECT_TRUE(w->btnAlle[20]->isHidden());
-        EXPECT_TRUE(w->tmrBalken.isActive());
+        EXPECT_TRUE(ansicht(*w).btnAlle[15]->isHidden());
+        EXPECT_FALSE(ansicht(*w).btnAlle[4]->isEnabled());
+        EXPECT_TRUE(ansicht(*w).btnAlle[20]->isHidden());
+        EXPECT_TRUE(ansicht(*w).tmrBalken.isActive());
         // The disconnect at the attempt's start has set the window offline;
         // connecting again is impossible while the attempt runs.
-        EXPECT_FALSE(w->mnuProgrammItem[1]->isEnabled());
-        EXPECT_FALSE(w->mnuProgrammItem[2]->isEnabled());
-        EXPECT_FALSE(w->btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
-        EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Offline"));
+        EXPECT_FALSE(ansicht(*w).mnuProgrammItem[1]->isEnabled());
+        EXPECT_FALSE(ansicht(*w).mnuProgrammItem[2]->isEnabled());
+        EXPECT_FALSE(ansicht(*w).btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
+        EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Offline"));
     });
     w->Form_Activate();
+    warteBisFrei(*w);
     EXPECT_TRUE(gesehen);
-    EXPECT_TRUE(w->Verbunden);
+    EXPECT_TRUE(sitzung(*w).verbunden());
 }
 
 TEST_F(VerbindungTest, NoDeviceShowsTheUsbVariantWithBlinkingUsbLines) {
     neuesGeraet(ohneWandler());
     auto w = starteUndAktiviere();
     fehlschlagErwartet(*w);
-    EXPECT_EQ(w->labAlle[43]->text(), kNichtHergestellt + QStringLiteral("\r\n\r\nReconnect the USB connection\r\n"
-                                                                         "and switch the KAV100 on / off."));
+    EXPECT_EQ(ansicht(*w).labAlle[43]->text(),
+              kNichtHergestellt + QStringLiteral("\r\n\r\nReconnect the USB connection\r\n"
+                                                 "and switch the KAV100 on / off."));
     EXPECT_EQ(usb(*w), alle(4, grau));
     EXPECT_EQ(versorgung(*w), alle(2, hellgrau));
-    EXPECT_TRUE(w->tmrFarben.isActive());
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Offline"));
-    EXPECT_EQ(shell::foreColor(w->txtAlle[35]), rot);
+    EXPECT_TRUE(ansicht(*w).tmrFarben.isActive());
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Offline"));
+    EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[35]), rot);
     EXPECT_EQ(geraet().calls().openEx, 3) << "three attempts to open";
 
     // The USB lines blink red and grey; the supply stays light grey.
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(usb(*w), alle(4, rot));
     EXPECT_EQ(versorgung(*w), alle(2, hellgrau));
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(usb(*w), alle(4, grau));
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(usb(*w), alle(4, rot));
 }
 
@@ -145,7 +148,7 @@ TEST_F(VerbindungTest, ASilentDeviceFailsTheCommandListAndShowsTheUsbVariant) {
     neuesGeraet(s);
     auto w = starteUndAktiviere();
     fehlschlagErwartet(*w);
-    EXPECT_TRUE(w->labAlle[43]->text().startsWith(kNichtHergestellt + QStringLiteral("\r\n\r\nReconnect")));
+    EXPECT_TRUE(ansicht(*w).labAlle[43]->text().startsWith(kNichtHergestellt + QStringLiteral("\r\n\r\nReconnect")));
     EXPECT_FALSE(geraet().isOpen()) << "the link closed what it opened";
 }
 
@@ -154,12 +157,14 @@ TEST_F(VerbindungTest, ARefusedVersionSaysWrongProgramVersionWithoutBlinking) {
     auto w = starte();
     w->SpracheSetzen(QStringLiteral("D"));
     w->Form_Activate();
+    warteBisFrei(*w);
     fehlschlagErwartet(*w);
-    EXPECT_EQ(w->labAlle[43]->text(), QStringLiteral("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden."
-                                                     "\r\n\r\nFalsche Programmversion."));
+    EXPECT_EQ(ansicht(*w).labAlle[43]->text(),
+              QStringLiteral("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden."
+                             "\r\n\r\nFalsche Programmversion."));
     EXPECT_EQ(usb(*w), alle(4, hellgrau));
     EXPECT_EQ(versorgung(*w), alle(2, hellgrau));
-    EXPECT_FALSE(w->tmrFarben.isActive());
+    EXPECT_FALSE(ansicht(*w).tmrFarben.isActive());
 }
 
 TEST_F(VerbindungTest, ADeviceErrorReportInPlaceOfTheSerialNumberIsNoIdentity) {
@@ -171,9 +176,9 @@ TEST_F(VerbindungTest, ADeviceErrorReportInPlaceOfTheSerialNumberIsNoIdentity) {
     neuesGeraet(s);
     auto w = starteUndAktiviere();
     fehlschlagErwartet(*w);
-    EXPECT_TRUE(w->txtAlle[30]->text().isEmpty());
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Error"));
-    EXPECT_EQ(w->labAlle[43]->text(), kNichtHergestellt + QStringLiteral("\r\n\r\nSwitch-on supply voltage."));
+    EXPECT_TRUE(ansicht(*w).txtAlle[30]->text().isEmpty());
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Error"));
+    EXPECT_EQ(ansicht(*w).labAlle[43]->text(), kNichtHergestellt + QStringLiteral("\r\n\r\nSwitch-on supply voltage."));
     EXPECT_FALSE(geraet().isOpen());
 }
 
@@ -185,42 +190,43 @@ TEST_F(VerbindungTest, AnErrorInPlaceOfTheSerialNumberShowsTheSupplyVariantAndCl
     neuesGeraet(s);
     auto w = starteUndAktiviere();
     fehlschlagErwartet(*w);
-    EXPECT_TRUE(w->txtAlle[30]->text().isEmpty());
-    EXPECT_TRUE(w->txtAlle[31]->text().isEmpty());
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Error"));
-    EXPECT_EQ(shell::foreColor(w->txtAlle[35]), blau) << "the colour stays as it was";
-    EXPECT_EQ(w->labAlle[43]->text(), kNichtHergestellt + QStringLiteral("\r\n\r\nSwitch-on supply voltage."));
+    EXPECT_TRUE(ansicht(*w).txtAlle[30]->text().isEmpty());
+    EXPECT_TRUE(ansicht(*w).txtAlle[31]->text().isEmpty());
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Error"));
+    EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[35]), blau) << "the colour stays as it was";
+    EXPECT_EQ(ansicht(*w).labAlle[43]->text(), kNichtHergestellt + QStringLiteral("\r\n\r\nSwitch-on supply voltage."));
     EXPECT_EQ(usb(*w), alle(4, hellgrau));
     EXPECT_EQ(versorgung(*w), alle(2, grau));
-    EXPECT_TRUE(w->tmrFarben.isActive());
+    EXPECT_TRUE(ansicht(*w).tmrFarben.isActive());
     EXPECT_FALSE(geraet().isOpen());
 
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(versorgung(*w), alle(2, rot));
     EXPECT_EQ(usb(*w), alle(4, hellgrau));
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(versorgung(*w), alle(2, grau));
 
     // The next attempt starts afresh and, with the fault gone, succeeds.
     geraet().scenario().faults.clear();
-    w->mnuProgrammItem[1]->trigger();
-    EXPECT_TRUE(w->Verbunden);
-    EXPECT_EQ(w->txtAlle[30]->text(), QStringLiteral("070123"));
-    EXPECT_FALSE(w->tmrFarben.isActive());
+    ansicht(*w).mnuProgrammItem[1]->trigger();
+    warteBisFrei(*w);
+    EXPECT_TRUE(sitzung(*w).verbunden());
+    EXPECT_EQ(ansicht(*w).txtAlle[30]->text(), QStringLiteral("070123"));
+    EXPECT_FALSE(ansicht(*w).tmrFarben.isActive());
 }
 
 TEST_F(VerbindungTest, ThePlainVariantShowsOnlyTheMessageAndLightGreyLines) {
     offlineStart();
     auto w = starte();
-    w->VerbindungsInfoZeigen(true);
-    w->VerbindungFehlerZeigen(Fehler::Plain);
-    EXPECT_EQ(w->labAlle[43]->text(), kNichtHergestellt);
+    ansicht(*w).VerbindungsInfoZeigen(true);
+    verbindung(*w).VerbindungFehlerZeigen(Fehler::Plain);
+    EXPECT_EQ(ansicht(*w).labAlle[43]->text(), kNichtHergestellt);
     EXPECT_EQ(usb(*w), alle(4, hellgrau));
     EXPECT_EQ(versorgung(*w), alle(2, hellgrau));
-    EXPECT_FALSE(w->tmrFarben.isActive());
-    EXPECT_FALSE(w->frmAlle[9]->isHidden());
+    EXPECT_FALSE(ansicht(*w).tmrFarben.isActive());
+    EXPECT_FALSE(ansicht(*w).frmAlle[9]->isHidden());
     // With nothing at fault in the diagram, all lines blink together.
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(versorgung(*w), alle(2, rot));
 }
 
@@ -228,50 +234,52 @@ TEST_F(VerbindungTest, BlinkingNeedsTheVisiblePanelAndTogglesWithTheTimer) {
     neuesGeraet(ohneWandler());
     auto w = starteUndAktiviere();
     // Red and grey each last half a second: one tick each.
-    ASSERT_EQ(w->tmrFarben.interval(), 500);
-    ASSERT_TRUE(w->tmrFarben.isActive());
+    ASSERT_EQ(ansicht(*w).tmrFarben.interval(), 500);
+    ASSERT_TRUE(ansicht(*w).tmrFarben.isActive());
 
     // The ticks' colours are tested above; here only that the running timer
     // drives them, so it may tick faster.
     std::vector<std::uint32_t> wechsel;
-    QObject::connect(w->Verbindungsdiagramm, &shell::ConnectionDiagram::farbenGeaendert, w.get(), [&] {
-        const std::uint32_t f = w->Verbindungsdiagramm->LConnection(0);
+    QObject::connect(ansicht(*w).Verbindungsdiagramm, &shell::ConnectionDiagram::farbenGeaendert, w.get(), [&] {
+        const std::uint32_t f = ansicht(*w).Verbindungsdiagramm->LConnection(0);
         if (wechsel.empty() || wechsel.back() != f)
             wechsel.push_back(f);
     });
-    w->tmrFarben.setInterval(1);
+    ansicht(*w).tmrFarben.setInterval(1);
     QTRY_VERIFY_WITH_TIMEOUT(wechsel.size() >= 3, 5000);
     for (std::size_t i = 1; i < wechsel.size(); ++i)
         EXPECT_NE(wechsel[i], wechsel[i - 1]);
 
-    w->frmAlle[8]->hide();
+    ansicht(*w).frmAlle[8]->hide();
     const auto vorher = usb(*w);
-    w->tmrFarben_Timer();
+    ansicht(*w).tmrFarben_Timer();
     EXPECT_EQ(usb(*w), vorher);
 }
 
 TEST_F(VerbindungTest, DisconnectReturnsToTheUnconnectedLayoutAndTheEndDoesNotCloseAgain) {
     auto w = starteUndAktiviere();
     w->btnAlle_Click(idx::btnAktuell);
-    w->mnuProgrammItem[4]->setEnabled(true);
+    warteBisFrei(*w);
+    ansicht(*w).mnuProgrammItem[4]->setEnabled(true);
     const int schliessen = geraet().calls().close;
-    w->mnuProgrammItem[2]->trigger();
-    EXPECT_FALSE(w->Verbunden);
+    ansicht(*w).mnuProgrammItem[2]->trigger();
+    warteBisFrei(*w);
+    EXPECT_FALSE(sitzung(*w).verbunden());
     EXPECT_FALSE(geraet().isOpen());
     EXPECT_EQ(geraet().calls().close, schliessen + 1);
-    EXPECT_TRUE(w->txtAlle[30]->text().isEmpty());
-    EXPECT_TRUE(w->txtAlle[31]->text().isEmpty());
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Offline"));
-    EXPECT_EQ(shell::foreColor(w->txtAlle[35]), rot);
-    EXPECT_TRUE(w->frmAlle[5]->isHidden());
+    EXPECT_TRUE(ansicht(*w).txtAlle[30]->text().isEmpty());
+    EXPECT_TRUE(ansicht(*w).txtAlle[31]->text().isEmpty());
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Offline"));
+    EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[35]), rot);
+    EXPECT_TRUE(ansicht(*w).frmAlle[5]->isHidden());
     for (int f : {0, 1, 2})
-        EXPECT_FALSE(w->frmAlle[static_cast<std::size_t>(f)]->isHidden());
+        EXPECT_FALSE(ansicht(*w).frmAlle[static_cast<std::size_t>(f)]->isHidden());
     for (int b : {0, 1, 2, 3})
-        EXPECT_FALSE(w->btnAlle[static_cast<std::size_t>(b)]->isEnabled());
-    EXPECT_TRUE(w->btnAlle[4]->isEnabled());
-    EXPECT_FALSE(w->mnuProgrammItem[4]->isEnabled());
-    EXPECT_TRUE(w->mnuProgrammItem[1]->isEnabled());
-    EXPECT_FALSE(w->mnuProgrammItem[2]->isEnabled());
+        EXPECT_FALSE(ansicht(*w).btnAlle[static_cast<std::size_t>(b)]->isEnabled());
+    EXPECT_TRUE(ansicht(*w).btnAlle[4]->isEnabled());
+    EXPECT_FALSE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
+    EXPECT_TRUE(ansicht(*w).mnuProgrammItem[1]->isEnabled());
+    EXPECT_FALSE(ansicht(*w).mnuProgrammItem[2]->isEnabled());
 
     ASSERT_TRUE(w->close());
     EXPECT_EQ(geraet().calls().close, schliessen + 1) << "the end has no open link to close";
@@ -281,7 +289,8 @@ TEST_F(VerbindungTest, ConnectingAgainClosesTheOpenLinkFirst) {
     auto w = starteUndAktiviere();
     const int schliessen = geraet().calls().close;
     w->VerbindungAufbauen();
-    EXPECT_TRUE(w->Verbunden);
+    warteBisFrei(*w);
+    EXPECT_TRUE(sitzung(*w).verbunden());
     EXPECT_GE(geraet().calls().close, schliessen + 1);
     EXPECT_TRUE(geraet().isOpen());
 }
@@ -304,27 +313,19 @@ TEST_F(VerbindungTest, ConnectingIsShownImpossibleThroughoutTheAttempt) {
         neuesGeraet(f.scenario);
         offlineStart();
         auto w = starteUndAktiviere();
-        w->frmAlle[idx::frmVerbindung]->show();
-        int blicke = 0;
-        QTimer beobachter;
-        beobachter.setInterval(0);
-        QObject::connect(&beobachter, &QTimer::timeout, w.get(), [&] {
-            if (!w->Beschaeftigt)
-                return;
-            ++blicke;
-            EXPECT_FALSE(w->mnuProgrammItem[1]->isEnabled());
-            EXPECT_FALSE(w->mnuProgrammItem[2]->isEnabled());
-            EXPECT_FALSE(w->btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
-        });
-        beobachter.start();
+        ansicht(*w).frmAlle[idx::frmVerbindung]->show();
+        // The click returns at once; the attempt runs on the worker.
         w->btnAlle_Click(idx::btnVerbindungAufbauen);
-        beobachter.stop();
-        EXPECT_GT(blicke, 3) << "the attempt pumps messages more than once";
-        EXPECT_EQ(w->Verbunden, f.verbunden);
-        EXPECT_EQ(w->mnuProgrammItem[1]->isEnabled(), !f.verbunden);
-        EXPECT_EQ(w->mnuProgrammItem[2]->isEnabled(), f.verbunden);
-        EXPECT_TRUE(w->btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
-        EXPECT_EQ(w->frmAlle[idx::frmVerbindung]->isHidden(), f.verbunden);
+        EXPECT_TRUE(sitzung(*w).beschaeftigt());
+        EXPECT_FALSE(ansicht(*w).mnuProgrammItem[1]->isEnabled());
+        EXPECT_FALSE(ansicht(*w).mnuProgrammItem[2]->isEnabled());
+        EXPECT_FALSE(ansicht(*w).btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
+        warteBisFrei(*w);
+        EXPECT_EQ(sitzung(*w).verbunden(), f.verbunden);
+        EXPECT_EQ(ansicht(*w).mnuProgrammItem[1]->isEnabled(), !f.verbunden);
+        EXPECT_EQ(ansicht(*w).mnuProgrammItem[2]->isEnabled(), f.verbunden);
+        EXPECT_TRUE(ansicht(*w).btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
+        EXPECT_EQ(ansicht(*w).frmAlle[idx::frmVerbindung]->isHidden(), f.verbunden);
     }
 }
 
@@ -332,19 +333,20 @@ TEST_F(VerbindungTest, AConnectClickDuringAnAttemptDoesNotStartASecondOne) {
     auto w = starte();
     QTimer::singleShot(0, w.get(), [&] { w->btnAlle_Click(idx::btnVerbindungAufbauen); });
     w->Form_Activate();
-    EXPECT_TRUE(w->Verbunden);
+    warteBisFrei(*w);
+    EXPECT_TRUE(sitzung(*w).verbunden());
     EXPECT_EQ(geraet().calls().openEx, 1);
 }
 
 TEST_F(VerbindungTest, AMissingRdInfoIsOnlyLoggedWithDebug) {
     neuesGeraet(ohneBefehl("RD_Info"));
     auto w = starteUndAktiviere(QStringLiteral("/debug"));
-    EXPECT_TRUE(w->Verbunden) << "the link is open";
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Online"));
-    EXPECT_TRUE(w->txtAlle[30]->text().isEmpty());
-    EXPECT_FALSE(w->btnAlle[4]->isEnabled());
-    EXPECT_FALSE(w->btnAlle[2]->isEnabled());
-    EXPECT_TRUE(w->frmAlle[8]->isHidden());
+    EXPECT_TRUE(sitzung(*w).verbunden()) << "the link is open";
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Online"));
+    EXPECT_TRUE(ansicht(*w).txtAlle[30]->text().isEmpty());
+    EXPECT_FALSE(ansicht(*w).btnAlle[4]->isEnabled());
+    EXPECT_FALSE(ansicht(*w).btnAlle[2]->isEnabled());
+    EXPECT_TRUE(ansicht(*w).frmAlle[8]->isHidden());
     EXPECT_TRUE(dialoge_.aufrufe().empty());
     EXPECT_EQ(logs_.tagesLog(), "09:04:07 - VerbindungAufbauen -> 'RD_Info' konnte nicht\r\nausgelesen werden.\r\n");
 }
@@ -352,13 +354,14 @@ TEST_F(VerbindungTest, AMissingRdInfoIsOnlyLoggedWithDebug) {
 TEST_F(VerbindungTest, WithoutDebugNoLogIsWritten) {
     neuesGeraet(ohneBefehl("RD_Info"));
     auto w = starteUndAktiviere();
-    w->mnuProgrammItem[2]->trigger();
+    ansicht(*w).mnuProgrammItem[2]->trigger();
+    warteBisFrei(*w);
     EXPECT_TRUE(logs_.dateien().isEmpty());
 }
 
 TEST_F(VerbindungTest, TheKommunSwitchLogsEveryFrame) {
     auto w = starteUndAktiviere(QStringLiteral("/kommun"));
-    ASSERT_TRUE(w->Verbunden);
+    ASSERT_TRUE(sitzung(*w).verbunden());
     const QByteArray log = logs_.inhalt(QStringLiteral("Kommun_2008.03.05.log"));
     EXPECT_TRUE(log.startsWith("09:04:07 - Schreiben -> ")) << log.left(80).toStdString();
     EXPECT_TRUE(log.contains("\r\n09:04:07 - Lesen     -> "));
@@ -369,16 +372,17 @@ TEST_F(VerbindungTest, DeviceTextsAreWindows1252) {
                                           "123";
     geraet().device().identity().firmware = "V2.13\xB5";
     auto w = starteUndAktiviere();
-    EXPECT_EQ(w->txtAlle[30]->text(), QStringLiteral("07Ä123"));
-    EXPECT_EQ(w->txtAlle[31]->text(), QStringLiteral("V2.13µ"));
+    EXPECT_EQ(ansicht(*w).txtAlle[30]->text(), QStringLiteral("07Ä123"));
+    EXPECT_EQ(ansicht(*w).txtAlle[31]->text(), QStringLiteral("V2.13µ"));
 }
 
 TEST_F(VerbindungTest, TheStatusCheckRefusesWhileTheDeviceMeasuresOnItsOwn) {
     auto w = starteUndAktiviere();
     geraet().scenario().ownMeasuringMode = true;
-    w->tmrDateVomG.start();
+    daten(*w).statusTimer().start();
     w->tmrDateVomG_Timer();
-    EXPECT_FALSE(w->tmrDateVomG.isActive()) << "one-shot: it disables itself";
+    warteBisFrei(*w);
+    EXPECT_FALSE(daten(*w).statusTimer().isActive()) << "one-shot: it disables itself";
     EXPECT_EQ(
         dialoge_.meldungsTexte(),
         QStringList{QStringLiteral("KAV100 is in measurement mode.\r\n\r\nExit measurement mode\r\nand try again.")});
@@ -387,6 +391,7 @@ TEST_F(VerbindungTest, TheStatusCheckRefusesWhileTheDeviceMeasuresOnItsOwn) {
     dialoge_.leeren();
     geraet().scenario().ownMeasuringMode = false;
     w->tmrDateVomG_Timer();
+    warteBisFrei(*w);
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 }
 
@@ -395,6 +400,7 @@ TEST_F(VerbindungTest, TheStatusCheckLogsAMissingRdInfoWithDebug) {
     auto w = starteUndAktiviere(QStringLiteral("/debug"));
     logs_.uhr().setLocalTime({2008, 3, 5, 10, 0, 0});
     w->tmrDateVomG_Timer();
+    warteBisFrei(*w);
     EXPECT_TRUE(
         logs_.tagesLog().endsWith("10:00:00 - tmrDateVomG -> 'RD_Info' konnte nicht\r\nausgelesen werden.\r\n"));
     EXPECT_TRUE(dialoge_.aufrufe().empty());
@@ -419,22 +425,24 @@ namespace {
 // "Verbindung aufbauen" connects again once it is plugged in.
 TEST_F(VerbindungTest, AConverterPulledOutGoesOfflineAndConnectsAgainWhenBack) {
     auto w = starteUndAktiviere();
-    ASSERT_TRUE(w->Verbunden);
+    ASSERT_TRUE(sitzung(*w).verbunden());
     sim::FaultRule drop = sim::FaultRule::make(sim::FaultRule::Kind::DropOff);
     drop.times = 1;
     geraet().scenario().add(drop);
     w->tmrDateVomG_Timer(); // a status read
+    warteBisFrei(*w);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(w->Verbunden);
-    EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
-    EXPECT_FALSE(w->frmAlle[idx::frmVerbindungsInfo]->isHidden());
-    EXPECT_FALSE(w->frmAlle[idx::frmVerbindung]->isHidden());
+    EXPECT_FALSE(sitzung(*w).verbunden());
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
+    EXPECT_FALSE(ansicht(*w).frmAlle[idx::frmVerbindungsInfo]->isHidden());
+    EXPECT_FALSE(ansicht(*w).frmAlle[idx::frmVerbindung]->isHidden());
     EXPECT_TRUE(dialoge_.aufrufe().empty());
 
     geraet().line().reconnect();
     w->btnAlle_Click(idx::btnVerbindungAufbauen);
-    EXPECT_TRUE(w->Verbunden);
-    EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Online"));
+    warteBisFrei(*w);
+    EXPECT_TRUE(sitzung(*w).verbunden());
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtStatus]->text(), QStringLiteral("Online"));
 }
 
 } // namespace

@@ -36,55 +36,60 @@ protected:
 TEST_F(AnzeigenTest, TheFiveControlsArePlacedInTheirPanelsWithTheirDesignValues) {
     auto w = starteMitAnzeigen();
     ASSERT_TRUE(w->fehlendeAnzeigen().isEmpty()) << w->fehlendeAnzeigen().join(QLatin1Char('\n')).toStdString();
-    ASSERT_NE(w->ocxBadInc1, nullptr);
-    ASSERT_NE(w->ocxTacho, nullptr);
-    EXPECT_EQ(w->ocxBadInc1->parentWidget(), w->picGrafik[idx::picSchlechtimpulse]);
-    for (QWidget* c : {w->ocxSym0, w->ocxSym90, w->ocxPhl, w->ocxTacho}) {
+    ASSERT_NE(ansicht(*w).ocxBadInc1, nullptr);
+    ASSERT_NE(ansicht(*w).ocxTacho, nullptr);
+    EXPECT_EQ(ansicht(*w).ocxBadInc1->parentWidget(), ansicht(*w).picGrafik[idx::picSchlechtimpulse]);
+    for (QWidget* c : {ansicht(*w).ocxSym0, ansicht(*w).ocxSym90, ansicht(*w).ocxPhl, ansicht(*w).ocxTacho}) {
         ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->parentWidget(), w->picGrafik[idx::picAktuell]);
+        EXPECT_EQ(c->parentWidget(), ansicht(*w).picGrafik[idx::picAktuell]);
     }
-    EXPECT_EQ(w->ocxBadInc1->property("ImpulsZahl").toInt(), 1024);
-    EXPECT_TRUE(w->ocxBadInc1->property("Enabled").toBool());
-    EXPECT_EQ(w->ocxBadInc1->property("MaxFarbe").toUInt(), 0x0000C0u);
-    EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
-    EXPECT_FLOAT_EQ(w->ocxSym0->property("iMin").toFloat(), -50.0f);
-    EXPECT_FLOAT_EQ(w->ocxPhl->property("iOMax").toFloat(), 10.0f);
-    EXPECT_EQ(w->ocxSym90->property("iTxtGroesse").toInt(), 900) << "the value box keeps its width";
+    EXPECT_EQ(ansicht(*w).ocxBadInc1->property("ImpulsZahl").toInt(), 1024);
+    EXPECT_TRUE(ansicht(*w).ocxBadInc1->property("Enabled").toBool());
+    EXPECT_EQ(ansicht(*w).ocxBadInc1->property("MaxFarbe").toUInt(), 0x0000C0u);
+    EXPECT_EQ(ansicht(*w).ocxTacho->property("MaxAnzahl").toInt(), 6000);
+    EXPECT_FLOAT_EQ(ansicht(*w).ocxSym0->property("iMin").toFloat(), -50.0f);
+    EXPECT_FLOAT_EQ(ansicht(*w).ocxPhl->property("iOMax").toFloat(), 10.0f);
+    EXPECT_EQ(ansicht(*w).ocxSym90->property("iTxtGroesse").toInt(), 900) << "the value box keeps its width";
 
     // The controls do not overlap one another or the panel's texts.
-    const QRect tacho = w->ocxTacho->geometry();
-    for (QWidget* c : {w->ocxSym0, w->ocxSym90, w->ocxPhl})
+    const QRect tacho = ansicht(*w).ocxTacho->geometry();
+    for (QWidget* c : {ansicht(*w).ocxSym0, ansicht(*w).ocxSym90, ansicht(*w).ocxPhl})
         EXPECT_FALSE(c->geometry().intersects(tacho));
-    EXPECT_FALSE(w->btnAlle[idx::btnSpurfehler]->geometry().intersects(tacho));
+    EXPECT_FALSE(ansicht(*w).btnAlle[idx::btnSpurfehler]->geometry().intersects(tacho));
 }
 
 TEST_F(AnzeigenTest, EnteringCurrentValuesResetsTheDialScale) {
     auto w = starteMitAnzeigen();
-    ASSERT_NE(w->ocxTacho, nullptr);
-    w->ocxTacho->setProperty("MaxAnzahl", QVariant::fromValue<qint16>(12000));
+    ASSERT_NE(ansicht(*w).ocxTacho, nullptr);
+    ansicht(*w).ocxTacho->setProperty("MaxAnzahl", QVariant::fromValue<qint16>(12000));
     w->btnAlle_Click(idx::btnAktuell);
-    EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).ocxTacho->property("MaxAnzahl").toInt(), 6000);
 }
 
 TEST_F(AnzeigenTest, WithoutTheLibrariesThePlacesStayEmpty) {
     auto w = starteUndAktiviere(); // connected; the test folder holds no control library
-    EXPECT_EQ(w->ocxBadInc1, nullptr);
-    EXPECT_EQ(w->ocxSym0, nullptr);
-    EXPECT_EQ(w->ocxTacho, nullptr);
+    EXPECT_EQ(ansicht(*w).ocxBadInc1, nullptr);
+    EXPECT_EQ(ansicht(*w).ocxSym0, nullptr);
+    EXPECT_EQ(ansicht(*w).ocxTacho, nullptr);
     EXPECT_EQ(w->fehlendeAnzeigen().size(), 5);
     // The page still works without them, and shows its results in the text boxes.
     w->btnAlle_Click(idx::btnAktuell);
-    EXPECT_FALSE(w->frmAlle[idx::frmAktuell]->isHidden());
+    warteBisFrei(*w);
+    EXPECT_FALSE(ansicht(*w).frmAlle[idx::frmAktuell]->isHidden());
     uhr_.advance(std::chrono::milliseconds(500));
     w->tmrDateiTyp1_Timer();
-    EXPECT_EQ(w->txtAlle[idx::txtImpulszahl]->text(), QStringLiteral("1024"));
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtImpulszahl]->text(), QStringLiteral("1024"));
     w->btnAlle_Click(idx::btnAktuellZurueck);
+    warteBisFrei(*w);
     w->btnAlle_Click(idx::btnSchlechtimpulse);
-    w->DateiTyp2Loeschen();
-    w->SchlechtimpulsLive.Drehzahl = 1500;
-    w->SchlechtimpulsLive.Impulszahl = 1024;
-    w->DateiTyp2Anzeigen();
-    EXPECT_EQ(w->txtAlle[idx::txtSchlechtImpulszahl]->text(), QStringLiteral("1024"));
+    warteBisFrei(*w);
+    messen(*w).loeschen(2);
+    sitzung(*w).schlechtimpulse().live.Drehzahl = 1500;
+    sitzung(*w).schlechtimpulse().live.Impulszahl = 1024;
+    messen(*w).anzeigen(2);
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtSchlechtImpulszahl]->text(), QStringLiteral("1024"));
 }
 
 } // namespace

@@ -111,9 +111,10 @@ TEST_F(OrteTest, AnInstalledProgramKeepsSettingsAndLogsPerUserAndWritesNothingEl
     EXPECT_TRUE(w->fehlendeAnzeigen().isEmpty()) << w->fehlendeAnzeigen().join(u'\n').toStdString();
     EXPECT_TRUE(QFileInfo(daten()).isDir()) << "the start makes the user's log folder";
     w->Form_Activate();
-    ASSERT_TRUE(w->Verbunden);
+    warteBisFrei(*w);
+    ASSERT_TRUE(sitzung(*w).verbunden());
     // The file browser starts in the user's folder, not among the programs.
-    EXPECT_EQ(w->ProgrammPfad, QDir::toNativeSeparators(benutzer()) + QDir::separator());
+    EXPECT_EQ(FensterZugang::daten(*w).programmPfad(), QDir::toNativeSeparators(benutzer()) + QDir::separator());
 
     // All three logs go to the user's data folder.
     shell::LogSchreiben(QStringLiteral("Tageslog"));
@@ -123,7 +124,8 @@ TEST_F(OrteTest, AnInstalledProgramKeepsSettingsAndLogsPerUserAndWritesNothingEl
     EXPECT_TRUE(
         lesen(QDir(daten()).filePath(QStringLiteral("Kommun_2008.03.05.log"))).startsWith("09:04:07 - Schreiben -> "));
 
-    w->mnuEinstItem[1]->trigger(); // "Beim Start Verbinden" off
+    ansicht(*w).mnuEinstItem[1]->trigger(); // "Beim Start Verbinden" off
+    warteBisFrei(*w);
     EXPECT_TRUE(w->close());
     w.reset();
     EXPECT_TRUE(dialoge_.meldungsTexte().isEmpty()) << dialoge_.meldungsTexte().join(u'\n').toStdString();
@@ -139,7 +141,7 @@ TEST_F(OrteTest, AnInstalledProgramKeepsSettingsAndLogsPerUserAndWritesNothingEl
     // The next start reads the settings from where the last one left them.
     auto wieder = shell::programmStarten(umgebungMit(false));
     ASSERT_NE(wieder, nullptr);
-    EXPECT_FALSE(wieder->VerbindenBeimStart);
+    EXPECT_FALSE(ansicht(*wieder).mnuEinstItem[1]->isChecked());
 }
 
 TEST_F(OrteTest, ACopyOnAReadOnlyMediumFindsItsLibrariesAndKeepsSettingsPerUser) {

@@ -24,23 +24,26 @@ class SpracheTest : public FensterTest {};
 std::vector<std::pair<QWidget*, QString>> beschriftete(const shell::KAV_Main& w) {
     std::vector<std::pair<QWidget*, QString>> alle;
     for (int i = 0; i < idx::kLabels; ++i)
-        alle.emplace_back(w.labAlle[static_cast<std::size_t>(i)], shell::labelTag(i));
+        alle.emplace_back(ansicht(w).labAlle[static_cast<std::size_t>(i)], shell::labelTag(i));
     for (int i = 0; i < idx::kFrames; ++i)
-        alle.emplace_back(w.frmAlle[static_cast<std::size_t>(i)], shell::frameTag(i));
+        alle.emplace_back(ansicht(w).frmAlle[static_cast<std::size_t>(i)], shell::frameTag(i));
     for (int i = 0; i < idx::kButtons; ++i)
-        alle.emplace_back(w.btnAlle[static_cast<std::size_t>(i)], shell::buttonTag(i));
+        alle.emplace_back(ansicht(w).btnAlle[static_cast<std::size_t>(i)], shell::buttonTag(i));
     for (int i = 0; i < idx::kCheckBoxes; ++i)
-        alle.emplace_back(w.chkAlle[static_cast<std::size_t>(i)], shell::checkBoxTag(i));
+        alle.emplace_back(ansicht(w).chkAlle[static_cast<std::size_t>(i)], shell::checkBoxTag(i));
     return alle;
 }
 
 QStringList menueTexte(const shell::KAV_Main& w) {
-    return {w.mnuProgramm->title(),       w.mnuProgrammItem[1]->text(),  w.mnuProgrammItem[2]->text(),
-            w.mnuProgrammItem[4]->text(), w.mnuEinst->title(),           w.mnuProgrammItem[7]->text(),
-            w.mnuEinstItem[1]->text(),    w.mnuEinstItem[2]->text(),     w.mnuSprache->title(),
-            w.mnuEinstItem[4]->text(),    w.mnuSpracheItem[1]->text(),   w.mnuSpracheItem[2]->text(),
-            w.mnuHilfe->title(),          w.mnuHilfeItem[1]->text(),     w.mnuHilfeItem[3]->text(),
-            w.mnuAdmin->title(),          w.mnuAdministrator[0]->text(), w.mnuAdministrator[1]->text()};
+    return {ansicht(w).mnuProgramm->title(),        ansicht(w).mnuProgrammItem[1]->text(),
+            ansicht(w).mnuProgrammItem[2]->text(),  ansicht(w).mnuProgrammItem[4]->text(),
+            ansicht(w).mnuEinst->title(),           ansicht(w).mnuProgrammItem[7]->text(),
+            ansicht(w).mnuEinstItem[1]->text(),     ansicht(w).mnuEinstItem[2]->text(),
+            ansicht(w).mnuSprache->title(),         ansicht(w).mnuEinstItem[4]->text(),
+            ansicht(w).mnuSpracheItem[1]->text(),   ansicht(w).mnuSpracheItem[2]->text(),
+            ansicht(w).mnuHilfe->title(),           ansicht(w).mnuHilfeItem[1]->text(),
+            ansicht(w).mnuHilfeItem[3]->text(),     ansicht(w).mnuAdmin->title(),
+            ansicht(w).mnuAdministrator[0]->text(), ansicht(w).mnuAdministrator[1]->text()};
 }
 
 TEST_F(SpracheTest, NinetyThreeCaptionedControlsEachCarryTheirGermanTag) {
@@ -72,10 +75,11 @@ TEST_F(SpracheTest, SwitchingToGermanAndBackRestoresEveryCaption) {
     const QStringList menueEnglisch = menueTexte(*w);
     EXPECT_EQ(menueEnglisch.mid(0, 4), (QStringList{"Program", "Connect", "Disconnect", "Print"}));
 
-    w->mnuSpracheItem[1]->trigger();
+    ansicht(*w).mnuSpracheItem[1]->trigger();
+    warteBisFrei(*w);
     EXPECT_EQ(global().Sprache, QStringLiteral("D"));
-    EXPECT_TRUE(w->mnuSpracheItem[1]->isChecked());
-    EXPECT_FALSE(w->mnuSpracheItem[2]->isChecked());
+    EXPECT_TRUE(ansicht(*w).mnuSpracheItem[1]->isChecked());
+    EXPECT_FALSE(ansicht(*w).mnuSpracheItem[2]->isChecked());
     for (const auto& [widget, tag] : alle)
         EXPECT_EQ(beschriftung(widget), tag);
     EXPECT_EQ(menueTexte(*w),
@@ -83,43 +87,46 @@ TEST_F(SpracheTest, SwitchingToGermanAndBackRestoresEveryCaption) {
                            "Beenden", "Beim Start Verbinden", "Fehler speichern", "Sprache", "Farben", "Deutsch",
                            "Englisch", "?", "Hilfe", "Info", "Administrator", "WR_MaschNr", "DO_FormatMem"}));
 
-    w->mnuSpracheItem[2]->trigger();
+    ansicht(*w).mnuSpracheItem[2]->trigger();
+    warteBisFrei(*w);
     QStringList wieder;
     for (const auto& [widget, tag] : alle)
         wieder << beschriftung(widget);
     EXPECT_EQ(wieder, englisch);
     EXPECT_EQ(menueTexte(*w), menueEnglisch);
-    EXPECT_TRUE(w->mnuSpracheItem[2]->isChecked());
+    EXPECT_TRUE(ansicht(*w).mnuSpracheItem[2]->isChecked());
 }
 
 TEST_F(SpracheTest, ChoosingTheLanguageInUseChangesNothing) {
     offlineStart("D");
     auto w = starte();
-    w->labAlle[idx::labVerbindungMeldung]->setText(QStringLiteral("läuft"));
-    w->mnuSpracheItem[1]->trigger();
-    EXPECT_TRUE(w->mnuSpracheItem[1]->isChecked()) << "the chosen language stays checked";
-    EXPECT_EQ(w->labAlle[idx::labVerbindungMeldung]->text(), QStringLiteral("läuft")) << "no caption was set again";
+    ansicht(*w).labAlle[idx::labVerbindungMeldung]->setText(QStringLiteral("läuft"));
+    ansicht(*w).mnuSpracheItem[1]->trigger();
+    warteBisFrei(*w);
+    EXPECT_TRUE(ansicht(*w).mnuSpracheItem[1]->isChecked()) << "the chosen language stays checked";
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labVerbindungMeldung]->text(), QStringLiteral("läuft"))
+        << "no caption was set again";
 }
 
 TEST_F(SpracheTest, MessageLabelsAndTheTrackErrorButtonAreEmptyAfterASwitch) {
     offlineStart();
     auto w = starte();
-    w->labAlle[idx::labVerbindungMeldung]->setText(QStringLiteral("x"));
-    w->labAlle[idx::labHinweisMeldung]->setText(QStringLiteral("y"));
-    w->btnAlle[idx::btnSpurfehler]->setText(QStringLiteral("Fehler 0-Spur"));
+    ansicht(*w).labAlle[idx::labVerbindungMeldung]->setText(QStringLiteral("x"));
+    ansicht(*w).labAlle[idx::labHinweisMeldung]->setText(QStringLiteral("y"));
+    ansicht(*w).btnAlle[idx::btnSpurfehler]->setText(QStringLiteral("Fehler 0-Spur"));
     w->SpracheSetzen(QStringLiteral("D"));
-    EXPECT_TRUE(w->labAlle[idx::labVerbindungMeldung]->text().isEmpty());
-    EXPECT_TRUE(w->labAlle[idx::labHinweisMeldung]->text().isEmpty());
-    EXPECT_TRUE(w->btnAlle[idx::btnSpurfehler]->text().isEmpty());
+    EXPECT_TRUE(ansicht(*w).labAlle[idx::labVerbindungMeldung]->text().isEmpty());
+    EXPECT_TRUE(ansicht(*w).labAlle[idx::labHinweisMeldung]->text().isEmpty());
+    EXPECT_TRUE(ansicht(*w).btnAlle[idx::btnSpurfehler]->text().isEmpty());
 }
 
 TEST_F(SpracheTest, TipTextsStayGermanInEnglishAndAreLoggedWithTheSpracheSwitch) {
     offlineStart();
     auto w = starte(QStringLiteral("/sprache"));
     const QString tipp = QStringLiteral("Tipp: Mit Hilfe der Knöpfe kommen Sie weiter zur Livedaten Messungen.");
-    EXPECT_EQ(w->labAlle[idx::labTippOnline]->text(), tipp);
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labTippOnline]->text(), tipp);
     EXPECT_EQ(
-        w->labAlle[idx::labTippVerbindung]->text(),
+        ansicht(*w).labAlle[idx::labTippVerbindung]->text(),
         QStringLiteral("Tipp: Drücken Sie bitte auf \"Verbindung aufbauen\" um mit dem KAV Daten auszutauschen."));
     // One log line per lookup without English text, umlauts as single bytes.
     const QByteArray zeile = "09:04:07 - (De): \"Tipp: Mit Hilfe der Kn\xF6pfe kommen Sie weiter zur Livedaten "
@@ -130,12 +137,12 @@ TEST_F(SpracheTest, TipTextsStayGermanInEnglishAndAreLoggedWithTheSpracheSwitch)
 TEST_F(SpracheTest, EnglishCaptionsComeFromTheTable) {
     offlineStart();
     auto w = starte();
-    EXPECT_EQ(w->frmAlle[idx::frmDrehschwebung]->title(), QStringLiteral("Rotational frequ. modulation"));
-    EXPECT_EQ(w->btnAlle[idx::btnSchliessen]->text(), QStringLiteral("Close"));
-    EXPECT_EQ(w->labAlle[idx::labGeberSN]->text(), QStringLiteral("S/N Encoder"));
-    EXPECT_EQ(w->labAlle[idx::labPhl]->text(), QStringLiteral("Phase angle (deviation in %)"));
-    EXPECT_EQ(w->chkAlle[idx::chkAktuellImmer]->text(), QStringLiteral("Continuous reading"));
-    EXPECT_EQ(w->labAlle[idx::labUsb]->text(), QStringLiteral("USB connection"));
+    EXPECT_EQ(ansicht(*w).frmAlle[idx::frmDrehschwebung]->title(), QStringLiteral("Rotational frequ. modulation"));
+    EXPECT_EQ(ansicht(*w).btnAlle[idx::btnSchliessen]->text(), QStringLiteral("Close"));
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labGeberSN]->text(), QStringLiteral("S/N Encoder"));
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labPhl]->text(), QStringLiteral("Phase angle (deviation in %)"));
+    EXPECT_EQ(ansicht(*w).chkAlle[idx::chkAktuellImmer]->text(), QStringLiteral("Continuous reading"));
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labUsb]->text(), QStringLiteral("USB connection"));
 }
 
 } // namespace

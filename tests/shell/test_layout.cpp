@@ -64,16 +64,16 @@ TEST_F(LayoutTest, TheWindowAndItsAreasSitInTheirPlaces) {
     auto w = starte();
     EXPECT_EQ(w->size(), QSize(1024, 768));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("KavStudio"));
-    EXPECT_EQ(w->picOben->geometry(), QRect(0, 0, 1016, 86));
-    EXPECT_EQ(w->picLayout->geometry(), QRect(0, 86, 1016, 33));
-    EXPECT_EQ(w->picGrafik[0]->geometry(), QRect(208, 120, 801, 591));
-    EXPECT_EQ(w->picGrafik[1]->geometry(), w->picGrafik[0]->geometry());
-    EXPECT_EQ(w->picGrafik[2]->geometry(), w->picGrafik[0]->geometry());
-    EXPECT_EQ(w->picGrafik[3]->parentWidget(), w->picGrafik[0]);
+    EXPECT_EQ(ansicht(*w).picOben->geometry(), QRect(0, 0, 1016, 86));
+    EXPECT_EQ(ansicht(*w).picLayout->geometry(), QRect(0, 86, 1016, 33));
+    EXPECT_EQ(ansicht(*w).picGrafik[0]->geometry(), QRect(208, 120, 801, 591));
+    EXPECT_EQ(ansicht(*w).picGrafik[1]->geometry(), ansicht(*w).picGrafik[0]->geometry());
+    EXPECT_EQ(ansicht(*w).picGrafik[2]->geometry(), ansicht(*w).picGrafik[0]->geometry());
+    EXPECT_EQ(ansicht(*w).picGrafik[3]->parentWidget(), ansicht(*w).picGrafik[0]);
     for (int f = 0; f <= 9; ++f) {
         if (f == 8)
             continue;
-        const QRect r = w->frmAlle[static_cast<std::size_t>(f)]->geometry();
+        const QRect r = ansicht(*w).frmAlle[static_cast<std::size_t>(f)]->geometry();
         EXPECT_EQ(r.left(), 8) << f;
         EXPECT_EQ(r.width(), 193) << f;
         EXPECT_GE(r.top(), 120) << f;
@@ -83,15 +83,16 @@ TEST_F(LayoutTest, TheWindowAndItsAreasSitInTheirPlaces) {
     for (std::size_t a : {0u, 1u, 2u, 9u})
         for (std::size_t b : {0u, 1u, 2u, 9u})
             if (a < b) {
-                EXPECT_FALSE(w->frmAlle[a]->geometry().intersects(w->frmAlle[b]->geometry())) << a << " " << b;
+                EXPECT_FALSE(ansicht(*w).frmAlle[a]->geometry().intersects(ansicht(*w).frmAlle[b]->geometry()))
+                    << a << " " << b;
             }
     // The overlays are centred on the window (8775 x 6375 twips).
     const QRect o(219, 171, 585, 425);
-    EXPECT_EQ(w->frmAlle[8]->geometry(), o);
-    EXPECT_EQ(w->frmAlle[10]->geometry(), o);
+    EXPECT_EQ(ansicht(*w).frmAlle[8]->geometry(), o);
+    EXPECT_EQ(ansicht(*w).frmAlle[10]->geometry(), o);
     // The logo ends 500 twips short of the window's right edge.
-    EXPECT_EQ(w->imgLogo->geometry().right() + 1, (15360 - 500) / 15);
-    EXPECT_EQ(w->picOben->baender().size(), 508u) << "the offscreen screen has more than 256 colours";
+    EXPECT_EQ(ansicht(*w).imgLogo->geometry().right() + 1, (15360 - 500) / 15);
+    EXPECT_EQ(ansicht(*w).picOben->baender().size(), 508u) << "the offscreen screen has more than 256 colours";
 }
 
 TEST(FensterPlatz, CentredInTheAvailableAreaButNeverBeyondItsTopLeft) {
@@ -133,15 +134,15 @@ TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes) {
     auto w = starte();
     for (int i = 0; i < idx::kTextBoxes; ++i) {
         if (idx::textBoxExists(i))
-            EXPECT_NE(w->txtAlle[static_cast<std::size_t>(i)], nullptr) << i;
+            EXPECT_NE(ansicht(*w).txtAlle[static_cast<std::size_t>(i)], nullptr) << i;
         else
-            EXPECT_EQ(w->txtAlle[static_cast<std::size_t>(i)], nullptr) << i;
+            EXPECT_EQ(ansicht(*w).txtAlle[static_cast<std::size_t>(i)], nullptr) << i;
     }
     // The identity bar holds, from left to right, 37, 36, 38, 32, 31, 30 and 35.
     int x = -1;
     for (int t : {37, 36, 38, 32, 31, 30, 35}) {
-        QLineEdit* box = w->txtAlle[static_cast<std::size_t>(t)];
-        EXPECT_EQ(box->parentWidget(), w->picLayout) << t;
+        QLineEdit* box = ansicht(*w).txtAlle[static_cast<std::size_t>(t)];
+        EXPECT_EQ(box->parentWidget(), ansicht(*w).picLayout) << t;
         EXPECT_GT(box->x(), x) << t;
         x = box->x();
     }
@@ -149,19 +150,20 @@ TEST_F(LayoutTest, TheControlArraysHoldTheirElementsWithTheirIndexes) {
     const int inFrame[][2] = {{0, 0},  {1, 0}, {2, 0},  {3, 1},  {4, 2},  {5, 3},  {6, 3},  {17, 3}, {7, 4},  {8, 4},
                               {18, 4}, {9, 5}, {10, 5}, {19, 5}, {11, 6}, {12, 6}, {13, 7}, {14, 7}, {15, 8}, {16, 9}};
     for (const auto& [b, f] : inFrame)
-        EXPECT_EQ(w->btnAlle[static_cast<std::size_t>(b)]->parentWidget(), w->frmAlle[static_cast<std::size_t>(f)])
+        EXPECT_EQ(ansicht(*w).btnAlle[static_cast<std::size_t>(b)]->parentWidget(),
+                  ansicht(*w).frmAlle[static_cast<std::size_t>(f)])
             << b;
-    EXPECT_EQ(w->btnAlle[20]->parentWidget(), w->picGrafik[2]);
-    EXPECT_EQ(w->chkAlle[0]->parentWidget(), w->frmAlle[3]);
-    EXPECT_EQ(w->chkAlle[1]->parentWidget(), w->frmAlle[5]);
-    EXPECT_EQ(w->shpAlle[0]->parentWidget(), w->frmAlle[5]);
-    EXPECT_EQ(w->shpAlle[1]->parentWidget(), w->frmAlle[3]);
-    EXPECT_EQ(w->btnAlle[1]->geometry(), w->btnAlle[2]->geometry()) << "same place";
-    EXPECT_EQ(w->LiveBar[0]->parentWidget(), w->frmAlle[8]);
-    EXPECT_EQ(w->LiveBar[1]->parentWidget(), w->frmAlle[10]);
-    EXPECT_EQ(w->labAlle[43]->parentWidget(), w->frmAlle[8]);
-    EXPECT_EQ(w->labAlle[51]->parentWidget(), w->frmAlle[10]);
-    EXPECT_EQ(w->fleAlle0->pattern(), QStringLiteral("*.kav"));
+    EXPECT_EQ(ansicht(*w).btnAlle[20]->parentWidget(), ansicht(*w).picGrafik[2]);
+    EXPECT_EQ(ansicht(*w).chkAlle[0]->parentWidget(), ansicht(*w).frmAlle[3]);
+    EXPECT_EQ(ansicht(*w).chkAlle[1]->parentWidget(), ansicht(*w).frmAlle[5]);
+    EXPECT_EQ(ansicht(*w).shpAlle[0]->parentWidget(), ansicht(*w).frmAlle[5]);
+    EXPECT_EQ(ansicht(*w).shpAlle[1]->parentWidget(), ansicht(*w).frmAlle[3]);
+    EXPECT_EQ(ansicht(*w).btnAlle[1]->geometry(), ansicht(*w).btnAlle[2]->geometry()) << "same place";
+    EXPECT_EQ(ansicht(*w).LiveBar[0]->parentWidget(), ansicht(*w).frmAlle[8]);
+    EXPECT_EQ(ansicht(*w).LiveBar[1]->parentWidget(), ansicht(*w).frmAlle[10]);
+    EXPECT_EQ(ansicht(*w).labAlle[43]->parentWidget(), ansicht(*w).frmAlle[8]);
+    EXPECT_EQ(ansicht(*w).labAlle[51]->parentWidget(), ansicht(*w).frmAlle[10]);
+    EXPECT_EQ(ansicht(*w).fleAlle0->pattern(), QStringLiteral("*.kav"));
 }
 
 TEST_F(LayoutTest, AtStartWithoutConnectionOnlyDataFromComputerIsEnabled) {
@@ -169,47 +171,47 @@ TEST_F(LayoutTest, AtStartWithoutConnectionOnlyDataFromComputerIsEnabled) {
     auto w = starteUndAktiviere();
     for (int f = 0; f <= 10; ++f) {
         const bool sichtbar = f <= 2;
-        EXPECT_EQ(!w->frmAlle[static_cast<std::size_t>(f)]->isHidden(), sichtbar) << f;
+        EXPECT_EQ(!ansicht(*w).frmAlle[static_cast<std::size_t>(f)]->isHidden(), sichtbar) << f;
     }
     for (int p = 0; p <= 2; ++p)
-        EXPECT_TRUE(w->picGrafik[static_cast<std::size_t>(p)]->isHidden()) << p;
+        EXPECT_TRUE(ansicht(*w).picGrafik[static_cast<std::size_t>(p)]->isHidden()) << p;
     for (int b = 0; b <= 3; ++b)
-        EXPECT_FALSE(w->btnAlle[static_cast<std::size_t>(b)]->isEnabled()) << b;
-    EXPECT_TRUE(w->btnAlle[4]->isEnabled());
-    EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Offline"));
+        EXPECT_FALSE(ansicht(*w).btnAlle[static_cast<std::size_t>(b)]->isEnabled()) << b;
+    EXPECT_TRUE(ansicht(*w).btnAlle[4]->isEnabled());
+    EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Offline"));
 }
 
 TEST_F(LayoutTest, TheProgressBarRunsInTenStepsAndStartsAgain) {
     offlineStart();
     auto w = starte();
-    w->VerbindungsInfoZeigen(true);
-    QList<int> werte{w->LiveBar[0]->value()};
+    ansicht(*w).VerbindungsInfoZeigen(true);
+    QList<int> werte{ansicht(*w).LiveBar[0]->value()};
     for (int i = 0; i < 11; ++i) {
-        w->tmrBalken_Timer();
-        werte << w->LiveBar[0]->value();
+        ansicht(*w).tmrBalken_Timer();
+        werte << ansicht(*w).LiveBar[0]->value();
     }
     EXPECT_EQ(werte, (QList<int>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 0}));
-    EXPECT_EQ(w->LiveBar[1]->value(), 0) << "the hidden wait panel's bar stands still";
-    w->VerbindungsInfoZeigen(false);
-    w->tmrBalken_Timer();
-    EXPECT_EQ(w->LiveBar[0]->value(), 0);
+    EXPECT_EQ(ansicht(*w).LiveBar[1]->value(), 0) << "the hidden wait panel's bar stands still";
+    ansicht(*w).VerbindungsInfoZeigen(false);
+    ansicht(*w).tmrBalken_Timer();
+    EXPECT_EQ(ansicht(*w).LiveBar[0]->value(), 0);
 }
 
 TEST_F(LayoutTest, TheTimerDrivesTheBarWhileThePanelIsShown) {
     offlineStart();
     auto w = starte();
-    w->HinweisZeigen(true, QStringLiteral("Bitte warten Sie."));
-    EXPECT_EQ(w->labAlle[idx::labHinweisMeldung]->text(), QStringLiteral("Please wait."));
-    EXPECT_FALSE(w->frmAlle[10]->isHidden());
-    EXPECT_TRUE(w->tmrBalken.isActive());
-    EXPECT_EQ(w->tmrBalken.interval(), 200);
+    ansicht(*w).HinweisZeigen(true, QStringLiteral("Bitte warten Sie."));
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labHinweisMeldung]->text(), QStringLiteral("Please wait."));
+    EXPECT_FALSE(ansicht(*w).frmAlle[10]->isHidden());
+    EXPECT_TRUE(ansicht(*w).tmrBalken.isActive());
+    EXPECT_EQ(ansicht(*w).tmrBalken.interval(), 200);
     // The ticks themselves are tested above; here only that the timer drives
     // them, so it may tick faster.
-    w->tmrBalken.setInterval(1);
-    QTRY_COMPARE_WITH_TIMEOUT(w->LiveBar[1]->value(), 30, 3000);
-    w->HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
-    EXPECT_TRUE(w->frmAlle[10]->isHidden());
-    EXPECT_FALSE(w->tmrBalken.isActive());
+    ansicht(*w).tmrBalken.setInterval(1);
+    QTRY_COMPARE_WITH_TIMEOUT(ansicht(*w).LiveBar[1]->value(), 30, 3000);
+    ansicht(*w).HinweisZeigen(false, QStringLiteral("Bitte warten Sie."));
+    EXPECT_TRUE(ansicht(*w).frmAlle[10]->isHidden());
+    EXPECT_FALSE(ansicht(*w).tmrBalken.isActive());
 }
 
 // No caption is cut off or wraps out of its control, in either language.
@@ -234,13 +236,13 @@ void pruefeBeschriftungen(const shell::KAV_Main& w, const char* sprache) {
         }
     };
     for (int i = 0; i < idx::kLabels; ++i)
-        passt(w.labAlle[static_cast<std::size_t>(i)], i, "label");
+        passt(ansicht(w).labAlle[static_cast<std::size_t>(i)], i, "label");
     for (int i = 0; i < idx::kButtons; ++i)
-        passt(w.btnAlle[static_cast<std::size_t>(i)], i, "button");
+        passt(ansicht(w).btnAlle[static_cast<std::size_t>(i)], i, "button");
     for (int i = 0; i < idx::kFrames; ++i)
-        passt(w.frmAlle[static_cast<std::size_t>(i)], i, "frame");
+        passt(ansicht(w).frmAlle[static_cast<std::size_t>(i)], i, "frame");
     for (int i = 0; i < idx::kCheckBoxes; ++i)
-        passt(w.chkAlle[static_cast<std::size_t>(i)], i, "check box");
+        passt(ansicht(w).chkAlle[static_cast<std::size_t>(i)], i, "check box");
 }
 
 TEST_F(LayoutTest, EveryCaptionFitsItsControlInBothLanguages) {
@@ -252,11 +254,11 @@ TEST_F(LayoutTest, EveryCaptionFitsItsControlInBothLanguages) {
     // The longest texts the connection panel shows fit as well.
     for (const char* code : {"D", "E"}) {
         w->SpracheSetzen(QString::fromLatin1(code));
-        w->VerbindungFehlerZeigen(shell::KAV_Main::VerbindungsFehler::Usb);
-        QLabel* l = w->labAlle[idx::labVerbindungMeldung];
+        verbindung(*w).VerbindungFehlerZeigen(shell::ConnectionController::Fehler::Usb);
+        QLabel* l = ansicht(*w).labAlle[idx::labVerbindungMeldung];
         EXPECT_LE(l->heightForWidth(l->width()), l->height()) << code;
-        EXPECT_LE(QFontMetrics(w->btnAlle[15]->font()).horizontalAdvance(w->btnAlle[15]->text()) + 16,
-                  w->btnAlle[15]->width());
+        EXPECT_LE(QFontMetrics(ansicht(*w).btnAlle[15]->font()).horizontalAdvance(ansicht(*w).btnAlle[15]->text()) + 16,
+                  ansicht(*w).btnAlle[15]->width());
     }
 }
 

@@ -26,7 +26,7 @@ using shell::KAV_Main;
 
 class MessAnzeige : public MessFensterTest {
 protected:
-    static QString text(const KAV_Main& w, int i) { return w.txtAlle[static_cast<std::size_t>(i)]->text(); }
+    static QString text(const KAV_Main& w, int i) { return ansicht(w).txtAlle[static_cast<std::size_t>(i)]->text(); }
     static int eigenschaft(const QWidget* anzeige, const char* name) { return anzeige->property(name).toInt(); }
     static bool sichtbar(const QWidget* w) { return !w->isHidden(); }
 };
@@ -38,6 +38,7 @@ TEST_F(MessAnzeige, CurrentValuesShowEveryValue) {
                            "--track-error 0",
                            sprache);
         w->btnAlle_Click(idx::btnAktuell);
+        warteBisFrei(*w);
         ticke(*w, 1);
         const bool de = *sprache == 'D';
         EXPECT_EQ(text(*w, idx::txtImpulszahl), QStringLiteral("1024"));
@@ -50,16 +51,16 @@ TEST_F(MessAnzeige, CurrentValuesShowEveryValue) {
             << text(*w, idx::txtVersorgung).toStdString();
         EXPECT_EQ(text(*w, idx::txtStrom), QStringLiteral("2000 mA"));
         EXPECT_EQ(text(*w, idx::txtGeberSN), QStringLiteral("G4711023"));
-        EXPECT_FLOAT_EQ(w->ocxSym0->property("iValue").toFloat(), -56.0f);
-        EXPECT_FLOAT_EQ(w->ocxSym90->property("iValue").toFloat(), 5.0f);
-        EXPECT_FLOAT_EQ(w->ocxPhl->property("iValue").toFloat(), -5.0f);
-        EXPECT_EQ(eigenschaft(w->ocxTacho, "MaxAnzahl"), 6000);
-        EXPECT_EQ(eigenschaft(w->ocxTacho, "AktuellAnzahl"), 1500);
-        EXPECT_TRUE(w->ocxTacho->property("BenutzerText").toString().isEmpty());
-        EXPECT_TRUE(w->btnAlle[idx::btnSpurfehler]->isHidden());
-        EXPECT_TRUE(sichtbar(w->picGrafik[idx::picAktuell]));
-        EXPECT_EQ(w->AktuellGespeichert, w->AktuellLive);
-        EXPECT_EQ(w->gespeicherteAnzahl(1), 1024);
+        EXPECT_FLOAT_EQ(ansicht(*w).ocxSym0->property("iValue").toFloat(), -56.0f);
+        EXPECT_FLOAT_EQ(ansicht(*w).ocxSym90->property("iValue").toFloat(), 5.0f);
+        EXPECT_FLOAT_EQ(ansicht(*w).ocxPhl->property("iValue").toFloat(), -5.0f);
+        EXPECT_EQ(eigenschaft(ansicht(*w).ocxTacho, "MaxAnzahl"), 6000);
+        EXPECT_EQ(eigenschaft(ansicht(*w).ocxTacho, "AktuellAnzahl"), 1500);
+        EXPECT_TRUE(ansicht(*w).ocxTacho->property("BenutzerText").toString().isEmpty());
+        EXPECT_TRUE(ansicht(*w).btnAlle[idx::btnSpurfehler]->isHidden());
+        EXPECT_TRUE(sichtbar(ansicht(*w).picGrafik[idx::picAktuell]));
+        EXPECT_EQ(sitzung(*w).aktuell().gespeichert, sitzung(*w).aktuell().live);
+        EXPECT_EQ(gespeicherteAnzahl(*w, 1), 1024);
     }
 }
 
@@ -79,24 +80,27 @@ TEST_F(MessAnzeige, TheDialGaugeScaleAndItsError) {
         SCOPED_TRACE(f.flags);
         auto w = verbunden(f.flags);
         w->btnAlle_Click(idx::btnAktuell);
+        warteBisFrei(*w);
         ticke(*w, 1);
-        EXPECT_EQ(eigenschaft(w->ocxTacho, "MaxAnzahl"), f.max);
-        EXPECT_EQ(eigenschaft(w->ocxTacho, "AktuellAnzahl"), f.nadel);
-        EXPECT_EQ(w->ocxTacho->property("BenutzerText").toString(), QString::fromLatin1(f.text));
+        EXPECT_EQ(eigenschaft(ansicht(*w).ocxTacho, "MaxAnzahl"), f.max);
+        EXPECT_EQ(eigenschaft(ansicht(*w).ocxTacho, "AktuellAnzahl"), f.nadel);
+        EXPECT_EQ(ansicht(*w).ocxTacho->property("BenutzerText").toString(), QString::fromLatin1(f.text));
         // The next result starts from the 6000 scale again.
-        w->AktuellLive.Drehzahl = 100;
-        w->AktuellLive.Impulszahl = 1024;
-        w->DateiTyp1Anzeigen();
-        EXPECT_EQ(eigenschaft(w->ocxTacho, "MaxAnzahl"), 6000);
-        EXPECT_TRUE(w->ocxTacho->property("BenutzerText").toString().isEmpty());
+        sitzung(*w).aktuell().live.Drehzahl = 100;
+        sitzung(*w).aktuell().live.Impulszahl = 1024;
+        messen(*w).anzeigen(1);
+        EXPECT_EQ(eigenschaft(ansicht(*w).ocxTacho, "MaxAnzahl"), 6000);
+        EXPECT_TRUE(ansicht(*w).ocxTacho->property("BenutzerText").toString().isEmpty());
     }
 }
 
 TEST_F(MessAnzeige, PercentCodesShowZeroAndTheirNotes) {
     auto w = verbunden();
     w->btnAlle_Click(idx::btnAktuell);
-    w->chkAlle[idx::chkAktuellImmer]->setChecked(false);
-    QWidget* anzeigen[] = {w->ocxSym0, w->ocxSym90, w->ocxPhl};
+    warteBisFrei(*w);
+    ansicht(*w).chkAlle[idx::chkAktuellImmer]->setChecked(false);
+    warteBisFrei(*w);
+    QWidget* anzeigen[] = {ansicht(*w).ocxSym0, ansicht(*w).ocxSym90, ansicht(*w).ocxPhl};
     const int zuHoch[] = {idx::labSym0ZuHoch, idx::labSym90ZuHoch, idx::labPhlZuHoch};
     const int nichtDa[] = {idx::labSym0NichtVerfuegbar, idx::labSym90NichtVerfuegbar, idx::labPhlNichtVerfuegbar};
     struct Fall {
@@ -115,19 +119,19 @@ TEST_F(MessAnzeige, PercentCodesShowZeroAndTheirNotes) {
         QStringList vorher;
         for (int i = 0; i < 3; ++i)
             vorher << QStringLiteral("%1%2")
-                          .arg(sichtbar(w->labAlle[static_cast<std::size_t>(zuHoch[i])]))
-                          .arg(sichtbar(w->labAlle[static_cast<std::size_t>(nichtDa[i])]));
-        w->AktuellLive = {};
-        w->AktuellLive.Impulszahl = 1024;
-        w->AktuellLive.Symmetrie0 = f.bytes[0];
-        w->AktuellLive.Symmetrie90 = f.bytes[1];
-        w->AktuellLive.Phasenlage = f.bytes[2];
-        w->DateiTyp1Anzeigen();
+                          .arg(sichtbar(ansicht(*w).labAlle[static_cast<std::size_t>(zuHoch[i])]))
+                          .arg(sichtbar(ansicht(*w).labAlle[static_cast<std::size_t>(nichtDa[i])]));
+        sitzung(*w).aktuell().live = {};
+        sitzung(*w).aktuell().live.Impulszahl = 1024;
+        sitzung(*w).aktuell().live.Symmetrie0 = f.bytes[0];
+        sitzung(*w).aktuell().live.Symmetrie90 = f.bytes[1];
+        sitzung(*w).aktuell().live.Phasenlage = f.bytes[2];
+        messen(*w).anzeigen(1);
         for (int i = 0; i < 3; ++i) {
             EXPECT_FLOAT_EQ(anzeigen[i]->property("iValue").toFloat(), f.werte[i]) << i;
             const QString jetzt = QStringLiteral("%1%2")
-                                      .arg(sichtbar(w->labAlle[static_cast<std::size_t>(zuHoch[i])]))
-                                      .arg(sichtbar(w->labAlle[static_cast<std::size_t>(nichtDa[i])]));
+                                      .arg(sichtbar(ansicht(*w).labAlle[static_cast<std::size_t>(zuHoch[i])]))
+                                      .arg(sichtbar(ansicht(*w).labAlle[static_cast<std::size_t>(nichtDa[i])]));
             const char n = f.noten[i];
             const QString erwartet = n == 'z'   ? QStringLiteral("10")
                                      : n == 'n' ? QStringLiteral("01")
@@ -136,85 +140,91 @@ TEST_F(MessAnzeige, PercentCodesShowZeroAndTheirNotes) {
             EXPECT_EQ(jetzt, erwartet) << i;
         }
     }
-    EXPECT_EQ(w->labAlle[idx::labSym0ZuHoch]->text(), QStringLiteral("Frequency too high. Measurement impossible."));
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labSym0ZuHoch]->text(),
+              QStringLiteral("Frequency too high. Measurement impossible."));
     // Clearing the page hides every note.
-    w->labAlle[idx::labPhlNichtVerfuegbar]->show();
-    w->DateiTyp1Loeschen();
+    ansicht(*w).labAlle[idx::labPhlNichtVerfuegbar]->show();
+    messen(*w).loeschen(1);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(w->labAlle[static_cast<std::size_t>(zuHoch[i])]->isHidden());
-        EXPECT_TRUE(w->labAlle[static_cast<std::size_t>(nichtDa[i])]->isHidden());
+        EXPECT_TRUE(ansicht(*w).labAlle[static_cast<std::size_t>(zuHoch[i])]->isHidden());
+        EXPECT_TRUE(ansicht(*w).labAlle[static_cast<std::size_t>(nichtDa[i])]->isHidden());
     }
 }
 
 TEST_F(MessAnzeige, TheTrackErrorButtonStaysUntilThePageIsCleared) {
     auto w = verbunden("--track-error 2");
     w->btnAlle_Click(idx::btnAktuell);
+    warteBisFrei(*w);
     ticke(*w, 1);
-    QPushButton* knopf = w->btnAlle[idx::btnSpurfehler];
+    QPushButton* knopf = ansicht(*w).btnAlle[idx::btnSpurfehler];
     EXPECT_TRUE(sichtbar(knopf));
     EXPECT_EQ(knopf->text(), QStringLiteral("Error on 0 line"));
     EXPECT_TRUE(logs_.inhalt(QStringLiteral("Errors_2008.03.05.log")).contains("Error on 0 line"));
     geraet().scenario().overrides.trackError = 0;
     ticke(*w, 1); // the next start took the new value
     ticke(*w, 1);
-    EXPECT_EQ(w->AktuellLive.Spurfehler, 0);
+    EXPECT_EQ(sitzung(*w).aktuell().live.Spurfehler, 0);
     EXPECT_TRUE(sichtbar(knopf));
     EXPECT_EQ(knopf->text(), QStringLiteral("Error on 0 line"));
     w->btnAlle_Click(idx::btnAktuellZurueck);
+    warteBisFrei(*w);
     w->btnAlle_Click(idx::btnAktuell); // entering clears the page
+    warteBisFrei(*w);
     EXPECT_TRUE(knopf->isHidden());
 }
 
 TEST_F(MessAnzeige, BadPulsesWithFiveListEntries) {
     auto w = verbunden("--deviations 5 --deviation-value 250");
     w->btnAlle_Click(idx::btnSchlechtimpulse);
+    warteBisFrei(*w);
     tickeAus(*w, 2);
-    ASSERT_TRUE(sichtbar(w->picGrafik[idx::picSchlechtimpulse]));
-    QWidget* ring = w->ocxBadInc1;
+    ASSERT_TRUE(sichtbar(ansicht(*w).picGrafik[idx::picSchlechtimpulse]));
+    QWidget* ring = ansicht(*w).ocxBadInc1;
     const std::uint32_t liste = ring->property("PosMaxFarbe").toUInt();
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
         const int box = idx::txtListeErste + 2 * (n - 1);
         EXPECT_EQ(text(*w, box), QString::number(10 * n));
         EXPECT_EQ(text(*w, box + 1), QStringLiteral("-6"));
-        EXPECT_EQ(shell::foreColor(w->txtAlle[static_cast<std::size_t>(box)]), liste);
+        EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[static_cast<std::size_t>(box)]), liste);
         EXPECT_EQ(eigenschaft(ring, QByteArray("PosMin" + QByteArray::number(n)).constData()), 10 * n);
         EXPECT_EQ(eigenschaft(ring, QByteArray("Min" + QByteArray::number(n)).constData()), -6);
     }
-    const measure::SchlechtimpulsWerte& r = w->SchlechtimpulsGespeichert;
+    const measure::SchlechtimpulsWerte& r = sitzung(*w).schlechtimpulse().gespeichert;
     EXPECT_EQ(eigenschaft(ring, "ImpulsZahl"), 1024);
     EXPECT_EQ(eigenschaft(ring, "PosMax"), r.PosMaxPositiv);
     EXPECT_EQ(eigenschaft(ring, "Min"), measure::vorzeichenbehaftet(r.MaxNegativ));
     EXPECT_EQ(text(*w, idx::txtPosMaxPositiv), QString::number(r.PosMaxPositiv));
-    EXPECT_EQ(shell::foreColor(w->txtAlle[idx::txtMaxPositiv]), ring->property("MaxFarbe").toUInt());
-    EXPECT_EQ(shell::foreColor(w->txtAlle[idx::txtMaxNegativ]), ring->property("MinFarbe").toUInt());
+    EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[idx::txtMaxPositiv]), ring->property("MaxFarbe").toUInt());
+    EXPECT_EQ(shell::foreColor(ansicht(*w).txtAlle[idx::txtMaxNegativ]), ring->property("MinFarbe").toUInt());
     EXPECT_EQ(text(*w, idx::txtAnzahlAbweichungen), QString::number(r.AnzahlAbweichungen));
     EXPECT_EQ(text(*w, idx::txtSchlechtImpulszahl), QStringLiteral("1024"));
-    EXPECT_EQ(w->gespeicherteAnzahl(2), r.AnzahlAbweichungen);
+    EXPECT_EQ(gespeicherteAnzahl(*w, 2), r.AnzahlAbweichungen);
 }
 
 TEST_F(MessAnzeige, BadPulseEntriesAtBothMaximaAreSkipped) {
     auto w = verbunden();
     w->btnAlle_Click(idx::btnSchlechtimpulse);
-    w->txtAlle[idx::txtListeErste]->setText(QStringLiteral("alt"));
-    w->ocxBadInc1->setProperty("PosMin1", QVariant::fromValue<qint16>(77));
-    measure::SchlechtimpulsWerte& r = w->SchlechtimpulsLive;
+    warteBisFrei(*w);
+    ansicht(*w).txtAlle[idx::txtListeErste]->setText(QStringLiteral("alt"));
+    ansicht(*w).ocxBadInc1->setProperty("PosMin1", QVariant::fromValue<qint16>(77));
+    measure::SchlechtimpulsWerte& r = sitzung(*w).schlechtimpulse().live;
     r = {};
     r.Impulszahl = 1024;
     r.Drehzahl = 999.96f;
     r.AbwPos = {0, 30, 0, 0, 0};
     r.AbwWert = {1, 250, 3, 4, 5};
-    w->DateiTyp2Anzeigen();
+    messen(*w).anzeigen(2);
     EXPECT_EQ(text(*w, idx::txtListeErste), QStringLiteral("alt"));
-    EXPECT_EQ(eigenschaft(w->ocxBadInc1, "PosMin1"), 77);
+    EXPECT_EQ(eigenschaft(ansicht(*w).ocxBadInc1, "PosMin1"), 77);
     EXPECT_EQ(text(*w, idx::txtListeErste + 2), QStringLiteral("30"));
     EXPECT_EQ(text(*w, idx::txtListeErste + 3), QStringLiteral("-6"));
     EXPECT_EQ(text(*w, idx::txtSchlechtDrehzahl), zahl("1000.0 rpm")) << "the raw value is tested here";
 
     // Speed 0 with both maximum positions 0: nothing is shown.
-    w->txtAlle[idx::txtSchlechtImpulszahl]->setText(QStringLiteral("alt"));
+    ansicht(*w).txtAlle[idx::txtSchlechtImpulszahl]->setText(QStringLiteral("alt"));
     r.Drehzahl = 0;
-    w->DateiTyp2Anzeigen();
+    messen(*w).anzeigen(2);
     EXPECT_EQ(text(*w, idx::txtSchlechtImpulszahl), QStringLiteral("alt"));
 }
 
@@ -224,33 +234,34 @@ TEST_F(MessAnzeige, OscillationShowsItsValuesAndChart) {
         SCOPED_TRACE(spitze);
         auto w = verbunden("--pulses 200 --oscillation-peak " + std::to_string(spitze));
         w->btnAlle_Click(idx::btnDrehschwebung);
+        warteBisFrei(*w);
         tickeAus(*w, 3);
-        const measure::DrehschwebungWerte& r = w->DrehschwebungGespeichert;
+        const measure::DrehschwebungWerte& r = sitzung(*w).drehschwebung().gespeichert;
         EXPECT_EQ(std::max(-r.MinWert, static_cast<int>(r.MaxWert)), spitze);
         EXPECT_EQ(text(*w, idx::txtDrehImpulszahl), QStringLiteral("200"));
         EXPECT_EQ(text(*w, idx::txtDrehUmdrehungen), QStringLiteral("1 revolut."));
         EXPECT_EQ(text(*w, idx::txtDrehMax), QString::number(r.MaxWert) + QStringLiteral(" ''"));
         EXPECT_EQ(text(*w, idx::txtDrehMin), QString::number(r.MinWert) + QStringLiteral(" ''"));
-        measure::ChartBox* box = w->chartBox();
-        ASSERT_EQ(box, w->picGrafik[idx::picDiagramm]);
+        measure::ChartBox* box = ansicht(*w).chartBox();
+        ASSERT_EQ(box, ansicht(*w).picGrafik[idx::picDiagramm]);
         ASSERT_TRUE(box->hatLayout());
         EXPECT_EQ(box->samples().size(), 200u);
         EXPECT_EQ(box->chartLayout().beschriftung.front().text, "-" + std::to_string(grenze));
-        EXPECT_EQ(w->gespeicherteAnzahl(3), 200);
+        EXPECT_EQ(gespeicherteAnzahl(*w, 3), 200);
     }
 }
 
 TEST_F(MessAnzeige, EqualChartLimitsAreToldAndDrawNothing) {
     auto w = verbunden({}, "D", QStringLiteral("/math"));
-    measure::ChartBox* box = w->chartBox();
-    EXPECT_FALSE(w->GrafikZeichnen(*box, 0, 5, 200, 5));
-    w->DrehschwebungLive.Impulszahl = 0; // "/math": five revolutions of nothing
-    EXPECT_FALSE(w->DrehschwebungGrafik(10, -10));
+    measure::ChartBox* box = ansicht(*w).chartBox();
+    EXPECT_FALSE(messen(*w).GrafikZeichnen(*box, 0, 5, 200, 5, sitzung(*w).drehschwebung().live.Impulszahl));
+    sitzung(*w).drehschwebung().live.Impulszahl = 0; // "/math": five revolutions of nothing
+    EXPECT_FALSE(messen(*w).DrehschwebungGrafik(10, -10, sitzung(*w).drehschwebung().live.Impulszahl));
     EXPECT_EQ(dialoge_.meldungsTexte(), (QStringList{QStringLiteral("Falsche Eingabe Ymin oder Ymax"),
                                                      QStringLiteral("Falsche Eingabe Xmin oder Xmax")}));
     EXPECT_FALSE(box->hatLayout());
-    w->DrehschwebungLive.Impulszahl = 1024;
-    ASSERT_TRUE(w->DrehschwebungGrafik(10, -10));
+    sitzung(*w).drehschwebung().live.Impulszahl = 1024;
+    ASSERT_TRUE(messen(*w).DrehschwebungGrafik(10, -10, sitzung(*w).drehschwebung().live.Impulszahl));
     EXPECT_EQ(box->chartLayout().PunkteProUmdrehung, 1024);
     EXPECT_EQ(box->chartLayout().beschriftung.back().text, "1800");
 }
@@ -261,12 +272,13 @@ TEST_F(MessAnzeige, NumbersTakeTheSystemLocalesDecimalSeparator) {
         ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
         auto w = verbunden({}, "D");
         w->btnAlle_Click(idx::btnAktuell);
-        w->AktuellLive = {};
-        w->AktuellLive.Impulszahl = 1024;
-        w->AktuellLive.Drehzahl = 999.94f;
-        w->AktuellLive.Versorgungsspannung = 24.04f;
-        w->AktuellLive.Frequenz = -1000;
-        w->DateiTyp1Anzeigen();
+        warteBisFrei(*w);
+        sitzung(*w).aktuell().live = {};
+        sitzung(*w).aktuell().live.Impulszahl = 1024;
+        sitzung(*w).aktuell().live.Drehzahl = 999.94f;
+        sitzung(*w).aktuell().live.Versorgungsspannung = 24.04f;
+        sitzung(*w).aktuell().live.Frequenz = -1000;
+        messen(*w).anzeigen(1);
         EXPECT_EQ(text(*w, idx::txtDrehzahl), QStringLiteral("999,9 1/min"));
         EXPECT_EQ(text(*w, idx::txtVersorgung), QStringLiteral("24,0 V"));
         EXPECT_EQ(text(*w, idx::txtFrequenz), QStringLiteral("-1,0 kHz"));

@@ -50,7 +50,8 @@ TEST_F(MessungPty, EachPageMeasuresThroughTheSerialPort) {
     auto w = std::make_unique<shell::KAV_Main>(u);
     ASSERT_TRUE(w->Form_Load());
     w->Form_Activate();
-    ASSERT_TRUE(w->Verbunden) << dialoge_.meldungsTexte().join('|').toStdString();
+    warteBisFrei(*w);
+    ASSERT_TRUE(sitzung(*w).verbunden()) << dialoge_.meldungsTexte().join('|').toStdString();
 
     struct Seite {
         int knopf, bild, impulszahl, zurueck;
@@ -63,12 +64,14 @@ TEST_F(MessungPty, EachPageMeasuresThroughTheSerialPort) {
     for (const Seite& s : seiten) {
         SCOPED_TRACE(s.knopf);
         w->btnAlle_Click(s.knopf);
-        EXPECT_TRUE(warteBis([&] { return !w->picGrafik[static_cast<std::size_t>(s.bild)]->isHidden(); }));
-        EXPECT_EQ(w->txtAlle[static_cast<std::size_t>(s.impulszahl)]->text(), QStringLiteral("200"));
-        EXPECT_EQ(w->txtAlle[idx::txtGeberSN]->text(), QStringLiteral("G4711023"));
+        warteBisFrei(*w);
+        EXPECT_TRUE(warteBis([&] { return !ansicht(*w).picGrafik[static_cast<std::size_t>(s.bild)]->isHidden(); }));
+        EXPECT_EQ(ansicht(*w).txtAlle[static_cast<std::size_t>(s.impulszahl)]->text(), QStringLiteral("200"));
+        EXPECT_EQ(ansicht(*w).txtAlle[idx::txtGeberSN]->text(), QStringLiteral("G4711023"));
         w->btnAlle_Click(s.zurueck);
+        warteBisFrei(*w);
     }
-    EXPECT_EQ(w->chartBox()->samples().size(), 200u);
+    EXPECT_EQ(ansicht(*w).chartBox()->samples().size(), 200u);
     EXPECT_TRUE(dialoge_.aufrufe().empty()) << dialoge_.meldungsTexte().join('|').toStdString();
 
     w->close();
@@ -91,27 +94,29 @@ TEST_F(MessungPty, AConverterPulledOutWhileMeasuringTakesTheWindowOffline) {
     auto w = std::make_unique<shell::KAV_Main>(u);
     ASSERT_TRUE(w->Form_Load());
     w->Form_Activate();
-    ASSERT_TRUE(w->Verbunden) << dialoge_.meldungsTexte().join('|').toStdString();
+    warteBisFrei(*w);
+    ASSERT_TRUE(sitzung(*w).verbunden()) << dialoge_.meldungsTexte().join('|').toStdString();
     w->btnAlle_Click(idx::btnAktuell);
-    ASSERT_TRUE(warteBis([&] { return !w->picGrafik[idx::picAktuell]->isHidden(); }));
-    ASSERT_TRUE(w->chkAlle[1]->isChecked());
+    warteBisFrei(*w);
+    ASSERT_TRUE(warteBis([&] { return !ansicht(*w).picGrafik[idx::picAktuell]->isHidden(); }));
+    ASSERT_TRUE(ansicht(*w).chkAlle[1]->isChecked());
 
     sim.kill();
     ASSERT_TRUE(sim.waitForFinished(5000));
     EXPECT_TRUE(warteBis(
         [&] {
-            return !w->frmAlle[idx::frmVerbindungsInfo]->isHidden() &&
-                   !w->labAlle[idx::labVerbindungMeldung]->text().isEmpty();
+            return !ansicht(*w).frmAlle[idx::frmVerbindungsInfo]->isHidden() &&
+                   !ansicht(*w).labAlle[idx::labVerbindungMeldung]->text().isEmpty();
         },
         2000));
-    EXPECT_FALSE(w->Verbunden);
-    EXPECT_EQ(w->txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
-    EXPECT_TRUE(w->labAlle[idx::labVerbindungMeldung]->text().startsWith(
+    EXPECT_FALSE(sitzung(*w).verbunden());
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtStatus]->text(), QStringLiteral("Offline"));
+    EXPECT_TRUE(ansicht(*w).labAlle[idx::labVerbindungMeldung]->text().startsWith(
         shell::SprachText(QStringLiteral("Die Verbindung mit dem KAV100 konnte nicht hergestellt werden."))))
-        << w->labAlle[idx::labVerbindungMeldung]->text().toStdString();
-    EXPECT_FALSE(w->chkAlle[1]->isChecked());
-    EXPECT_FALSE(w->tmrDateiTyp1.isActive());
-    EXPECT_TRUE(w->btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
+        << ansicht(*w).labAlle[idx::labVerbindungMeldung]->text().toStdString();
+    EXPECT_FALSE(ansicht(*w).chkAlle[1]->isChecked());
+    EXPECT_FALSE(messen(*w).timer(1).isActive());
+    EXPECT_TRUE(ansicht(*w).btnAlle[idx::btnVerbindungAufbauen]->isEnabled());
     EXPECT_TRUE(dialoge_.aufrufe().empty()) << dialoge_.meldungsTexte().join('|').toStdString();
     w->close();
 }

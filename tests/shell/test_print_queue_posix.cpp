@@ -92,7 +92,8 @@ protected:
         const QString titel = QStringLiteral("KavStudio - ") + seite + QStringLiteral(" - ") +
                               QString::fromStdString(records::standardDateiname(uhr_.localTime()));
         const QDateTime vorher = QDateTime::currentDateTime().addSecs(-1);
-        w.mnuProgrammItem[4]->trigger();
+        ansicht(w).mnuProgrammItem[4]->trigger();
+        warteBisFrei(w);
         EXPECT_EQ(dialoge_.anzahl(RecordingDialoge::Art::Meldung), 0)
             << dialoge_.meldungsTexte().join('|').toStdString();
         QString gefunden;
@@ -135,8 +136,8 @@ protected:
             .simplified();
     }
     static QString zeile(const KAV_Main& w, int label, int box) {
-        return w.labAlle[static_cast<std::size_t>(label)]->text() + u' ' +
-               w.txtAlle[static_cast<std::size_t>(box)]->text();
+        return ansicht(w).labAlle[static_cast<std::size_t>(label)]->text() + u' ' +
+               ansicht(w).txtAlle[static_cast<std::size_t>(box)]->text();
     }
 };
 
@@ -145,8 +146,10 @@ TEST_F(DruckWarteschlange, BothPagesArriveAsPdfWithTheirValues) {
     {
         auto w = verbunden("--steady --speed 1480 --symmetry0 3 --symmetry90 120 --phase 1 --track-error 0");
         w->btnAlle_Click(idx::btnAktuell);
+        warteBisFrei(*w);
         ticke(*w, 1);
-        w->chkAlle[idx::chkAktuellImmer]->setChecked(false);
+        ansicht(*w).chkAlle[idx::chkAktuellImmer]->setChecked(false);
+        warteBisFrei(*w);
         const QString pdf = druckenUndWarten(*w, QStringLiteral("Actual"));
         ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << pdfOrdner().toStdString();
         EXPECT_EQ(seiten(pdf), 1);
@@ -166,6 +169,7 @@ TEST_F(DruckWarteschlange, BothPagesArriveAsPdfWithTheirValues) {
         uhr_.advance(std::chrono::seconds(2));
         auto w = verbunden("--pulses 200 --oscillation-peak 450");
         w->btnAlle_Click(idx::btnDrehschwebung);
+        warteBisFrei(*w);
         tickeAus(*w, 3);
         const QString pdf = druckenUndWarten(*w, QStringLiteral("Rotational frequ. modulation"));
         ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << pdfOrdner().toStdString();

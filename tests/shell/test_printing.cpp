@@ -29,10 +29,11 @@ using Art = RecordingDialoge::Art;
 class DruckTest : public MessFensterTest {
 protected:
     static records::Beschriftet seite(const KAV_Main& w, int label, int box) {
-        return {w.labAlle[static_cast<std::size_t>(label)]->text(), w.txtAlle[static_cast<std::size_t>(box)]->text()};
+        return {ansicht(w).labAlle[static_cast<std::size_t>(label)]->text(),
+                ansicht(w).txtAlle[static_cast<std::size_t>(box)]->text()};
     }
     static records::Beschriftet anzeige(const KAV_Main& w, int label, const QWidget* ocx) {
-        return {w.labAlle[static_cast<std::size_t>(label)]->text(),
+        return {ansicht(w).labAlle[static_cast<std::size_t>(label)]->text(),
                 QString::number(static_cast<int>(ocx->property("iValue").toFloat()))};
     }
     static void kopfWieSeite(const KAV_Main& w, const records::Kopfzeile& k) {
@@ -46,16 +47,19 @@ protected:
         auto w =
             verbunden("--steady --speed 1500 --symmetry0 200 --symmetry90 120 --phase 110 --track-error 0", sprache);
         w->btnAlle_Click(idx::btnAktuell);
+        warteBisFrei(*w);
         ticke(*w, 1);
-        w->chkAlle[idx::chkAktuellImmer]->setChecked(false);
-        EXPECT_TRUE(w->mnuProgrammItem[4]->isEnabled());
+        ansicht(*w).chkAlle[idx::chkAktuellImmer]->setChecked(false);
+        warteBisFrei(*w);
+        EXPECT_TRUE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
         return w;
     }
     std::unique_ptr<KAV_Main> drehschwebung() {
         auto w = verbunden("--samples 400");
         w->btnAlle_Click(idx::btnDrehschwebung);
+        warteBisFrei(*w);
         tickeAus(*w, 3);
-        EXPECT_TRUE(w->mnuProgrammItem[4]->isEnabled());
+        EXPECT_TRUE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
         return w;
     }
     QString datei(const QString& name) const { return QDir(ablage_.path()).filePath(name); }
@@ -71,7 +75,8 @@ TEST_F(DruckTest, TheCurrentValuesPrintoutHoldsWhatThePageShows) {
         drucker_ = {};
         drucker_.standard = QStringLiteral("Buero");
         auto w = aktuell(sprache);
-        w->mnuProgrammItem[4]->trigger();
+        ansicht(*w).mnuProgrammItem[4]->trigger();
+        warteBisFrei(*w);
         ASSERT_EQ(drucker_.auftraege.size(), 1u);
         const TestDrucker::Auftrag& job = drucker_.auftraege[0];
         EXPECT_EQ(job.drucker, QStringLiteral("Buero"));
@@ -80,33 +85,35 @@ TEST_F(DruckTest, TheCurrentValuesPrintoutHoldsWhatThePageShows) {
                                     jetzt());
         kopfWieSeite(*w, job.seite.kopf);
         const auto& a = std::get<records::AktuellDruck>(job.seite.inhalt);
-        EXPECT_EQ(a.sym0, anzeige(*w, idx::labSym0, w->ocxSym0));
+        EXPECT_EQ(a.sym0, anzeige(*w, idx::labSym0, ansicht(*w).ocxSym0));
         EXPECT_EQ(a.sym0.text, QStringLiteral("-56"));
-        EXPECT_EQ(a.sym90, anzeige(*w, idx::labSym90, w->ocxSym90));
-        EXPECT_EQ(a.phl, anzeige(*w, idx::labPhl, w->ocxPhl));
+        EXPECT_EQ(a.sym90, anzeige(*w, idx::labSym90, ansicht(*w).ocxSym90));
+        EXPECT_EQ(a.phl, anzeige(*w, idx::labPhl, ansicht(*w).ocxPhl));
         EXPECT_EQ(a.versorgung, seite(*w, idx::labVersorgung, idx::txtVersorgung));
         EXPECT_EQ(a.strom, seite(*w, idx::labStrom, idx::txtStrom));
         EXPECT_EQ(a.impulszahl, seite(*w, idx::labImpulszahl, idx::txtImpulszahl));
         EXPECT_EQ(a.drehzahl, seite(*w, idx::labDrehzahl, idx::txtDrehzahl));
         EXPECT_EQ(a.frequenz, seite(*w, idx::labFrequenz, idx::txtFrequenz));
         // The notes shown: none under 0°, "not available" under 90°, "too high" under the phase.
-        EXPECT_EQ(a.hinweise, (std::array<QString, 3>{QString(), w->labAlle[idx::labSym90NichtVerfuegbar]->text(),
-                                                      w->labAlle[idx::labPhlZuHoch]->text()}));
+        EXPECT_EQ(a.hinweise,
+                  (std::array<QString, 3>{QString(), ansicht(*w).labAlle[idx::labSym90NichtVerfuegbar]->text(),
+                                          ansicht(*w).labAlle[idx::labPhlZuHoch]->text()}));
         EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0);
 
         // A note an earlier result left on the screen is printed too.
-        w->labAlle[idx::labSym0ZuHoch]->show();
+        ansicht(*w).labAlle[idx::labSym0ZuHoch]->show();
         w->Drucken();
         ASSERT_EQ(drucker_.auftraege.size(), 2u);
         EXPECT_EQ(std::get<records::AktuellDruck>(drucker_.auftraege[1].seite.inhalt).hinweise[0],
-                  w->labAlle[idx::labSym0ZuHoch]->text());
+                  ansicht(*w).labAlle[idx::labSym0ZuHoch]->text());
     }
 }
 
 TEST_F(DruckTest, TheOscillationPrintoutHoldsTheChartAsTheBoxDrawsIt) {
     drucker_.standard = QStringLiteral("Buero");
     auto w = drehschwebung();
-    w->mnuProgrammItem[4]->trigger();
+    ansicht(*w).mnuProgrammItem[4]->trigger();
+    warteBisFrei(*w);
     ASSERT_EQ(drucker_.auftraege.size(), 1u);
     const records::Druckseite& s = drucker_.auftraege[0].seite;
     EXPECT_EQ(drucker_.auftraege[0].dokument, QStringLiteral("KavStudio - Rotational frequ. modulation - ") + jetzt());
@@ -118,14 +125,14 @@ TEST_F(DruckTest, TheOscillationPrintoutHoldsTheChartAsTheBoxDrawsIt) {
     EXPECT_EQ(o.impulszahl, seite(*w, idx::labDrehImpulszahl, idx::txtDrehImpulszahl));
     EXPECT_EQ(o.drehzahl, seite(*w, idx::labDrehDrehzahl, idx::txtDrehDrehzahl));
     EXPECT_EQ(o.frequenz, seite(*w, idx::labDrehFrequenz, idx::txtDrehFrequenz));
-    EXPECT_EQ(o.samples, w->chartBox()->samples());
+    EXPECT_EQ(o.samples, ansicht(*w).chartBox()->samples());
     EXPECT_EQ(o.samples.size(), 400u);
     ASSERT_TRUE(o.layout.ok());
-    EXPECT_EQ(o.layout.beschriftung.size(), w->chartBox()->chartLayout().beschriftung.size());
-    EXPECT_EQ(o.layout.NullY, w->chartBox()->chartLayout().NullY);
+    EXPECT_EQ(o.layout.beschriftung.size(), ansicht(*w).chartBox()->chartLayout().beschriftung.size());
+    EXPECT_EQ(o.layout.NullY, ansicht(*w).chartBox()->chartLayout().NullY);
     // Built from the saved copy alone, the page comes out the same.
     const records::Druckseite ohneFenster =
-        records::drehschwebungSeite(w->DrehschwebungGespeichert, s.kopf, "E", zahl(".").toStdString());
+        records::drehschwebungSeite(sitzung(*w).drehschwebung().gespeichert, s.kopf, "E", zahl(".").toStdString());
     const auto& o2 = std::get<records::DrehschwebungDruck>(ohneFenster.inhalt);
     EXPECT_EQ(o2.drehzahl, o.drehzahl);
     EXPECT_EQ(o2.samples, o.samples);
@@ -138,26 +145,30 @@ TEST_F(DruckTest, TheBadPulsePagePrintsItsRingAndValues_NoPageAndABusyWindowNoth
     w->Drucken();
     EXPECT_TRUE(drucker_.auftraege.empty()) << "no result page";
     w->btnAlle_Click(idx::btnSchlechtimpulse);
+    warteBisFrei(*w);
     tickeAus(*w, 2);
-    ASSERT_FALSE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
-    w->mnuProgrammItem[4]->trigger();
+    ASSERT_FALSE(ansicht(*w).picGrafik[idx::picSchlechtimpulse]->isHidden());
+    ansicht(*w).mnuProgrammItem[4]->trigger();
+    warteBisFrei(*w);
     ASSERT_EQ(drucker_.auftraege.size(), 1u) << "the bad-pulse page";
     EXPECT_EQ(drucker_.auftraege[0].dokument, QStringLiteral("KavStudio - Bad pulses - ") + jetzt());
     const auto& b = std::get<records::SchlechtimpulsDruck>(drucker_.auftraege[0].seite.inhalt);
     EXPECT_FALSE(b.ring.isNull());
-    EXPECT_EQ(b.maxNegativ.text, w->txtAlle[idx::txtMaxNegativ]->text());
-    EXPECT_EQ(b.drehzahl.text, w->txtAlle[idx::txtSchlechtDrehzahl]->text());
-    EXPECT_EQ(b.frequenz.text, w->txtAlle[idx::txtSchlechtFrequenz]->text());
-    EXPECT_EQ(b.anzahl.text, w->txtAlle[idx::txtAnzahlAbweichungen]->text());
+    EXPECT_EQ(b.maxNegativ.text, ansicht(*w).txtAlle[idx::txtMaxNegativ]->text());
+    EXPECT_EQ(b.drehzahl.text, ansicht(*w).txtAlle[idx::txtSchlechtDrehzahl]->text());
+    EXPECT_EQ(b.frequenz.text, ansicht(*w).txtAlle[idx::txtSchlechtFrequenz]->text());
+    EXPECT_EQ(b.anzahl.text, ansicht(*w).txtAlle[idx::txtAnzahlAbweichungen]->text());
     drucker_.auftraege.clear();
 
     w.reset(); // one window per simulated device
     auto v = aktuell();
-    v->Beschaeftigt = true;
-    v->mnuProgrammItem[4]->trigger();
+    sitzung(*v).setBeschaeftigt(true);
+    ansicht(*v).mnuProgrammItem[4]->trigger();
+    warteBisFrei(*v);
     EXPECT_TRUE(drucker_.auftraege.empty()) << "busy";
-    v->Beschaeftigt = false;
-    v->mnuProgrammItem[4]->trigger();
+    sitzung(*v).setBeschaeftigt(false);
+    ansicht(*v).mnuProgrammItem[4]->trigger();
+    warteBisFrei(*v);
     EXPECT_EQ(drucker_.auftraege.size(), 1u);
     EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0);
     EXPECT_EQ(dialoge_.anzahl(Art::SpeichernUnter), 0);
@@ -166,15 +177,15 @@ TEST_F(DruckTest, TheBadPulsePagePrintsItsRingAndValues_NoPageAndABusyWindowNoth
 TEST_F(DruckTest, AfterALanguageSwitchPageAndPrintoutSpeakTheNewLanguage) {
     drucker_.standard = QStringLiteral("Buero");
     auto w = aktuell("D");
-    ASSERT_TRUE(w->txtAlle[idx::txtDrehzahl]->text().endsWith(QStringLiteral("1/min")));
+    ASSERT_TRUE(ansicht(*w).txtAlle[idx::txtDrehzahl]->text().endsWith(QStringLiteral("1/min")));
     w->SpracheSetzen(QStringLiteral("E"));
-    EXPECT_TRUE(w->txtAlle[idx::txtDrehzahl]->text().endsWith(QStringLiteral("rpm")))
-        << w->txtAlle[idx::txtDrehzahl]->text().toStdString();
+    EXPECT_TRUE(ansicht(*w).txtAlle[idx::txtDrehzahl]->text().endsWith(QStringLiteral("rpm")))
+        << ansicht(*w).txtAlle[idx::txtDrehzahl]->text().toStdString();
     w->Drucken();
     ASSERT_EQ(drucker_.auftraege.size(), 1u);
     const auto& a = std::get<records::AktuellDruck>(drucker_.auftraege[0].seite.inhalt);
     EXPECT_EQ(a.drehzahl, seite(*w, idx::labDrehzahl, idx::txtDrehzahl));
-    EXPECT_EQ(a.hinweise[1], w->labAlle[idx::labSym90NichtVerfuegbar]->text());
+    EXPECT_EQ(a.hinweise[1], ansicht(*w).labAlle[idx::labSym90NichtVerfuegbar]->text());
     EXPECT_EQ(a.hinweise[1], QStringLiteral("Not available."));
 }
 
@@ -241,16 +252,16 @@ TEST_F(DruckTest, TheWindowMeasuresAreThePrintoutDefaults) {
     // A printout made without the window (kavctl report) scales from these.
     auto w = verbunden();
     const records::Seitenmasse m;
-    EXPECT_EQ(w->picGrafik[idx::picDiagramm]->size(), m.diagramm);
-    EXPECT_EQ(w->picGrafik[idx::picAktuell]->size(), m.panel);
-    EXPECT_EQ(w->picGrafik[idx::picSchlechtimpulse]->size(), m.panel);
-    ASSERT_NE(w->ocxBadInc1, nullptr);
-    EXPECT_EQ(w->ocxBadInc1->size(), m.ring);
-    EXPECT_EQ(w->labAlle[idx::labDrehUmdrehungen]->height(), m.zeilenHoehe);
-    EXPECT_EQ(w->labAlle[idx::labSym0]->height(), m.anzeigeHoehe);
-    EXPECT_EQ(w->labAlle[idx::labSym0NichtVerfuegbar]->height(), m.hinweisHoehe);
-    const QWidget* mitSchriften[] = {w->labAlle[idx::labDrehUmdrehungen], w->labAlle[idx::labSym0], w->chartBox(),
-                                     w->ocxBadInc1};
+    EXPECT_EQ(ansicht(*w).picGrafik[idx::picDiagramm]->size(), m.diagramm);
+    EXPECT_EQ(ansicht(*w).picGrafik[idx::picAktuell]->size(), m.panel);
+    EXPECT_EQ(ansicht(*w).picGrafik[idx::picSchlechtimpulse]->size(), m.panel);
+    ASSERT_NE(ansicht(*w).ocxBadInc1, nullptr);
+    EXPECT_EQ(ansicht(*w).ocxBadInc1->size(), m.ring);
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labDrehUmdrehungen]->height(), m.zeilenHoehe);
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labSym0]->height(), m.anzeigeHoehe);
+    EXPECT_EQ(ansicht(*w).labAlle[idx::labSym0NichtVerfuegbar]->height(), m.hinweisHoehe);
+    const QWidget* mitSchriften[] = {ansicht(*w).labAlle[idx::labDrehUmdrehungen], ansicht(*w).labAlle[idx::labSym0],
+                                     ansicht(*w).chartBox(), ansicht(*w).ocxBadInc1};
     for (const QWidget* mitSchrift : mitSchriften) {
         EXPECT_EQ(mitSchrift->font().pixelSize(), records::standardSchrift().pixelSize());
         EXPECT_EQ(mitSchrift->font().family(), records::standardSchrift().family());

@@ -130,17 +130,20 @@ TEST_F(ProgrammStartTest, SimFlagsAndShortNamesConfigureTheSimulatedDevice) {
         KAV_Main w(u);
         ASSERT_TRUE(w.Form_Load());
         w.Form_Activate();
-        EXPECT_EQ(w.Verbunden, f.verbunden);
-        EXPECT_TRUE(w.labAlle[shell::idx::labVerbindungMeldung]->text().startsWith(QString::fromUtf8(f.meldungAnfang)))
-            << w.labAlle[shell::idx::labVerbindungMeldung]->text().toStdString();
+        warteBisFrei(w);
+        EXPECT_EQ(sitzung(w).verbunden(), f.verbunden);
+        EXPECT_TRUE(
+            ansicht(w).labAlle[shell::idx::labVerbindungMeldung]->text().startsWith(QString::fromUtf8(f.meldungAnfang)))
+            << ansicht(w).labAlle[shell::idx::labVerbindungMeldung]->text().toStdString();
         EXPECT_TRUE(dialoge_.aufrufe().empty());
         if (f.verbunden) {
             // State bit 1: the device is in PC measurement mode unless told otherwise.
-            const Aufruf status = wertLesen(*w.link(), wert::Geraetestatus, "B");
+            const Aufruf status = wertLesen(*FensterZugang::link(w), wert::Geraetestatus, "B");
             ASSERT_TRUE(status.ok());
             const bool pcModus = static_cast<int>(status.wert.toNumber()) & 2;
             EXPECT_EQ(pcModus, QString::fromLatin1(f.befehlszeile).indexOf(QLatin1String("not-pc-mode")) < 0);
             w.VerbindungBeenden();
+            warteBisFrei(w);
         }
     }
 }
@@ -154,7 +157,8 @@ TEST_F(ProgrammStartTest, ABadSimFlagIsToldNotReplacedByADefault) {
               QStringList{QStringLiteral("/sim:--not-pc-mode --bogus\r\nSimulated device: unknown flag --bogus")});
     EXPECT_EQ(logs_.tagesLog(), "09:04:07 - Programmstart -> Simulated device: unknown flag --bogus\r\n");
     w.Form_Activate();
-    EXPECT_FALSE(w.Verbunden) << "no device stands in for the one asked for";
+    warteBisFrei(w);
+    EXPECT_FALSE(sitzung(w).verbunden()) << "no device stands in for the one asked for";
 }
 
 TEST_F(ProgrammStartTest, WithDebugTheReasonsABackendOrAControlCannotBeUsedAreLogged) {
@@ -171,7 +175,8 @@ TEST_F(ProgrammStartTest, WithDebugTheReasonsABackendOrAControlCannotBeUsedAreLo
 
     // The port that does not open: the open's diagnostic goes to the log.
     w->VerbindungAufbauen();
-    EXPECT_FALSE(w->Verbunden);
+    warteBisFrei(*w);
+    EXPECT_FALSE(sitzung(*w).verbunden());
     log = logs_.tagesLog();
     const qsizetype zeile = log.indexOf("VerbindungAufbauen -> Verbindung konnte nicht hergestellt werden (1)\r\n");
     ASSERT_GE(zeile, 0) << log.toStdString();

@@ -45,35 +45,37 @@ protected:
     std::unique_ptr<KAV_Main> browser() {
         offlineStart();
         auto w = starteUndAktiviere();
-        w->drvAlle0->setLaufwerke({a_, b_, d(QStringLiteral("fehlt"))});
+        ansicht(*w).drvAlle0->setLaufwerke({a_, b_, d(QStringLiteral("fehlt"))});
         w->btnAlle_Click(idx::btnDatenVomComputer);
+        warteBisFrei(*w);
         waehleLaufwerk(*w, a_);
         return w;
     }
     QString d(const QString& name) const { return nativ(QDir(baum_.path()).filePath(name)); }
 
     static void waehleLaufwerk(KAV_Main& w, const QString& wurzel) {
-        const int i = w.drvAlle0->findText(wurzel);
+        const int i = ansicht(w).drvAlle0->findText(wurzel);
         ASSERT_GE(i, 0) << wurzel.toStdString();
         // As the user picks it: the list shows it, then reports it.
-        w.drvAlle0->setCurrentIndex(i);
-        emit w.drvAlle0->activated(i);
+        ansicht(w).drvAlle0->setCurrentIndex(i);
+        emit ansicht(w).drvAlle0->activated(i);
     }
     static QStringList ordner(const KAV_Main& w) {
         QStringList z;
-        for (int i = 0; i < w.dirAlle0->count(); ++i)
-            z << QString(w.dirAlle0->item(i)->data(Qt::UserRole + 1).toInt(), u' ') + w.dirAlle0->item(i)->text();
+        for (int i = 0; i < ansicht(w).dirAlle0->count(); ++i)
+            z << QString(ansicht(w).dirAlle0->item(i)->data(Qt::UserRole + 1).toInt(), u' ') +
+                     ansicht(w).dirAlle0->item(i)->text();
         return z;
     }
     static QStringList dateien(const KAV_Main& w) {
         QStringList z;
-        for (int i = 0; i < w.fleAlle0->count(); ++i)
-            z << w.fleAlle0->item(i)->text();
+        for (int i = 0; i < ansicht(w).fleAlle0->count(); ++i)
+            z << ansicht(w).fleAlle0->item(i)->text();
         return z;
     }
     static int zeileVon(const KAV_Main& w, const QString& name) {
-        for (int i = 0; i < w.dirAlle0->count(); ++i)
-            if (w.dirAlle0->item(i)->text() == name)
+        for (int i = 0; i < ansicht(w).dirAlle0->count(); ++i)
+            if (ansicht(w).dirAlle0->item(i)->text() == name)
                 return i;
         return -1;
     }
@@ -89,7 +91,7 @@ protected:
     static void klick(QListWidget* liste, int zeile) {
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(zeile)).center());
     }
-    static bool oeffnen(const KAV_Main& w) { return w.btnAlle[idx::btnOeffnen]->isEnabled(); }
+    static bool oeffnen(const KAV_Main& w) { return ansicht(w).btnAlle[idx::btnOeffnen]->isEnabled(); }
 
     QTemporaryDir baum_;
     QString a_, b_;
@@ -97,91 +99,94 @@ protected:
 
 TEST_F(DateiBrowserTest, TheDriveRootWithItsSortedSubfoldersAndItsRecordFiles) {
     auto w = browser();
-    EXPECT_EQ(w->dirAlle0->path(), a_);
+    EXPECT_EQ(ansicht(*w).dirAlle0->path(), a_);
     EXPECT_EQ(ordner(*w), (QStringList{a_, QStringLiteral(" a"), QStringLiteral(" Beta"), QStringLiteral(" c"),
                                        QStringLiteral(" gesperrt")}));
-    EXPECT_EQ(w->dirAlle0->offeneZeile(), 0);
+    EXPECT_EQ(ansicht(*w).dirAlle0->offeneZeile(), 0);
     EXPECT_EQ(dateien(*w), (QStringList{QStringLiteral("x.kav"), QStringLiteral("Y.KAV")}));
-    EXPECT_EQ(w->fleAlle0->path(), a_);
+    EXPECT_EQ(ansicht(*w).fleAlle0->path(), a_);
     // A drive root keeps one separator.
-    EXPECT_EQ(w->ProgrammPfad, mitTrenner(a_));
+    EXPECT_EQ(daten(*w).programmPfad(), mitTrenner(a_));
     EXPECT_FALSE(oeffnen(*w));
 }
 
 TEST_F(DateiBrowserTest, WalkingIntoAndOutOfFolders) {
     auto w = browser();
-    doppelklick(w->dirAlle0, zeileVon(*w, QStringLiteral("a")));
-    EXPECT_EQ(w->dirAlle0->path(), d(QStringLiteral("A/a")));
+    doppelklick(ansicht(*w).dirAlle0, zeileVon(*w, QStringLiteral("a")));
+    EXPECT_EQ(ansicht(*w).dirAlle0->path(), d(QStringLiteral("A/a")));
     EXPECT_EQ(ordner(*w), (QStringList{a_, QStringLiteral(" a"), QStringLiteral("  b")}));
-    EXPECT_EQ(w->dirAlle0->offeneZeile(), 1);
+    EXPECT_EQ(ansicht(*w).dirAlle0->offeneZeile(), 1);
     EXPECT_EQ(dateien(*w), QStringList{QStringLiteral("eins.kav")});
-    EXPECT_EQ(w->ProgrammPfad, mitTrenner(d(QStringLiteral("A/a"))));
+    EXPECT_EQ(daten(*w).programmPfad(), mitTrenner(d(QStringLiteral("A/a"))));
 
-    doppelklick(w->dirAlle0, zeileVon(*w, QStringLiteral("b")));
+    doppelklick(ansicht(*w).dirAlle0, zeileVon(*w, QStringLiteral("b")));
     EXPECT_EQ(ordner(*w), (QStringList{a_, QStringLiteral(" a"), QStringLiteral("  b")}));
-    EXPECT_EQ(w->dirAlle0->offeneZeile(), 2);
+    EXPECT_EQ(ansicht(*w).dirAlle0->offeneZeile(), 2);
     EXPECT_EQ(dateien(*w), QStringList{QStringLiteral("zwei.kav")});
 
     // Back to the root by its own row.
-    doppelklick(w->dirAlle0, 0);
-    EXPECT_EQ(w->dirAlle0->path(), a_);
-    EXPECT_EQ(w->ProgrammPfad, mitTrenner(a_));
+    doppelklick(ansicht(*w).dirAlle0, 0);
+    EXPECT_EQ(ansicht(*w).dirAlle0->path(), a_);
+    EXPECT_EQ(daten(*w).programmPfad(), mitTrenner(a_));
     EXPECT_EQ(dateien(*w), (QStringList{QStringLiteral("x.kav"), QStringLiteral("Y.KAV")}));
     EXPECT_EQ(dialoge_.anzahl(RecordingDialoge::Art::Meldung), 0);
 }
 
 TEST_F(DateiBrowserTest, OeffnenOnlyWhileAFileIsSelected) {
     auto w = browser();
-    klick(w->fleAlle0, 0);
+    klick(ansicht(*w).fleAlle0, 0);
     EXPECT_TRUE(oeffnen(*w));
-    EXPECT_EQ(w->fleAlle0->fileName(), QStringLiteral("x.kav"));
+    EXPECT_EQ(ansicht(*w).fleAlle0->fileName(), QStringLiteral("x.kav"));
     // A folder change disables it.
-    doppelklick(w->dirAlle0, zeileVon(*w, QStringLiteral("a")));
+    doppelklick(ansicht(*w).dirAlle0, zeileVon(*w, QStringLiteral("a")));
     EXPECT_FALSE(oeffnen(*w));
-    klick(w->fleAlle0, 0);
+    klick(ansicht(*w).fleAlle0, 0);
     EXPECT_TRUE(oeffnen(*w));
     // A drive change too, even to a drive without files.
     waehleLaufwerk(*w, b_);
     EXPECT_FALSE(oeffnen(*w));
     EXPECT_TRUE(dateien(*w).isEmpty());
-    EXPECT_EQ(w->ProgrammPfad, mitTrenner(b_));
+    EXPECT_EQ(daten(*w).programmPfad(), mitTrenner(b_));
     EXPECT_EQ(ordner(*w), (QStringList{b_, QStringLiteral(" leer")}));
     // Opening the page again disables it and finds files saved meanwhile.
     waehleLaufwerk(*w, a_);
-    klick(w->fleAlle0, 0);
+    klick(ansicht(*w).fleAlle0, 0);
     QFile neu(QDir(a_).filePath(QStringLiteral("neu.kav")));
     ASSERT_TRUE(neu.open(QIODevice::WriteOnly));
     w->btnAlle_Click(idx::btnComputerZurueck);
+    warteBisFrei(*w);
     w->btnAlle_Click(idx::btnDatenVomComputer);
+    warteBisFrei(*w);
     EXPECT_FALSE(oeffnen(*w));
     EXPECT_EQ(dateien(*w), (QStringList{QStringLiteral("neu.kav"), QStringLiteral("x.kav"), QStringLiteral("Y.KAV")}));
-    EXPECT_EQ(w->drvAlle0->drive(), a_);
+    EXPECT_EQ(ansicht(*w).drvAlle0->drive(), a_);
 }
 
 TEST_F(DateiBrowserTest, ADriveNotReadyLeavesTheListsAsTheyWere) {
     auto w = browser();
-    doppelklick(w->dirAlle0, zeileVon(*w, QStringLiteral("a")));
-    klick(w->fleAlle0, 0);
+    doppelklick(ansicht(*w).dirAlle0, zeileVon(*w, QStringLiteral("a")));
+    klick(ansicht(*w).fleAlle0, 0);
     waehleLaufwerk(*w, d(QStringLiteral("fehlt")));
     EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{kLaufwerkFehler});
     EXPECT_EQ(dialoge_.letzter().titel, QString());
-    EXPECT_EQ(w->drvAlle0->drive(), a_);
-    EXPECT_EQ(w->dirAlle0->path(), d(QStringLiteral("A/a")));
+    EXPECT_EQ(ansicht(*w).drvAlle0->drive(), a_);
+    EXPECT_EQ(ansicht(*w).dirAlle0->path(), d(QStringLiteral("A/a")));
     EXPECT_EQ(dateien(*w), QStringList{QStringLiteral("eins.kav")});
-    EXPECT_EQ(w->ProgrammPfad, mitTrenner(d(QStringLiteral("A/a"))));
+    EXPECT_EQ(daten(*w).programmPfad(), mitTrenner(d(QStringLiteral("A/a"))));
 }
 
 TEST_F(DateiBrowserTest, AnUnreadableFolderIsShownButRefused) {
     auto w = browser();
     const QString gesperrt = d(QStringLiteral("A/gesperrt"));
-    w->dirAlle0->setPruefung([&](const QString& o) { return o != gesperrt && shell::FolderList::ordnerLesbar(o); });
+    ansicht(*w).dirAlle0->setPruefung(
+        [&](const QString& o) { return o != gesperrt && shell::FolderList::ordnerLesbar(o); });
     const int zeile = zeileVon(*w, QStringLiteral("gesperrt"));
     ASSERT_GE(zeile, 0) << "listed";
-    doppelklick(w->dirAlle0, zeile);
+    doppelklick(ansicht(*w).dirAlle0, zeile);
     EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{kOrdnerFehler}) << "a folder message, not the drive's";
-    EXPECT_EQ(w->dirAlle0->path(), a_);
-    EXPECT_EQ(w->dirAlle0->currentRow(), w->dirAlle0->offeneZeile());
-    EXPECT_EQ(w->ProgrammPfad, mitTrenner(a_));
+    EXPECT_EQ(ansicht(*w).dirAlle0->path(), a_);
+    EXPECT_EQ(ansicht(*w).dirAlle0->currentRow(), ansicht(*w).dirAlle0->offeneZeile());
+    EXPECT_EQ(daten(*w).programmPfad(), mitTrenner(a_));
     EXPECT_EQ(dateien(*w), (QStringList{QStringLiteral("x.kav"), QStringLiteral("Y.KAV")}));
 }
 
@@ -202,46 +207,49 @@ TEST_F(DateiBrowserTest, TheDefaultCheckRefusesAFolderWithoutRights) {
 TEST_F(DateiBrowserTest, TheFolderIsRememberedForTheNextStart) {
     {
         auto w = browser();
-        doppelklick(w->dirAlle0, zeileVon(*w, QStringLiteral("a")));
-        doppelklick(w->dirAlle0, zeileVon(*w, QStringLiteral("b")));
+        doppelklick(ansicht(*w).dirAlle0, zeileVon(*w, QStringLiteral("a")));
+        doppelklick(ansicht(*w).dirAlle0, zeileVon(*w, QStringLiteral("b")));
         ASSERT_TRUE(w->close());
     }
     const QString erwartet = mitTrenner(d(QStringLiteral("A/a/b")));
     EXPECT_TRUE(settings().contains(("Programm path=" + erwartet + "\r\n").toUtf8())) << settings().toStdString();
     // The next start shows that folder on the system's own drives.
     auto w = starteUndAktiviere();
-    EXPECT_EQ(w->ProgrammPfad, erwartet);
-    EXPECT_EQ(w->dirAlle0->path(), d(QStringLiteral("A/a/b")));
+    EXPECT_EQ(daten(*w).programmPfad(), erwartet);
+    EXPECT_EQ(ansicht(*w).dirAlle0->path(), d(QStringLiteral("A/a/b")));
     EXPECT_EQ(dateien(*w), QStringList{QStringLiteral("zwei.kav")});
-    EXPECT_EQ(w->dirAlle0->item(w->dirAlle0->offeneZeile())->text(), QStringLiteral("b"));
-    EXPECT_TRUE(w->dirAlle0->item(0)->text() == nativ(QStorageInfo(d(QStringLiteral("A"))).rootPath()) ||
-                w->dirAlle0->item(0)->text() == QDir::separator());
+    EXPECT_EQ(ansicht(*w).dirAlle0->item(ansicht(*w).dirAlle0->offeneZeile())->text(), QStringLiteral("b"));
+    EXPECT_TRUE(ansicht(*w).dirAlle0->item(0)->text() == nativ(QStorageInfo(d(QStringLiteral("A"))).rootPath()) ||
+                ansicht(*w).dirAlle0->item(0)->text() == QDir::separator());
 }
 
 TEST_F(DateiBrowserTest, TheFileSystemRootKeepsOneSeparator) {
     offlineStart();
     auto w = starteUndAktiviere();
-    w->drvAlle0->setLaufwerke({QDir::rootPath()});
+    ansicht(*w).drvAlle0->setLaufwerke({QDir::rootPath()});
     w->btnAlle_Click(idx::btnDatenVomComputer);
+    warteBisFrei(*w);
     waehleLaufwerk(*w, nativ(QDir::rootPath()));
-    EXPECT_EQ(w->ProgrammPfad, nativ(QDir::rootPath()));
-    EXPECT_EQ(w->dirAlle0->count() - 1, QDir::root().entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    EXPECT_EQ(daten(*w).programmPfad(), nativ(QDir::rootPath()));
+    EXPECT_EQ(ansicht(*w).dirAlle0->count() - 1, QDir::root().entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
 TEST_F(DateiBrowserTest, ANetworkPathLeavesTheDriveListAlone) {
     auto w = browser();
     waehleLaufwerk(*w, b_);
     for (const QString& netz : {QStringLiteral("\\\\server\\share\\"), QStringLiteral("//server/share/")}) {
-        w->ProgrammPfad = netz;
-        w->drvAlle0->setCurrentIndex(0);
+        FensterZugang::programmPfad(*w) = netz;
+        ansicht(*w).drvAlle0->setCurrentIndex(0);
         w->btnAlle_Click(idx::btnDatenVomComputer);
-        EXPECT_EQ(w->drvAlle0->currentIndex(), 0) << netz.toStdString();
-        EXPECT_EQ(w->ProgrammPfad, netz);
+        warteBisFrei(*w);
+        EXPECT_EQ(ansicht(*w).drvAlle0->currentIndex(), 0) << netz.toStdString();
+        EXPECT_EQ(daten(*w).programmPfad(), netz);
     }
     // A local path selects its drive.
-    w->ProgrammPfad = mitTrenner(b_);
+    FensterZugang::programmPfad(*w) = mitTrenner(b_);
     w->btnAlle_Click(idx::btnDatenVomComputer);
-    EXPECT_EQ(w->drvAlle0->drive(), b_);
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).drvAlle0->drive(), b_);
 }
 
 TEST(DriveList, TheSystemsRootAndItsMountedFolders) {

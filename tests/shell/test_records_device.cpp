@@ -30,14 +30,15 @@ class GeraeteDatenTest : public FensterTest {
 protected:
     std::unique_ptr<shell::KAV_Main> seiteOeffnen(const QString& befehlszeile = {}) {
         auto w = starteUndAktiviere(befehlszeile);
-        EXPECT_TRUE(w->Verbunden);
+        EXPECT_TRUE(sitzung(*w).verbunden());
         w->btnAlle_Click(idx::btnDatenVomGeraet);
+        warteBisFrei(*w);
         return w;
     }
     static QStringList zeilen(const shell::KAV_Main& w) {
         QStringList z;
-        for (int i = 0; i < w.lstAlle0->count(); ++i)
-            z << w.lstAlle0->item(i)->text();
+        for (int i = 0; i < ansicht(w).lstAlle0->count(); ++i)
+            z << ansicht(w).lstAlle0->item(i)->text();
         return z;
     }
     QByteArray fehlerLog() const { return logs_.inhalt(QStringLiteral("Errors_2008.03.05.log")); }
@@ -45,23 +46,24 @@ protected:
 
 TEST_F(GeraeteDatenTest, ListsTheRecordsUntrimmedWithTheirHeaders) {
     auto w = seiteOeffnen();
-    EXPECT_FALSE(w->frmAlle[idx::frmDatenVomGeraet]->isHidden());
+    EXPECT_FALSE(ansicht(*w).frmAlle[idx::frmDatenVomGeraet]->isHidden());
     EXPECT_EQ(zeilen(*w),
               (QStringList{"Motor 1   ", "Welle A   ", "Pumpe 12  ", "Luefter 3 ", "Antrieb 2 ", "Spindel   "}));
     // Header k belongs to line k: 34 bytes as hex text, the type in the last byte.
     for (std::size_t k = 0; k < 6; ++k) {
-        ASSERT_EQ(w->KopfListe[k].size(), 68u) << k;
-        EXPECT_EQ(w->KopfListe[k].substr(66), "0" + std::to_string(k % 3 + 1));
+        ASSERT_EQ(daten(*w).kopfListe()[k].size(), 68u) << k;
+        EXPECT_EQ(daten(*w).kopfListe()[k].substr(66), "0" + std::to_string(k % 3 + 1));
     }
-    EXPECT_EQ(w->KopfListe[6], "");
-    EXPECT_FALSE(w->Beschaeftigt);
+    EXPECT_EQ(daten(*w).kopfListe()[6], "");
+    EXPECT_FALSE(sitzung(*w).beschaeftigt());
     EXPECT_EQ(dialoge_.anzahl(RecordingDialoge::Art::Meldung), 0);
 
     // Listing again starts from an empty list and empty headers.
     geraet().device().records().format();
-    w->DatenVomG();
-    EXPECT_EQ(w->lstAlle0->count(), 0);
-    EXPECT_EQ(w->KopfListe[0], "");
+    daten(*w).DatenVomG();
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).lstAlle0->count(), 0);
+    EXPECT_EQ(daten(*w).kopfListe()[0], "");
     EXPECT_EQ(dialoge_.anzahl(RecordingDialoge::Art::Meldung), 0) << "an empty memory shows no message";
 }
 
@@ -72,9 +74,10 @@ TEST_F(GeraeteDatenTest, AFullMemoryLists254Lines) {
     while (speicher.add(erster)) {
     }
     w->btnAlle_Click(idx::btnDatenVomGeraet);
-    EXPECT_EQ(w->lstAlle0->count(), 254);
-    EXPECT_EQ(w->KopfListe[253].size(), 68u);
-    EXPECT_EQ(w->KopfListe[254], "");
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).lstAlle0->count(), 254);
+    EXPECT_EQ(daten(*w).kopfListe()[253].size(), 68u);
+    EXPECT_EQ(daten(*w).kopfListe()[254], "");
 }
 
 TEST_F(GeraeteDatenTest, EachListingFailureWithItsMessageAndLogLine) {
@@ -106,8 +109,8 @@ TEST_F(GeraeteDatenTest, EachListingFailureWithItsMessageAndLogLine) {
         dialoge_.leeren();
         {
             auto w = seiteOeffnen(QStringLiteral("/debug"));
-            EXPECT_EQ(w->lstAlle0->count(), f.zeilen);
-            EXPECT_FALSE(w->Beschaeftigt);
+            EXPECT_EQ(ansicht(*w).lstAlle0->count(), f.zeilen);
+            EXPECT_FALSE(sitzung(*w).beschaeftigt());
             const QStringList texte = dialoge_.meldungsTexte();
             EXPECT_EQ(texte, f.meldung.isEmpty() ? QStringList{} : QStringList{f.meldung});
             if (!f.meldung.isEmpty()) {
@@ -130,48 +133,49 @@ TEST_F(GeraeteDatenTest, HeaderReadsAreDebugLinesOnlyWithDebug) {
     w->close();
     w.reset();
     w = seiteOeffnen(QStringLiteral("/debug"));
-    EXPECT_TRUE(logs_.tagesLog().contains(QByteArray("DatenVomG -> ") + QByteArray::fromStdString(w->KopfListe[5])));
+    EXPECT_TRUE(
+        logs_.tagesLog().contains(QByteArray("DatenVomG -> ") + QByteArray::fromStdString(daten(*w).kopfListe()[5])));
 }
 
 TEST_F(GeraeteDatenTest, ClickDisablesSpeichernAndADoubleClickLoadsTheRecord) {
     auto w = seiteOeffnen();
-    w->mnuProgrammItem[4]->setEnabled(true);
     for (int p : {0, 1, 2})
-        w->picGrafik[static_cast<std::size_t>(p)]->show();
-    w->btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
+        ansicht(*w).picGrafik[static_cast<std::size_t>(p)]->show();
+    ansicht(*w).btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
 
     // The user double-clicks the oscillation record (line 2).
-    QListWidget* liste = w->lstAlle0;
+    QListWidget* liste = ansicht(*w).lstAlle0;
     const QRect zeile = liste->visualItemRect(liste->item(2));
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
-    EXPECT_FALSE(w->btnAlle[idx::btnGeraetSpeichern]->isEnabled());
-    w->btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
+    EXPECT_FALSE(ansicht(*w).btnAlle[idx::btnGeraetSpeichern]->isEnabled());
+    ansicht(*w).btnAlle[idx::btnGeraetSpeichern]->setEnabled(true);
     QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, zeile.center());
+    warteBisFrei(*w);
 
-    EXPECT_EQ(w->txtAlle[idx::txtName]->text(), QStringLiteral("Pumpe 12"));
-    EXPECT_TRUE(w->txtAlle[idx::txtGeberSN]->text().startsWith(QStringLiteral("G4711")));
-    EXPECT_EQ(w->txtAlle[idx::txtGeraetSN]->text(), QStringLiteral("070123"));
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtName]->text(), QStringLiteral("Pumpe 12"));
+    EXPECT_TRUE(ansicht(*w).txtAlle[idx::txtGeberSN]->text().startsWith(QStringLiteral("G4711")));
+    EXPECT_EQ(ansicht(*w).txtAlle[idx::txtGeraetSN]->text(), QStringLiteral("070123"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d\\.03\\.2024 - \\d\\d:\\d\\d:\\d\\d$"))
-                    .match(w->txtAlle[idx::txtDatum]->text())
+                    .match(ansicht(*w).txtAlle[idx::txtDatum]->text())
                     .hasMatch())
-        << w->txtAlle[idx::txtDatum]->text().toStdString();
-    EXPECT_EQ(w->AktDateiTyp, 3);
-    ASSERT_EQ(w->KopfText.size(), 34);
-    EXPECT_EQ(w->KopfText.left(10), QStringLiteral("Pumpe 12  "));
-    EXPECT_EQ(w->KopfText.at(10), QChar(0));
-    EXPECT_EQ(w->KopfText.at(33), QChar(3));
-    EXPECT_TRUE(w->tmrDateVomG.isActive());
-    EXPECT_FALSE(w->btnAlle[idx::btnGeraetSpeichern]->isEnabled());
-    EXPECT_FALSE(w->mnuProgrammItem[4]->isEnabled());
+        << ansicht(*w).txtAlle[idx::txtDatum]->text().toStdString();
+    EXPECT_EQ(daten(*w).aktDateiTyp(), 3);
+    ASSERT_EQ(daten(*w).kopfText().size(), 34);
+    EXPECT_EQ(daten(*w).kopfText().left(10), QStringLiteral("Pumpe 12  "));
+    EXPECT_EQ(daten(*w).kopfText().at(10), QChar(0));
+    EXPECT_EQ(daten(*w).kopfText().at(33), QChar(3));
+    EXPECT_TRUE(daten(*w).statusTimer().isActive());
+    EXPECT_FALSE(ansicht(*w).btnAlle[idx::btnGeraetSpeichern]->isEnabled());
+    EXPECT_FALSE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
     for (int p : {0, 1, 2})
-        EXPECT_TRUE(w->picGrafik[static_cast<std::size_t>(p)]->isHidden()) << p;
-    if (w->ocxTacho) {
-        EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
+        EXPECT_TRUE(ansicht(*w).picGrafik[static_cast<std::size_t>(p)]->isHidden()) << p;
+    if (ansicht(*w).ocxTacho) {
+        EXPECT_EQ(ansicht(*w).ocxTacho->property("MaxAnzahl").toInt(), 6000);
     }
     // The device made the record its current result.
     EXPECT_EQ(static_cast<int>(geraet().device().currentResult().type), 3);
     EXPECT_EQ(dialoge_.anzahl(RecordingDialoge::Art::Meldung), 0);
-    w->tmrDateVomG.stop();
+    daten(*w).statusTimer().stop();
 }
 
 TEST_F(GeraeteDatenTest, AFailedLoadEmptiesTheHeaderFields) {
@@ -185,20 +189,20 @@ TEST_F(GeraeteDatenTest, AFailedLoadEmptiesTheHeaderFields) {
         neuesGeraet(s);
         dialoge_.leeren();
         auto w = seiteOeffnen(QStringLiteral("/debug"));
-        ASSERT_EQ(w->lstAlle0->count(), 6);
-        w->AktDateiTyp = 2;
+        ASSERT_EQ(ansicht(*w).lstAlle0->count(), 6);
+        FensterZugang::aktDateiTyp(*w) = 2;
         for (int t : {idx::txtDatum, idx::txtName, idx::txtGeberSN})
-            w->txtAlle[static_cast<std::size_t>(t)]->setText(QStringLiteral("alt"));
-        w->mnuProgrammItem[4]->setEnabled(true);
-        w->picGrafik[0]->show();
-        w->lstAlle0->setCurrentRow(1);
+            ansicht(*w).txtAlle[static_cast<std::size_t>(t)]->setText(QStringLiteral("alt"));
+        ansicht(*w).picGrafik[0]->show();
+        ansicht(*w).lstAlle0->setCurrentRow(1);
         w->lstAlle_DblClick(0);
-        EXPECT_EQ(w->AktDateiTyp, 0);
+        warteBisFrei(*w);
+        EXPECT_EQ(daten(*w).aktDateiTyp(), 0);
         for (int t : {idx::txtDatum, idx::txtName, idx::txtGeberSN})
-            EXPECT_TRUE(w->txtAlle[static_cast<std::size_t>(t)]->text().isEmpty()) << t;
-        EXPECT_FALSE(w->tmrDateVomG.isActive());
-        EXPECT_FALSE(w->mnuProgrammItem[4]->isEnabled());
-        EXPECT_TRUE(w->picGrafik[0]->isHidden());
+            EXPECT_TRUE(ansicht(*w).txtAlle[static_cast<std::size_t>(t)]->text().isEmpty()) << t;
+        EXPECT_FALSE(daten(*w).statusTimer().isActive());
+        EXPECT_FALSE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
+        EXPECT_TRUE(ansicht(*w).picGrafik[0]->isHidden());
         if (gelistet) {
             EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{QStringLiteral("Read data\r\ncould not be executed.")});
         } else {
@@ -206,15 +210,18 @@ TEST_F(GeraeteDatenTest, AFailedLoadEmptiesTheHeaderFields) {
             EXPECT_TRUE(logs_.tagesLog().contains("lstAlle.DblClick -> 'RD_FramData' konnte nicht ausgelesen werden."));
         }
         // Another list than 0 does nothing, nor does a double-click while the device is busy.
-        w->AktDateiTyp = 5;
+        FensterZugang::aktDateiTyp(*w) = 5;
         w->lstAlle_DblClick(1);
-        EXPECT_EQ(w->AktDateiTyp, 5);
-        w->Beschaeftigt = true;
+        warteBisFrei(*w);
+        EXPECT_EQ(daten(*w).aktDateiTyp(), 5);
+        sitzung(*w).setBeschaeftigt(true);
         w->lstAlle_DblClick(0);
-        EXPECT_EQ(w->AktDateiTyp, 5);
-        w->DatenVomG();
-        EXPECT_EQ(w->lstAlle0->count(), 6) << "no second listing while one runs";
-        w->Beschaeftigt = false;
+        warteBisFrei(*w);
+        EXPECT_EQ(daten(*w).aktDateiTyp(), 5);
+        daten(*w).DatenVomG();
+        warteBisFrei(*w);
+        EXPECT_EQ(ansicht(*w).lstAlle0->count(), 6) << "no second listing while one runs";
+        sitzung(*w).setBeschaeftigt(false);
         w->close();
     }
 }

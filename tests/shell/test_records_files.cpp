@@ -53,40 +53,45 @@ protected:
         auto w = verbunden("--steady --speed 1500 --symmetry0 200 --symmetry90 120 --phase 110 --track-error 0",
                            sprache, befehlszeile);
         w->btnAlle_Click(idx::btnAktuell);
+        warteBisFrei(*w);
         ticke(*w, 1);
-        w->chkAlle[idx::chkAktuellImmer]->setChecked(false);
-        EXPECT_TRUE(w->btnAlle[idx::btnAktuellSpeichern]->isEnabled());
+        ansicht(*w).chkAlle[idx::chkAktuellImmer]->setChecked(false);
+        warteBisFrei(*w);
+        EXPECT_TRUE(ansicht(*w).btnAlle[idx::btnAktuellSpeichern]->isEnabled());
         dialoge_.leeren();
         return w;
     }
     std::unique_ptr<KAV_Main> drehschwebung(const QString& befehlszeile = {}) {
         auto w = verbunden("--samples 300", "E", befehlszeile);
         w->btnAlle_Click(idx::btnDrehschwebung);
+        warteBisFrei(*w);
         tickeAus(*w, 3);
-        EXPECT_EQ(w->DrehschwebungGespeichert.AnzahlMesswerte, 300);
+        EXPECT_EQ(sitzung(*w).drehschwebung().gespeichert.AnzahlMesswerte, 300);
         dialoge_.leeren();
         return w;
     }
     std::unique_ptr<KAV_Main> schlechtimpulse() {
         auto w = verbunden("--seed 11");
         w->btnAlle_Click(idx::btnSchlechtimpulse);
+        warteBisFrei(*w);
         tickeAus(*w, 2);
-        EXPECT_GT(w->SchlechtimpulsGespeichert.AnzahlAbweichungen, 0);
+        EXPECT_GT(sitzung(*w).schlechtimpulse().gespeichert.AnzahlAbweichungen, 0);
         dialoge_.leeren();
         return w;
     }
     // The page "Daten vom Computer" in the test's folder, `name` selected.
     void waehle(KAV_Main& w, const QString& name) {
-        if (w.frmAlle[idx::frmDatenVomComputer]->isHidden()) {
+        if (ansicht(w).frmAlle[idx::frmDatenVomComputer]->isHidden()) {
             w.btnAlle_Click(idx::btnDatenVomComputer);
-            w.fleAlle0->setPath(ablage_.path());
+            warteBisFrei(w);
+            ansicht(w).fleAlle0->setPath(ablage_.path());
         }
-        w.fleAlle0->refresh();
-        const auto treffer = w.fleAlle0->findItems(name, Qt::MatchExactly);
+        ansicht(w).fleAlle0->refresh();
+        const auto treffer = ansicht(w).fleAlle0->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(treffer.size(), 1) << name.toStdString();
-        w.fleAlle0->setCurrentItem(treffer.front());
+        ansicht(w).fleAlle0->setCurrentItem(treffer.front());
     }
-    static QString text(const KAV_Main& w, int i) { return w.txtAlle[static_cast<std::size_t>(i)]->text(); }
+    static QString text(const KAV_Main& w, int i) { return ansicht(w).txtAlle[static_cast<std::size_t>(i)]->text(); }
     static QStringList texte(const KAV_Main& w, std::initializer_list<int> boxen) {
         QStringList t;
         for (int b : boxen)
@@ -102,6 +107,7 @@ TEST_F(DateienTest, TheSaveDialogCancelledOrRefusedSavesNothing) {
     // Cancel: the name comes back unchanged.
     dialoge_.speichernAbbrechen();
     w->btnAlle_Click(idx::btnAktuellSpeichern);
+    warteBisFrei(*w);
     const auto dialog = dialoge_.aufrufe(Art::SpeichernUnter);
     ASSERT_EQ(dialog.size(), 1u);
     EXPECT_EQ(dialog[0].speichern.titel, QStringLiteral("ONLINE Measurements - Actual - Save"));
@@ -121,6 +127,7 @@ TEST_F(DateienTest, TheSaveDialogCancelledOrRefusedSavesNothing) {
         dialoge_.waehleDatei(datei("M1.kav"));
         dialoge_.antworte(antwort);
         w->btnAlle_Click(idx::btnAktuellSpeichern);
+        warteBisFrei(*w);
         const auto frage = dialoge_.aufrufe(Art::Meldung).front();
         EXPECT_EQ(frage.text, QStringLiteral("File already exists.\r\nDo you want to replace the file?"));
         EXPECT_EQ(frage.titel, QStringLiteral("Replacing?"));
@@ -138,37 +145,39 @@ TEST_F(DateienTest, TheSaveDialogCancelledOrRefusedSavesNothing) {
 
 TEST_F(DateienTest, AnOnlineResultIsWrittenWithTheIdentityBarAndTheClock) {
     auto w = aktuell();
-    w->txtAlle[idx::txtFirmware]->setText(QStringLiteral(" V2.13 "));
+    ansicht(*w).txtAlle[idx::txtFirmware]->setText(QStringLiteral(" V2.13 "));
     // The encoder serial is the result's own, whatever its box shows.
-    EXPECT_EQ(w->AktuellGespeichert.GeberSN, "G4711023");
-    w->txtAlle[idx::txtGeberSN]->setText(QStringLiteral("X"));
+    EXPECT_EQ(sitzung(*w).aktuell().gespeichert.GeberSN, "G4711023");
+    ansicht(*w).txtAlle[idx::txtGeberSN]->setText(QStringLiteral("X"));
     uhr_.setLocalTime(zeit(2008, 3, 7, 9, 5, 0));
     dialoge_.waehleDatei(datei("Motorpruefstand.kav"));
     w->btnAlle_Click(idx::btnAktuellSpeichern);
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0) << dialoge_.meldungsTexte().join('|').toStdString();
     const QByteArray inhalt = lesen(datei("Motorpruefstand.kav"));
     EXPECT_EQ(inhalt.left(51), QByteArray("KAV   V2.13G4711023070123pruefstand08030709050001") + "00");
-    EXPECT_EQ(inhalt, bytes(records::DateiSchreiben1(w->AktuellGespeichert,
+    EXPECT_EQ(inhalt, bytes(records::DateiSchreiben1(sitzung(*w).aktuell().gespeichert,
                                                      {"V2.13", "G4711023", "070123", "pruefstand"}, uhr_.localTime())));
 
     // A short name is right-aligned; an umlaut is one Windows-1252 byte.
     dialoge_.waehleDatei(datei("Mü.kav"));
     w->btnAlle_Click(idx::btnAktuellSpeichern);
+    warteBisFrei(*w);
     EXPECT_EQ(lesen(datei("Mü.kav")).mid(25, 10), QByteArray("        M\xFC"));
 }
 
 TEST_F(DateienTest, NoDataAndFailedWritesAreReportedAndLogged) {
     auto w = aktuell();
     // The save buttons test the saved copy; the workflow itself tests it too.
-    w->AktuellGespeichert = {};
+    sitzung(*w).aktuell().gespeichert = {};
     dialoge_.waehleDatei(datei("leer.kav"));
-    w->OnlineDatenSpeichern(1);
+    daten(*w).OnlineDatenSpeichern(1);
     EXPECT_EQ(dialoge_.meldungsTexte(), QStringList{QStringLiteral("Internal error 3. No data in array.")});
     EXPECT_EQ(dialoge_.letzter().titel, QStringLiteral("Internal error"));
     EXPECT_EQ(dialoge_.letzter().symbol, Dialoge::Symbol::Ausrufezeichen);
     EXPECT_FALSE(QFile::exists(datei("leer.kav")));
 
-    w->AktuellGespeichert = w->AktuellLive;
+    sitzung(*w).aktuell().gespeichert = sitzung(*w).aktuell().live;
     struct Fall {
         QString ziel;
         QString grund;
@@ -185,6 +194,7 @@ TEST_F(DateienTest, NoDataAndFailedWritesAreReportedAndLogged) {
         if (QFileInfo::exists(f.ziel))
             dialoge_.antworte(Dialoge::Antwort::Ja);
         w->btnAlle_Click(idx::btnAktuellSpeichern);
+        warteBisFrei(*w);
         EXPECT_EQ(dialoge_.meldungsTexte().last(), QStringLiteral("The file could not be saved.\r\n") + f.grund);
         EXPECT_EQ(dialoge_.letzter().titel, QStringLiteral("Error on saving"));
         EXPECT_TRUE(logs_.tagesLog().contains(
@@ -194,10 +204,11 @@ TEST_F(DateienTest, NoDataAndFailedWritesAreReportedAndLogged) {
     EXPECT_TRUE(QFileInfo(datei("Ordner.kav")).isDir()) << "the folder stays";
 
     // A speed outside the file's fixed point range.
-    w->AktuellGespeichert.Drehzahl = 40000.0f;
+    sitzung(*w).aktuell().gespeichert.Drehzahl = 40000.0f;
     dialoge_.leeren();
     dialoge_.waehleDatei(datei("gross.kav"));
     w->btnAlle_Click(idx::btnAktuellSpeichern);
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.meldungsTexte(),
               QStringList{QStringLiteral(
                   "The file could not be saved.\r\nA value is outside the range a record file can hold.")});
@@ -211,6 +222,7 @@ TEST_F(DateienTest, TheOscillationUnderMathIsTheMthExportOnly) {
     dialoge_.waehleDatei(datei("x.kav"));
     dialoge_.antworte(Dialoge::Antwort::Nein);
     w->btnAlle_Click(idx::btnDrehSpeichern);
+    warteBisFrei(*w);
     ASSERT_EQ(dialoge_.anzahl(Art::Meldung), 2) << "the question, then the cancel message";
     EXPECT_EQ(dialoge_.aufrufe(Art::Meldung).front().knoepfe, Dialoge::Knoepfe::JaNein);
     EXPECT_EQ(lesen(datei("x.mth")), QByteArray("alt"));
@@ -218,10 +230,11 @@ TEST_F(DateienTest, TheOscillationUnderMathIsTheMthExportOnly) {
     dialoge_.waehleDatei(datei("x.kav"));
     dialoge_.antworte(Dialoge::Antwort::Ja);
     w->btnAlle_Click(idx::btnDrehSpeichern);
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 1) << "the question only";
     EXPECT_FALSE(QFile::exists(datei("x.kav")));
     const QByteArray mth = lesen(datei("x.mth"));
-    EXPECT_EQ(mth, bytes(records::DateiSchreiben3Mth(w->DrehschwebungGespeichert,
+    EXPECT_EQ(mth, bytes(records::DateiSchreiben3Mth(sitzung(*w).drehschwebung().gespeichert,
                                                      {"V2.13", "G4711023", "070123", "         x"}, uhr_.localTime(),
                                                      zahl(".").at(0).toLatin1())));
     // Without "/math" the record file (one window per simulated device).
@@ -229,6 +242,7 @@ TEST_F(DateienTest, TheOscillationUnderMathIsTheMthExportOnly) {
     auto v = drehschwebung();
     dialoge_.waehleDatei(datei("y.kav"));
     v->btnAlle_Click(idx::btnDrehSpeichern);
+    warteBisFrei(*v);
     EXPECT_EQ(lesen(datei("y.kav")).size(), 89 + 4 * 300);
     EXPECT_FALSE(QFile::exists(datei("y.mth")));
 }
@@ -236,17 +250,21 @@ TEST_F(DateienTest, TheOscillationUnderMathIsTheMthExportOnly) {
 TEST_F(DateienTest, ARecordOfTheDeviceIsSavedWithItsHeader) {
     auto w = verbunden();
     w->btnAlle_Click(idx::btnDatenVomGeraet);
+    warteBisFrei(*w);
     for (int zeile : {0, 1, 2}) {
         SCOPED_TRACE(zeile);
-        w->lstAlle0->setCurrentRow(zeile);
+        ansicht(*w).lstAlle0->setCurrentRow(zeile);
         w->lstAlle_DblClick(0);
+        warteBisFrei(*w);
         w->tmrDateVomG_Timer();
-        ASSERT_TRUE(w->btnAlle[idx::btnGeraetSpeichern]->isEnabled());
+        warteBisFrei(*w);
+        ASSERT_TRUE(ansicht(*w).btnAlle[idx::btnGeraetSpeichern]->isEnabled());
         const int typ = zeile + 1;
         const QString name = datei(QStringLiteral("geraet%1.kav").arg(typ));
         dialoge_.leeren();
         dialoge_.waehleDatei(name);
         w->btnAlle_Click(idx::btnGeraetSpeichern);
+        warteBisFrei(*w);
         EXPECT_EQ(dialoge_.aufrufe(Art::SpeichernUnter).at(0).speichern.titel,
                   QStringLiteral("Saved data - ") +
                       (typ == 1   ? QStringLiteral("Actual")
@@ -256,15 +274,15 @@ TEST_F(DateienTest, ARecordOfTheDeviceIsSavedWithItsHeader) {
         EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0) << dialoge_.meldungsTexte().join('|').toStdString();
 
         // Name, serials and the time stamp from the header, the firmware from the identity bar.
-        const QByteArray kopf = w->KopfText.toLatin1();
+        const QByteArray kopf = daten(*w).kopfText().toLatin1();
         const std::string geraetName = kopf.left(10).toStdString();
         records::KopfTexte texte{"V2.13", kopf.mid(11, 8).toStdString(), kopf.mid(20, 6).toStdString(),
                                  geraetName.substr(0, geraetName.find('\0'))};
         const LocalTime t = zeit(2000 + kopf[32], kopf[31], kopf[30], kopf[29], kopf[28], kopf[27]);
-        const records::Dateiinhalt erwartet = typ == 1 ? records::DateiSchreiben1(w->AktuellGespeichert, texte, t)
-                                              : typ == 2
-                                                  ? records::DateiSchreiben2(w->SchlechtimpulsGespeichert, texte, t)
-                                                  : records::DateiSchreiben3(w->DrehschwebungGespeichert, texte, t);
+        const records::Dateiinhalt erwartet =
+            typ == 1   ? records::DateiSchreiben1(sitzung(*w).aktuell().gespeichert, texte, t)
+            : typ == 2 ? records::DateiSchreiben2(sitzung(*w).schlechtimpulse().gespeichert, texte, t)
+                       : records::DateiSchreiben3(sitzung(*w).drehschwebung().gespeichert, texte, t);
         EXPECT_EQ(lesen(name), bytes(erwartet));
         EXPECT_EQ(lesen(name).mid(3, 8), QByteArray("   V2.13"));
     }
@@ -280,46 +298,47 @@ TEST_F(DateienTest, EachTypeOpensOnItsPageWithItsHeader) {
     schreiben(datei("typ3.kav"), bytes(records::DateiSchreiben3(d, kopf, t)));
 
     auto w = verbunden();
-    w->SchlechtimpulsLive.Frequenz = 777;
+    sitzung(*w).schlechtimpulse().live.Frequenz = 777;
     const int bilder[] = {idx::picAktuell, idx::picSchlechtimpulse, idx::picDrehschwebung};
     for (int typ : {1, 2, 3}) {
         SCOPED_TRACE(typ);
         for (int t2 : {idx::txtFirmware, idx::txtGeberSN, idx::txtGeraetSN, idx::txtName, idx::txtDatum})
-            w->txtAlle[static_cast<std::size_t>(t2)]->clear();
+            ansicht(*w).txtAlle[static_cast<std::size_t>(t2)]->clear();
         for (int p : bilder)
-            w->picGrafik[static_cast<std::size_t>(p)]->show();
-        w->mnuProgrammItem[4]->setEnabled(false);
+            ansicht(*w).picGrafik[static_cast<std::size_t>(p)]->show();
+        ansicht(*w).mnuProgrammItem[4]->setEnabled(false);
         waehle(*w, QStringLiteral("typ%1.kav").arg(typ));
         w->btnAlle_Click(idx::btnOeffnen);
+        warteBisFrei(*w);
         EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0) << dialoge_.meldungsTexte().join('|').toStdString();
         EXPECT_EQ(texte(*w, {idx::txtFirmware, idx::txtGeberSN, idx::txtGeraetSN, idx::txtName, idx::txtDatum}),
                   (QStringList{"1.02", "12345678", "000815", "Motor 1", "07.03.2008 - 09:05:00"}));
         for (int p = 1; p <= 3; ++p)
-            EXPECT_EQ(w->picGrafik[static_cast<std::size_t>(bilder[p - 1])]->isHidden(), p != typ) << p;
-        EXPECT_TRUE(w->mnuProgrammItem[4]->isEnabled());
+            EXPECT_EQ(ansicht(*w).picGrafik[static_cast<std::size_t>(bilder[p - 1])]->isHidden(), p != typ) << p;
+        EXPECT_TRUE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
     }
     // Each page shows the file and holds it as its saved copy.
-    EXPECT_EQ(w->AktuellGespeichert.Symmetrie90, 120);
-    EXPECT_FLOAT_EQ(w->AktuellGespeichert.Drehzahl, 1500.5f);
+    EXPECT_EQ(sitzung(*w).aktuell().gespeichert.Symmetrie90, 120);
+    EXPECT_FLOAT_EQ(sitzung(*w).aktuell().gespeichert.Drehzahl, 1500.5f);
     EXPECT_EQ(texte(*w, {idx::txtImpulszahl, idx::txtDrehzahl, idx::txtStrom}),
               (QStringList{"1024", QStringLiteral("1501 rpm"), "65 mA"}));
-    EXPECT_FALSE(w->labAlle[idx::labSym90NichtVerfuegbar]->isHidden());
+    EXPECT_FALSE(ansicht(*w).labAlle[idx::labSym90NichtVerfuegbar]->isHidden());
     // A type-2 file holds no frequency: the one of its own speed and pulse
     // number (1200 x 1024 / 60), never an earlier result's.
-    EXPECT_EQ(w->SchlechtimpulsGespeichert.Frequenz, 20480);
+    EXPECT_EQ(sitzung(*w).schlechtimpulse().gespeichert.Frequenz, 20480);
     EXPECT_EQ(text(*w, idx::txtSchlechtFrequenz), zahl("20.5 kHz"));
-    EXPECT_EQ(w->SchlechtimpulsGespeichert.AbwWert[1], 253);
+    EXPECT_EQ(sitzung(*w).schlechtimpulse().gespeichert.AbwWert[1], 253);
     EXPECT_EQ(texte(*w, {idx::txtPosMaxNegativ, idx::txtMaxNegativ, idx::txtAnzahlAbweichungen}),
               (QStringList{"700", "-6", "3"}));
     // The saved copy carries the header's encoder serial with the file's values.
     measure::DrehschwebungWerte erwartet = d;
     erwartet.GeberSN = "12345678";
-    EXPECT_EQ(w->DrehschwebungGespeichert, erwartet);
+    EXPECT_EQ(sitzung(*w).drehschwebung().gespeichert, erwartet);
     EXPECT_EQ(texte(*w, {idx::txtDrehMin, idx::txtDrehMax, idx::txtDrehUmdrehungen}),
               (QStringList{"-35 ''", "40 ''", "1 revolut."}));
-    EXPECT_EQ(w->chartBox()->samples(), (std::vector<std::int16_t>{-35, 10, 40}));
-    if (w->ocxTacho) {
-        EXPECT_EQ(w->ocxTacho->property("MaxAnzahl").toInt(), 6000);
+    EXPECT_EQ(ansicht(*w).chartBox()->samples(), (std::vector<std::int16_t>{-35, 10, 40}));
+    if (ansicht(*w).ocxTacho) {
+        EXPECT_EQ(ansicht(*w).ocxTacho->property("MaxAnzahl").toInt(), 6000);
     }
 }
 
@@ -342,8 +361,8 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
         auto oeffnen = [&](const char* name) {
             dialoge_.leeren();
             for (int t : {idx::txtFirmware, idx::txtGeberSN, idx::txtGeraetSN, idx::txtName, idx::txtDatum})
-                w->txtAlle[static_cast<std::size_t>(t)]->setText(QStringLiteral("alt"));
-            w->picGrafik[idx::picSchlechtimpulse]->show();
+                ansicht(*w).txtAlle[static_cast<std::size_t>(t)]->setText(QStringLiteral("alt"));
+            ansicht(*w).picGrafik[idx::picSchlechtimpulse]->show();
             waehle(*w, QString::fromLatin1(name));
         };
         auto kopf = [&] {
@@ -361,7 +380,7 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
             EXPECT_EQ(dialoge_.letzter().titel, t);
             EXPECT_EQ(dialoge_.letzter().symbol, Dialoge::Symbol::Ausrufezeichen);
             EXPECT_EQ(kopf(), alt);
-            EXPECT_FALSE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
+            EXPECT_FALSE(ansicht(*w).picGrafik[idx::picSchlechtimpulse]->isHidden());
             EXPECT_EQ(logs_.tagesLog(), logVorher);
         }
 
@@ -369,8 +388,8 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
         // panel, but no earlier result stays on the screen under it.
         for (const char* name : {"kurz.kav", "datum.kav"}) {
             oeffnen(name);
-            w->AktuellGespeichert = beispielAktuell();
-            w->txtAlle[idx::txtImpulszahl]->setText(QStringLiteral("alt"));
+            sitzung(*w).aktuell().gespeichert = beispielAktuell();
+            ansicht(*w).txtAlle[idx::txtImpulszahl]->setText(QStringLiteral("alt"));
             w->DateiOeffnen();
             EXPECT_EQ(dialoge_.meldungsTexte(),
                       QStringList{de ? QStringLiteral("Beim bearbeiten der Datei ist ein Fehler aufgetreten.")
@@ -380,9 +399,9 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
             const bool datum = QByteArray(name) == "kurz.kav";
             EXPECT_EQ(kopf(),
                       (QStringList{"1.02", "12345678", "000815", "Motor 1", datum ? "07.03.2008 - 09:05:00" : "alt"}));
-            EXPECT_TRUE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
+            EXPECT_TRUE(ansicht(*w).picGrafik[idx::picSchlechtimpulse]->isHidden());
             // The type-1 page of kurz.kav is cleared; with the date missing the type is unknown.
-            EXPECT_EQ(w->AktuellGespeichert.Impulszahl, datum ? 0 : 1024);
+            EXPECT_EQ(sitzung(*w).aktuell().gespeichert.Impulszahl, datum ? 0 : 1024);
             EXPECT_EQ(text(*w, idx::txtImpulszahl), datum ? QString() : QStringLiteral("alt"));
             EXPECT_TRUE(
                 logs_.tagesLog().endsWith("DateiOeffnen -> Beim Bearbeiten der Datei ist ein Fehler aufgetreten.\r\n"));
@@ -393,7 +412,7 @@ TEST_F(DateienTest, TheFailureRowsOfOpening) {
         w->DateiOeffnen();
         EXPECT_EQ(dialoge_.anzahl(Art::Meldung), 0);
         EXPECT_EQ(kopf(), (QStringList{"1.02", "12345678", "000815", "Motor 1", "07.03.2008 - 09:05:00"}));
-        EXPECT_FALSE(w->picGrafik[idx::picSchlechtimpulse]->isHidden());
+        EXPECT_FALSE(ansicht(*w).picGrafik[idx::picSchlechtimpulse]->isHidden());
 
         // A file that cannot be read (gone since it was listed).
         oeffnen("weg.kav");
@@ -421,34 +440,38 @@ TEST_F(DateienTest, ASavedResultOpensWithTheSameTexts) {
     {
         auto w = aktuell();
         const QStringList vorher = texte(*w, aktuellBoxen);
-        const measure::AktuellWerte gespeichert = w->AktuellGespeichert;
+        const measure::AktuellWerte gespeichert = sitzung(*w).aktuell().gespeichert;
         dialoge_.waehleDatei(datei("rund1.kav"));
         w->btnAlle_Click(idx::btnAktuellSpeichern);
+        warteBisFrei(*w);
         w->btnAlle_Click(idx::btnAktuellZurueck);
+        warteBisFrei(*w);
         for (int t : aktuellBoxen)
-            w->txtAlle[static_cast<std::size_t>(t)]->clear();
+            ansicht(*w).txtAlle[static_cast<std::size_t>(t)]->clear();
         waehle(*w, QStringLiteral("rund1.kav"));
         w->DateiOeffnen();
         EXPECT_EQ(texte(*w, aktuellBoxen), vorher);
         EXPECT_EQ(text(*w, idx::txtName), QStringLiteral("rund1"));
-        EXPECT_EQ(w->AktuellGespeichert.Impulszahl, gespeichert.Impulszahl);
-        EXPECT_EQ(w->AktuellGespeichert.Symmetrie0, gespeichert.Symmetrie0);
-        EXPECT_EQ(w->labAlle[idx::labPhlZuHoch]->isHidden(), false);
+        EXPECT_EQ(sitzung(*w).aktuell().gespeichert.Impulszahl, gespeichert.Impulszahl);
+        EXPECT_EQ(sitzung(*w).aktuell().gespeichert.Symmetrie0, gespeichert.Symmetrie0);
+        EXPECT_EQ(ansicht(*w).labAlle[idx::labPhlZuHoch]->isHidden(), false);
         // Saved again from the file's page it gives the same bytes but the time stamp.
         EXPECT_EQ(lesen(datei("rund1.kav")).mid(51),
-                  bytes(records::DateiSchreiben1(w->AktuellGespeichert, {}, {})).mid(51));
+                  bytes(records::DateiSchreiben1(sitzung(*w).aktuell().gespeichert, {}, {})).mid(51));
     }
     {
         auto w = drehschwebung();
         const QStringList vorher = texte(*w, drehBoxen);
-        const std::vector<std::int16_t> punkte = w->chartBox()->samples();
+        const std::vector<std::int16_t> punkte = ansicht(*w).chartBox()->samples();
         dialoge_.waehleDatei(datei("rund3.kav"));
         w->btnAlle_Click(idx::btnDrehSpeichern);
+        warteBisFrei(*w);
         w->btnAlle_Click(idx::btnDrehZurueck);
+        warteBisFrei(*w);
         waehle(*w, QStringLiteral("rund3.kav"));
         w->DateiOeffnen();
         EXPECT_EQ(texte(*w, drehBoxen), vorher);
-        EXPECT_EQ(w->chartBox()->samples(), punkte);
+        EXPECT_EQ(ansicht(*w).chartBox()->samples(), punkte);
     }
 }
 
@@ -460,10 +483,12 @@ TEST_F(DateienTest, ABadPulseResultSavesAndOpens) {
     const QStringList vorher = texte(*w, boxen);
     dialoge_.waehleDatei(datei("P12.kav"));
     w->btnAlle_Click(idx::btnSchlechtSpeichern);
+    warteBisFrei(*w);
     EXPECT_EQ(dialoge_.aufrufe(Art::SpeichernUnter).at(0).speichern.titel,
               QStringLiteral("ONLINE Measurements - Bad pulses - Save"));
     EXPECT_EQ(lesen(datei("P12.kav")).size(), 145);
     w->btnAlle_Click(idx::btnSchlechtZurueck);
+    warteBisFrei(*w);
     waehle(*w, QStringLiteral("P12.kav"));
     w->DateiOeffnen();
     EXPECT_EQ(texte(*w, boxen), vorher);

@@ -1,6 +1,7 @@
 // Start-up, settings and the orderly end of the window.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -29,26 +30,27 @@ QByteArray erwarteteDatei(const QString& ordner, const char* verbinden, const ch
 
 TEST_F(StartTest, WithoutSettingsFileStartsWithTheDefaultsAndWritesTheFourKeysAtTheEnd) {
     auto w = starte();
-    EXPECT_TRUE(w->VerbindenBeimStart);
-    EXPECT_TRUE(w->mnuEinstItem[1]->isChecked());
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[1]->isChecked());
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[1]->isChecked());
     EXPECT_TRUE(global().FehlerSpeichern);
-    EXPECT_TRUE(w->mnuEinstItem[2]->isChecked());
-    EXPECT_EQ(w->ProgrammPfad, QDir::toNativeSeparators(ordner()) + QDir::separator());
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[2]->isChecked());
+    EXPECT_EQ(daten(*w).programmPfad(), QDir::toNativeSeparators(ordner()) + QDir::separator());
     EXPECT_EQ(global().Sprache, QStringLiteral("E"));
-    EXPECT_TRUE(w->mnuSpracheItem[2]->isChecked());
-    EXPECT_FALSE(w->mnuSpracheItem[1]->isChecked());
-    EXPECT_EQ(w->frmAlle[shell::idx::frmOnline]->title(), QStringLiteral("ONLINE Measurements"));
-    EXPECT_FALSE(w->mnuProgrammItem[4]->isEnabled());
-    EXPECT_FALSE(w->mnuEinstItem[5]->isVisible());
-    EXPECT_TRUE(w->ErsteAktivierung);
-    EXPECT_FALSE(w->Verbunden);
+    EXPECT_TRUE(ansicht(*w).mnuSpracheItem[2]->isChecked());
+    EXPECT_FALSE(ansicht(*w).mnuSpracheItem[1]->isChecked());
+    EXPECT_EQ(ansicht(*w).frmAlle[shell::idx::frmOnline]->title(), QStringLiteral("ONLINE Measurements"));
+    EXPECT_FALSE(ansicht(*w).mnuProgrammItem[4]->isEnabled());
+    EXPECT_FALSE(ansicht(*w).mnuEinstItem[5]->isVisible());
+    EXPECT_TRUE(FensterZugang::ersteAktivierung(*w));
+    EXPECT_FALSE(sitzung(*w).verbunden());
     EXPECT_FALSE(settingsExistiert()) << "nothing is written before the end";
 
     // The first activation shows the version and connects at once.
     w->Form_Activate();
-    EXPECT_EQ(w->txtAlle[32]->text(), QStringLiteral("1.2.3"));
-    EXPECT_TRUE(w->Verbunden);
-    EXPECT_FALSE(w->ErsteAktivierung);
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).txtAlle[32]->text(), QStringLiteral("1.2.3"));
+    EXPECT_TRUE(sitzung(*w).verbunden());
+    EXPECT_FALSE(FensterZugang::ersteAktivierung(*w));
 
     EXPECT_TRUE(w->close());
     EXPECT_EQ(settings(), erwarteteDatei(ordner(), "1", "1", "E"));
@@ -61,9 +63,10 @@ TEST_F(StartTest, TheEndReplacesValuesInPlaceAndKeepsForeignSectionsAndComments)
                      "Language=D\r\n; keep me\r\nWrite errors=1\r\nProgramm path=" +
                      pfad + "\r\n[Tail]\r\nx=1\r\n");
     auto w = starteUndAktiviere();
-    EXPECT_FALSE(w->VerbindenBeimStart);
+    EXPECT_FALSE(ansicht(*w).mnuEinstItem[1]->isChecked());
     EXPECT_EQ(global().Sprache, QStringLiteral("D"));
-    w->mnuEinstItem[2]->trigger(); // "Fehler speichern" off
+    ansicht(*w).mnuEinstItem[2]->trigger(); // "Fehler speichern" off
+    warteBisFrei(*w);
     EXPECT_FALSE(global().FehlerSpeichern);
     EXPECT_TRUE(w->close());
     EXPECT_EQ(settings(), "; KavStudio settings\r\n[Other]\r\nLanguage=X\r\n\r\n[kav]\r\n  connect ON LOAD = 0\r\n"
@@ -77,30 +80,32 @@ TEST_F(StartTest, ConnectOnLoadCountsAsTrueOnlyForExactlyOne) {
         SCOPED_TRACE(wert);
         schreibeSettings(QByteArray("[KAV]\r\nConnect on load=") + wert + "\r\n");
         auto w = starte();
-        EXPECT_FALSE(w->VerbindenBeimStart);
-        EXPECT_FALSE(w->mnuEinstItem[1]->isChecked());
-        EXPECT_EQ(w->txtAlle[35]->text(), QStringLiteral("Offline"));
+        EXPECT_FALSE(ansicht(*w).mnuEinstItem[1]->isChecked());
+        EXPECT_FALSE(ansicht(*w).mnuEinstItem[1]->isChecked());
+        EXPECT_EQ(ansicht(*w).txtAlle[35]->text(), QStringLiteral("Offline"));
         w->Form_Activate();
-        EXPECT_FALSE(w->Verbunden);
+        warteBisFrei(*w);
+        EXPECT_FALSE(sitzung(*w).verbunden());
         EXPECT_EQ(geraet().calls().openEx, 0) << "no attempt without Connect on load";
-        EXPECT_TRUE(w->mnuProgrammItem[1]->isEnabled());
-        EXPECT_FALSE(w->mnuProgrammItem[2]->isEnabled());
+        EXPECT_TRUE(ansicht(*w).mnuProgrammItem[1]->isEnabled());
+        EXPECT_FALSE(ansicht(*w).mnuProgrammItem[2]->isEnabled());
         ASSERT_TRUE(w->close());
         EXPECT_TRUE(settings().contains("Connect on load=0\r\n"));
     }
     // Blanks around the value are trimmed: " 1 " is "1".
     schreibeSettings("[KAV]\r\nConnect on load= 1 \r\n");
     auto w = starte();
-    EXPECT_TRUE(w->VerbindenBeimStart);
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[1]->isChecked());
 }
 
 TEST_F(StartTest, TheMenuTogglesConnectOnLoadAndTheFileKeepsIt) {
     offlineStart();
     auto w = starteUndAktiviere();
-    w->mnuEinstItem[1]->trigger();
-    EXPECT_TRUE(w->VerbindenBeimStart);
-    EXPECT_TRUE(w->mnuEinstItem[1]->isChecked());
-    EXPECT_FALSE(w->Verbunden) << "the setting takes effect at the next start";
+    ansicht(*w).mnuEinstItem[1]->trigger();
+    warteBisFrei(*w);
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[1]->isChecked());
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[1]->isChecked());
+    EXPECT_FALSE(sitzung(*w).verbunden()) << "the setting takes effect at the next start";
     ASSERT_TRUE(w->close());
     EXPECT_TRUE(settings().contains("Connect on load=1\r\n"));
 }
@@ -109,18 +114,20 @@ TEST_F(StartTest, LanguageValuesOtherThanDStartInEnglishAndAreWrittenBackAsE) {
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nLanguage=D\r\n");
     {
         auto w = starte();
-        EXPECT_TRUE(w->mnuSpracheItem[1]->isChecked());
-        EXPECT_EQ(w->btnAlle[shell::idx::btnDatenVomComputer]->text(), QStringLiteral("Daten vom Computer"));
+        EXPECT_TRUE(ansicht(*w).mnuSpracheItem[1]->isChecked());
+        EXPECT_EQ(ansicht(*w).btnAlle[shell::idx::btnDatenVomComputer]->text(), QStringLiteral("Daten vom Computer"));
     }
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nLanguage=fr\r\n");
     auto w = starte();
     EXPECT_EQ(global().Sprache, QStringLiteral("E"));
-    EXPECT_TRUE(w->mnuSpracheItem[2]->isChecked());
-    EXPECT_EQ(w->btnAlle[shell::idx::btnDatenVomComputer]->text(), QStringLiteral("Data from computer"));
+    EXPECT_TRUE(ansicht(*w).mnuSpracheItem[2]->isChecked());
+    EXPECT_EQ(ansicht(*w).btnAlle[shell::idx::btnDatenVomComputer]->text(), QStringLiteral("Data from computer"));
     // The language menu works from there.
-    w->mnuSpracheItem[1]->trigger();
-    EXPECT_EQ(w->btnAlle[shell::idx::btnDatenVomComputer]->text(), QStringLiteral("Daten vom Computer"));
-    w->mnuSpracheItem[2]->trigger();
+    ansicht(*w).mnuSpracheItem[1]->trigger();
+    warteBisFrei(*w);
+    EXPECT_EQ(ansicht(*w).btnAlle[shell::idx::btnDatenVomComputer]->text(), QStringLiteral("Daten vom Computer"));
+    ansicht(*w).mnuSpracheItem[2]->trigger();
+    warteBisFrei(*w);
     ASSERT_TRUE(w->close());
     EXPECT_TRUE(settings().contains("Language=E\r\n"));
     EXPECT_FALSE(settings().contains("fr"));
@@ -130,7 +137,7 @@ TEST_F(StartTest, AFolderThatIsGoneFallsBackToTheProgramFolder) {
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nProgramm path=" +
                      QDir::toNativeSeparators(ordner() + "/weg/").toUtf8() + "\r\n");
     auto w = starte();
-    EXPECT_EQ(w->ProgrammPfad, QDir::toNativeSeparators(ordner()) + QDir::separator());
+    EXPECT_EQ(daten(*w).programmPfad(), QDir::toNativeSeparators(ordner()) + QDir::separator());
 }
 
 TEST_F(StartTest, AStoredFolderIsKeptAsItIs) {
@@ -138,7 +145,7 @@ TEST_F(StartTest, AStoredFolderIsKeptAsItIs) {
     const QString pfad = QDir::toNativeSeparators(ordner() + "/daten/");
     schreibeSettings("[KAV]\r\nConnect on load=0\r\nProgramm path=" + pfad.toUtf8() + "\r\n");
     auto w = starte();
-    EXPECT_EQ(w->ProgrammPfad, pfad);
+    EXPECT_EQ(daten(*w).programmPfad(), pfad);
     ASSERT_TRUE(w->close());
     EXPECT_TRUE(settings().contains("Programm path=" + pfad.toUtf8() + "\r\n"));
 }
@@ -150,20 +157,20 @@ TEST_F(StartTest, SwitchesAreFoundAnywhereIgnoringCase) {
     EXPECT_TRUE(global().KommunAn);
     EXPECT_FALSE(global().SpracheAn);
     EXPECT_FALSE(global().MathAn);
-    EXPECT_FALSE(w->AdminModus);
-    EXPECT_FALSE(w->mnuEinstItem[5]->isVisible());
+    EXPECT_FALSE(FensterZugang::adminModus(*w));
+    EXPECT_FALSE(ansicht(*w).mnuEinstItem[5]->isVisible());
 }
 
 TEST_F(StartTest, TheAdministratorSwitchShowsTheAdministratorSubmenu) {
     offlineStart();
     auto w = starte(QStringLiteral("/USR:KILO7, PWD:ROXA /math"));
-    EXPECT_TRUE(w->AdminModus);
+    EXPECT_TRUE(FensterZugang::adminModus(*w));
     EXPECT_TRUE(global().MathAn);
-    EXPECT_TRUE(w->mnuEinstItem[5]->isVisible());
-    EXPECT_EQ(w->mnuAdministrator[0]->text(), QStringLiteral("WR_MaschNr"));
-    EXPECT_EQ(w->mnuAdministrator[1]->text(), QStringLiteral("DO_FormatMem"));
-    EXPECT_TRUE(w->mnuAdministrator[0]->isEnabled());
-    EXPECT_TRUE(w->mnuAdministrator[1]->isEnabled());
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[5]->isVisible());
+    EXPECT_EQ(ansicht(*w).mnuAdministrator[0]->text(), QStringLiteral("WR_MaschNr"));
+    EXPECT_EQ(ansicht(*w).mnuAdministrator[1]->text(), QStringLiteral("DO_FormatMem"));
+    EXPECT_TRUE(ansicht(*w).mnuAdministrator[0]->isEnabled());
+    EXPECT_TRUE(ansicht(*w).mnuAdministrator[1]->isEnabled());
 }
 
 TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice) {
@@ -172,9 +179,11 @@ TEST_F(StartTest, WithoutAnInjectedDeviceTheSimSwitchChoosesTheSimulatedDevice) 
     KAV_Main w(u);
     ASSERT_TRUE(w.Form_Load());
     w.Form_Activate();
-    EXPECT_TRUE(w.Verbunden);
-    EXPECT_EQ(w.txtAlle[30]->text(), QStringLiteral("070123"));
+    warteBisFrei(w);
+    EXPECT_TRUE(sitzung(w).verbunden());
+    EXPECT_EQ(ansicht(w).txtAlle[30]->text(), QStringLiteral("070123"));
     w.VerbindungBeenden();
+    warteBisFrei(w);
 }
 
 TEST_F(StartTest, ASecondInstanceSaysSoInGermanAndTouchesNothing) {
@@ -195,36 +204,34 @@ TEST_F(StartTest, ASecondInstanceSaysSoInGermanAndTouchesNothing) {
     EXPECT_NE(shell::programmStarten(umgebung()), nullptr);
 }
 
-TEST_F(StartTest, CloseIsRefusedWhileBusyAndWorksAfterwards) {
-    offlineStart();
-    auto w = starteUndAktiviere();
-    w->Beschaeftigt = true;
-    w->tmrBalken.start();
-    EXPECT_FALSE(w->close());
-    EXPECT_TRUE(w->tmrBalken.isActive()) << "a refused close changes nothing";
-    w->Beschaeftigt = false;
-    EXPECT_TRUE(w->close());
-    EXPECT_FALSE(w->tmrBalken.isActive());
-    EXPECT_TRUE(settingsExistiert());
-}
-
-TEST_F(StartTest, CloseDuringAConnectionAttemptIsRefused) {
-    auto w = starte();
-    bool geschlossen = true;
-    // Arrives while the attempt pumps messages.
-    QTimer::singleShot(0, w.get(), [&] { geschlossen = w->close(); });
-    w->Form_Activate();
-    EXPECT_FALSE(geschlossen);
-    EXPECT_FALSE(settingsExistiert());
-    EXPECT_TRUE(w->Verbunden);
-    EXPECT_TRUE(w->close());
+// Closing during device work ends the job at its next transaction boundary
+// and closes the link; the settings are written and nothing hangs.
+TEST_F(StartTest, CloseDuringDeviceWorkEndsTheJobAndClosesTheLink) {
+    for (const bool verbinden : {true, false}) {
+        SCOPED_TRACE(verbinden);
+        neuesGeraet(sim::Scenario{});
+        auto w = starte();
+        if (verbinden) {
+            w->Form_Activate(); // the attempt is posted and still open
+        } else {
+            w->Form_Activate();
+            warteBisFrei(*w);
+            ansicht(*w).mnuProgrammItem[2]->trigger(); // nothing open: a plain close
+        }
+        ansicht(*w).tmrBalken.start();
+        EXPECT_TRUE(w->close());
+        EXPECT_FALSE(ansicht(*w).tmrBalken.isActive());
+        EXPECT_TRUE(settingsExistiert());
+        EXPECT_FALSE(geraet().isOpen());
+        QFile::remove(iniPfad());
+    }
 }
 
 TEST_F(StartTest, AllSixTimersAreOffAtLoadAndStoppedByTheClose) {
     offlineStart();
     auto w = starteUndAktiviere();
-    QTimer* timer[] = {&w->tmrBalken,    &w->tmrFarben,    &w->tmrDateVomG,
-                       &w->tmrDateiTyp1, &w->tmrDateiTyp2, &w->tmrDateiTyp3};
+    QTimer* timer[] = {&ansicht(*w).tmrBalken, &ansicht(*w).tmrFarben, &daten(*w).statusTimer(),
+                       &messen(*w).timer(1),   &messen(*w).timer(2),   &messen(*w).timer(3)};
     const int intervalle[] = {200, 500, 500, 500, 500, 500};
     for (int i = 0; i < 6; ++i) {
         EXPECT_FALSE(timer[i]->isActive()) << i;
@@ -240,7 +247,8 @@ TEST_F(StartTest, TheMenuItemExitClosesTheWindow) {
     offlineStart();
     auto w = starteUndAktiviere();
     w->show();
-    w->mnuProgrammItem[7]->trigger();
+    ansicht(*w).mnuProgrammItem[7]->trigger();
+    warteBisFrei(*w);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(settingsExistiert());
 }
@@ -249,7 +257,7 @@ TEST_F(StartTest, ASettingsFileThatCannotBeWrittenIsIgnored) {
     // A folder in the file's place: reading gives the defaults, writing fails quietly.
     ASSERT_TRUE(QDir(ordner()).mkdir(QStringLiteral("Settings.ini")));
     auto w = starte();
-    EXPECT_TRUE(w->VerbindenBeimStart);
+    EXPECT_TRUE(ansicht(*w).mnuEinstItem[1]->isChecked());
     EXPECT_TRUE(w->close());
     EXPECT_TRUE(QFileInfo(iniPfad()).isDir());
     // Settings that are lost are said, not lost without a word.

@@ -1,12 +1,15 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 
 #include "scenario_flags.h"
+#include "session_adapter.h"
 #include "sim_ft_api.h"
 #include "test_application.h"
 
@@ -67,6 +70,7 @@ std::unique_ptr<shell::KAV_Main> FensterTest::starte(const QString& befehlszeile
 std::unique_ptr<shell::KAV_Main> FensterTest::starteUndAktiviere(const QString& befehlszeile) {
     auto w = starte(befehlszeile);
     w->Form_Activate();
+    warteBisFrei(*w);
     return w;
 }
 

@@ -16,6 +16,7 @@
 #include "scenario.h"
 #include "simulated_converter.h"
 #include "test_printer.h"
+#include "window_access.h"
 
 namespace kav::test {
 
@@ -62,6 +63,11 @@ private:
 sim::Scenario ohneWandler();                       // no converter plugged in
 sim::Scenario versionAbgelehnt();                  // the device refuses the PC version identifier
 sim::Scenario ohneBefehl(const std::string& name); // the command list lacks a command
+
+// jobsAbwarten as a test expectation.
+inline void warteBisFrei(const shell::KAV_Main& w) {
+    EXPECT_TRUE(jobsAbwarten(w)) << "device jobs still open after 30 s";
+}
 
 // Text of a QLabel, QPushButton, QGroupBox title or QCheckBox.
 QString beschriftung(const QWidget* w);

@@ -1,17 +1,17 @@
-// The menu bar: "Programm" (with the submenu "Einstellungen") and "?", and
-// what their items do.
+// The menu bar: "Programm" (with the submenu "Einstellungen") and "?".
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
 
 #include "globals.h"
-#include "kav_main.h"
+#include "main_view.h"
 
 namespace kav::shell {
 
-void KAV_Main::menuesAufbauen() {
-    QMenuBar* leiste = menuBar();
+void MainView::menuesAufbauen() {
+    QMenuBar* leiste = fenster_.menuBar();
 
     mnuProgramm = leiste->addMenu(QStringLiteral("Programm"));
     mnuProgramm->setObjectName(QStringLiteral("mnuProgramm"));
@@ -41,7 +41,7 @@ void KAV_Main::menuesAufbauen() {
     mnuAdministrator[1] = mnuAdmin->addAction(QStringLiteral("DO_FormatMem"));
 
     // The current language stays checked when it is chosen again.
-    spracheGruppe_ = new QActionGroup(this);
+    spracheGruppe_ = new QActionGroup(&fenster_);
     spracheGruppe_->setExclusive(true);
     mnuSpracheItem[1] = mnuSprache->addAction(QStringLiteral("Deutsch"));
     mnuSpracheItem[2] = mnuSprache->addAction(QStringLiteral("Englisch"));
@@ -57,26 +57,6 @@ void KAV_Main::menuesAufbauen() {
     mnuHilfeItem[2] = mnuHilfe->addSeparator();
     mnuHilfeItem[3] = mnuHilfe->addAction(QStringLiteral("Info"));
 
-    connect(mnuProgrammItem[1], &QAction::triggered, this, [this] { VerbindungAufbauen(); });
-    connect(mnuProgrammItem[2], &QAction::triggered, this, [this] { VerbindungBeenden(); });
-    connect(mnuProgrammItem[4], &QAction::triggered, this, [this] {
-        if (!Beschaeftigt)
-            Drucken();
-    });
-    connect(mnuProgrammItem[7], &QAction::triggered, this, [this] { close(); });
-    connect(mnuEinstItem[1], &QAction::triggered, this, [this](bool an) { VerbindenBeimStart = an; });
-    connect(mnuEinstItem[2], &QAction::triggered, this, [](bool an) { global().FehlerSpeichern = an; });
-    connect(mnuSpracheItem[1], &QAction::triggered, this, [this] {
-        if (global().Sprache == QLatin1String("E"))
-            SpracheSetzen(QStringLiteral("D"));
-    });
-    connect(mnuSpracheItem[2], &QAction::triggered, this, [this] {
-        if (global().Sprache == QLatin1String("D"))
-            SpracheSetzen(QStringLiteral("E"));
-    });
-    connect(mnuAdministrator[0], &QAction::triggered, this, [this] { AdminBefehl(0); });
-    connect(mnuAdministrator[1], &QAction::triggered, this, [this] { AdminBefehl(1); });
-    connect(mnuHilfeItem[3], &QAction::triggered, this, [this] { InfoZeigen(); });
 }
 
 } // namespace kav::shell

@@ -8,7 +8,7 @@
 
 #include "chart_box.h"
 #include "control_indexes.h"
-#include "kav_main.h"
+#include "main_view.h"
 #include "layout_geometry.h"
 
 namespace kav::shell {
@@ -45,7 +45,7 @@ QRect anzeigeRect(const QString& name) {
     return {};
 }
 
-void KAV_Main::ergebnisseAufbauen(QWidget* client) {
+void MainView::ergebnisseAufbauen(QWidget* client) {
     for (int i : {idx::picDrehschwebung, idx::picSchlechtimpulse, idx::picAktuell}) {
         auto* p = new QFrame(client);
         p->setObjectName(QStringLiteral("picGrafik_%1").arg(i));
@@ -60,7 +60,7 @@ void KAV_Main::ergebnisseAufbauen(QWidget* client) {
     aktuellPanelAufbauen(picGrafik[idx::picAktuell]);
 }
 
-void KAV_Main::aktuellPanelAufbauen(QFrame* panel) {
+void MainView::aktuellPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labAktuellTitel, panel, QRect(16, 8, 420, 26)));
 
     // The five current values, one per row.
@@ -96,7 +96,7 @@ void KAV_Main::aktuellPanelAufbauen(QFrame* panel) {
     spur->hide();
 }
 
-void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel) {
+void MainView::schlechtimpulsPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labSchlechtTitel, panel, QRect(16, 8, 380, 26)));
 
     // Right of the ring: the two largest deviations, then the list.
@@ -150,7 +150,7 @@ void KAV_Main::schlechtimpulsPanelAufbauen(QFrame* panel) {
     labelAnlegen(idx::labLegendeNegativ, panel, QRect(x0, yu + 32, 370, kZeilenHoehe));
 }
 
-void KAV_Main::drehschwebungPanelAufbauen(QFrame* panel) {
+void MainView::drehschwebungPanelAufbauen(QFrame* panel) {
     ueberschrift(labelAnlegen(idx::labDrehTitel, panel, QRect(16, 8, 500, 26)));
 
     // The chart box keeps its picture; picGrafik(3) is the same box.

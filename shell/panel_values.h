@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers the window's measurement files share (kav_main_measure_*.cpp).
+// Small helpers the window's measurement files share (measurement_panels.cpp, records_*.cpp).
 #include <QString>
 #include <QVariant>
 #include <QWidget>

@@ -8,12 +8,9 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <functional>
-
 #include "chart_box.h"
 #include "control_indexes.h"
-#include "globals.h"
-#include "kav_main.h"
+#include "main_view.h"
 #include "language.h"
 #include "panel_widgets.h"
 
@@ -25,8 +22,7 @@ QString tagVon(const QObject* o) { return o->property("Tag").toString(); }
 
 } // namespace
 
-void KAV_Main::SpracheSetzen(const QString& code) {
-    global().Sprache = code;
+void MainView::beschriftungenSetzen(const QString& code) {
     if (code == QLatin1String("D")) {
         mnuSpracheItem[1]->setChecked(true);
         mnuSpracheItem[2]->setChecked(false);
@@ -61,34 +57,6 @@ void KAV_Main::SpracheSetzen(const QString& code) {
     mnuHilfeItem[3]->setText(SprachText(QStringLiteral("Info")));
     if (chartBox_)
         chartBox_->setSprache(code);
-    werteNeuZeigen();
-}
-
-void KAV_Main::werteNeuZeigen() {
-    // A shown value carries its unit and its notes in the language ("1/min",
-    // "Umdrehung"): it is shown once more from the saved copy, so the page and
-    // a printout made from it speak the same language. The live record is
-    // left as the running measurement has it, the live indicators as they blink.
-    std::array<int, 2> blinken{};
-    for (std::size_t i = 0; i < shpAlle.size(); ++i)
-        blinken[i] = shpAlle[i] ? shpAlle[i]->fillStyle() : 0;
-    const auto nochmal = [](auto& live, const auto& gespeichert, const std::function<void()>& anzeigen) {
-        if (gespeichert.Impulszahl == 0)
-            return;
-        const auto laufend = live;
-        live = gespeichert;
-        anzeigen();
-        live = laufend;
-    };
-    if (!picGrafik[idx::picAktuell]->isHidden())
-        nochmal(AktuellLive, AktuellGespeichert, [this] { DateiTyp1Anzeigen(); });
-    if (!picGrafik[idx::picSchlechtimpulse]->isHidden())
-        nochmal(SchlechtimpulsLive, SchlechtimpulsGespeichert, [this] { DateiTyp2Anzeigen(); });
-    if (!picGrafik[idx::picDrehschwebung]->isHidden())
-        nochmal(DrehschwebungLive, DrehschwebungGespeichert, [this] { DateiTyp3Anzeigen(); });
-    for (std::size_t i = 0; i < shpAlle.size(); ++i)
-        if (shpAlle[i])
-            shpAlle[i]->setFillStyle(blinken[i]);
 }
 
 } // namespace kav::shell

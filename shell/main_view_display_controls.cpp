@@ -4,13 +4,14 @@
 // empty and is noted.
 #include <QFrame>
 #include <QLabel>
+#include <QMainWindow>
 #include <QVariant>
 
 #include "control_host.h"
 #include "control_indexes.h"
 #include "control_registry.h"
 #include "hosted_control.h"
-#include "kav_main.h"
+#include "main_view.h"
 #include "printout.h"
 #include "property_bag.h"
 #include "vb_colors.h"
@@ -60,7 +61,7 @@ void tachoEntwurf(controls::MemoryPropertyBag& bag) {
 
 } // namespace
 
-QWidget* KAV_Main::anzeigeAnlegen(const QString& progId, QWidget* parent, const QRect& rect,
+QWidget* MainView::anzeigeAnlegen(const QString& progId, QWidget* parent, const QRect& rect,
                                   controls::MemoryPropertyBag& bag) {
     controls::HostedControl* c = controlHost_->create(progId, parent, &bag);
     if (!c) {
@@ -74,14 +75,14 @@ QWidget* KAV_Main::anzeigeAnlegen(const QString& progId, QWidget* parent, const 
     return w;
 }
 
-void KAV_Main::anzeigenAnlegen() {
-    const QString ordner = umgebung_.controlFolder.isEmpty() ? umgebung_.folder : umgebung_.controlFolder;
+void MainView::anzeigenAnlegen() {
+    const QString& ordner = controlOrdner_;
     controlHost_ = std::make_unique<controls::ControlHost>(controls::ControlRegistry::defaultPath(ordner));
     // A copy that may write beside itself keeps its registry up to date (it is
     // written only when an entry changes); an installed program reads the one
     // it was installed with. Either way a library the registry does not name
     // is found by its name in the folder.
-    if (umgebung_.registerControls)
+    if (registrieren_)
         controlHost_->registerLibrariesIn(ordner);
     controlHost_->setLibraryFolder(ordner);
 
@@ -101,7 +102,7 @@ void KAV_Main::anzeigenAnlegen() {
         {&ocxSym0, "ocxSym0"}, {&ocxSym90, "ocxSym90"}, {&ocxPhl, "ocxPhl"}};
     for (const auto& [ziel, name] : minMax) {
         bag = neuerBag();
-        minMaxEntwurf(*bag, font());
+        minMaxEntwurf(*bag, fenster_.font());
         *ziel = anzeigeAnlegen(QStringLiteral("Valtrix.ocxMinMaxWert"), picGrafik[idx::picAktuell],
                                anzeigeRect(QString::fromLatin1(name)), *bag);
         if (*ziel) {

@@ -12,8 +12,11 @@
 #include "device_header.h"
 #include "dialogs.h"
 #include "globals.h"
-#include "kav_main.h"
-#include "kav_main_measure.h"
+#include "records_controller.h"
+#include "main_view.h"
+#include "measurement_controller.h"
+#include "session.h"
+#include "panel_values.h"
 #include "logs.h"
 #include "panel_widgets.h"
 #include "record_file.h"
@@ -40,16 +43,16 @@ std::filesystem::path dateiPfad(const QString& name) {
         std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()), static_cast<std::size_t>(utf8.size())));
 }
 
-LocalTime KAV_Main::jetzt() const {
-    return umgebung_.clock ? umgebung_.clock->localTime() : SystemClock::instance().localTime();
+LocalTime RecordsController::jetzt() const {
+    return t_.umgebung.clock ? t_.umgebung.clock->localTime() : SystemClock::instance().localTime();
 }
 
-QString KAV_Main::SpeicherDialog(const QString& titel, bool mth) {
+QString RecordsController::SpeicherDialog(const QString& titel, bool mth) {
     return speicherDialog(titel, QString::fromLatin1(records::kSpeicherEndung),
                           QString::fromLatin1(records::kSpeicherFilter), mth);
 }
 
-QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, const QString& filter, bool mth) {
+QString RecordsController::speicherDialog(const QString& titel, const QString& endung, const QString& filter, bool mth) {
     Dialoge::SpeichernOptionen o;
     o.titel = titel;
     o.standardErweiterung = endung;
@@ -75,13 +78,13 @@ QString KAV_Main::speicherDialog(const QString& titel, const QString& endung, co
 // Writes the saved copy of a type with its header texts and time stamp: the
 // ".kav" file, or under "/math" for type 3 the mth export beside it instead.
 // Every failure is shown and logged; the old file stays as it was.
-void KAV_Main::datensatzSchreiben(int typ, const QString& datei, const records::KopfTexte& kopf,
+void RecordsController::datensatzSchreiben(int typ, const QString& datei, const records::KopfTexte& kopf,
                                   const LocalTime& zeit) {
     records::Datensatz daten;
     switch (typ) {
-    case 1: daten = AktuellGespeichert; break;
-    case 2: daten = SchlechtimpulsGespeichert; break;
-    case 3: daten = DrehschwebungGespeichert; break;
+    case 1: daten = t_.session.aktuell().gespeichert; break;
+    case 2: daten = t_.session.schlechtimpulse().gespeichert; break;
+    case 3: daten = t_.session.drehschwebung().gespeichert; break;
     default: return;
     }
     const std::string t = messung::trenner();
@@ -94,38 +97,40 @@ void KAV_Main::datensatzSchreiben(int typ, const QString& datei, const records::
         LogSchreiben(q(e.logZeile));
 }
 
-void KAV_Main::GeraeteDatenSpeichern(int dateiTyp, const QString& kopfText) {
+void RecordsController::GeraeteDatenSpeichern(int dateiTyp) {
     const QString datei = SpeicherDialog(q(records::speicherTitel(true, dateiTyp, sprache())), alsMth(dateiTyp));
     if (datei.isEmpty())
         return;
     // One character per header byte: Latin-1 gives the bytes back unchanged.
-    const std::optional<records::GeraeteKopf> kopf = records::kopfTextTexte(kopfText.toLatin1().toStdString());
+    const std::optional<records::GeraeteKopf> kopf = records::kopfTextTexte(KopfText.toLatin1().toStdString());
     if (!kopf) {
         zeigen(records::keineDatenMeldung(sprache()));
         return;
     }
     records::KopfTexte texte = kopf->texte;
-    texte.firmware = toAnsiStd(txtAlle[idx::txtFirmware]->text());
+    texte.firmware = toAnsiStd(t_.v.txtAlle[idx::txtFirmware]->text());
     datensatzSchreiben(dateiTyp, datei, texte, kopf->zeit);
 }
 
-void KAV_Main::OnlineDatenSpeichern(int dateiTyp) {
+void RecordsController::OnlineDatenSpeichern(int dateiTyp) {
     const QString datei = SpeicherDialog(q(records::speicherTitel(false, dateiTyp, sprache())), alsMth(dateiTyp));
     if (datei.isEmpty())
         return;
     records::KopfTexte texte;
-    texte.firmware = toAnsiStd(txtAlle[idx::txtFirmware]->text().trimmed());
-    texte.geraetSN = toAnsiStd(txtAlle[idx::txtGeraetSN]->text().trimmed());
-    texte.geberSN = records::getrimmt(gespeicherterGeber(dateiTyp));
+    texte.firmware = toAnsiStd(t_.v.txtAlle[idx::txtFirmware]->text().trimmed());
+    texte.geraetSN = toAnsiStd(t_.v.txtAlle[idx::txtGeraetSN]->text().trimmed());
+    texte.geberSN = records::getrimmt(dateiTyp == 1   ? t_.session.aktuell().gespeichert.GeberSN
+                                     : dateiTyp == 2 ? t_.session.schlechtimpulse().gespeichert.GeberSN
+                                                     : t_.session.drehschwebung().gespeichert.GeberSN);
     texte.name = records::onlineDatensatzname(toAnsiStd(QDir::toNativeSeparators(datei)));
     datensatzSchreiben(dateiTyp, datei, texte, jetzt());
 }
 
-void KAV_Main::DateiOeffnen() {
-    const QString eintrag = fleAlle0->fileName();
+void RecordsController::DateiOeffnen() {
+    const QString eintrag = t_.v.fleAlle0->fileName();
     if (eintrag.isEmpty())
         return;
-    const QString pfad = QDir::toNativeSeparators(QDir(fleAlle0->path()).filePath(eintrag));
+    const QString pfad = QDir::toNativeSeparators(QDir(t_.v.fleAlle0->path()).filePath(eintrag));
     const records::DateiGelesen datei = records::dateiLesen(dateiPfad(pfad));
     if (!datei.ok()) {
         zeigen(records::lesenFehlerMeldung(sprache()));
@@ -139,26 +144,22 @@ void KAV_Main::DateiOeffnen() {
     }
 
     // The header panel; on a processing error it keeps what was taken apart.
-    txtAlle[idx::txtFirmware]->setText(fromAnsi(gelesen.kopf.firmware));
-    txtAlle[idx::txtGeberSN]->setText(fromAnsi(gelesen.kopf.geberSN));
-    txtAlle[idx::txtGeraetSN]->setText(fromAnsi(gelesen.kopf.geraetSN));
-    txtAlle[idx::txtName]->setText(fromAnsi(gelesen.kopf.name));
+    t_.v.txtAlle[idx::txtFirmware]->setText(fromAnsi(gelesen.kopf.firmware));
+    t_.v.txtAlle[idx::txtGeberSN]->setText(fromAnsi(gelesen.kopf.geberSN));
+    t_.v.txtAlle[idx::txtGeraetSN]->setText(fromAnsi(gelesen.kopf.geraetSN));
+    t_.v.txtAlle[idx::txtName]->setText(fromAnsi(gelesen.kopf.name));
     if (gelesen.datumGelesen)
-        txtAlle[idx::txtDatum]->setText(QString::fromLatin1(records::datumText(gelesen.zeit)));
+        t_.v.txtAlle[idx::txtDatum]->setText(QString::fromLatin1(records::datumText(gelesen.zeit)));
     const bool datentyp = gelesen.typ >= 1 && gelesen.typ <= 3;
     // The pages go and the type's page is cleared before the data fields
     // count: a file that fails there must not leave the previous result on
     // the screen (and printable) under this file's header.
     if (datentyp || !gelesen.ok()) {
         for (int p : {idx::picDrehschwebung, idx::picSchlechtimpulse, idx::picAktuell})
-            picGrafik[static_cast<std::size_t>(p)]->hide();
+            t_.v.picGrafik[static_cast<std::size_t>(p)]->hide();
     }
-    switch (gelesen.typ) {
-    case 1: DateiTyp1Loeschen(); break;
-    case 2: DateiTyp2Loeschen(); break;
-    case 3: DateiTyp3Loeschen(); break;
-    default: break;
-    }
+    if (datentyp)
+        t_.messung->loeschen(gelesen.typ);
     if (!gelesen.ok()) {
         zeigen(records::bearbeitenFehlerMeldung(sprache()));
         LogSchreiben(q(records::bearbeitenFehlerLogZeile()));
@@ -167,15 +168,11 @@ void KAV_Main::DateiOeffnen() {
     if (!datentyp)
         return;
 
-    records::inLiveRecord(gelesen, AktuellLive, SchlechtimpulsLive, DrehschwebungLive);
-    switch (gelesen.typ) {
-    case 1:
-        messung::setzen(ocxTacho, "MaxAnzahl", messung::kurz(6000));
-        DateiTyp1Anzeigen();
-        break;
-    case 2: DateiTyp2Anzeigen(); break;
-    case 3: DateiTyp3Anzeigen(); break;
-    }
+    records::inLiveRecord(gelesen, t_.session.aktuell().live, t_.session.schlechtimpulse().live,
+                          t_.session.drehschwebung().live);
+    if (gelesen.typ == 1)
+        messung::setzen(t_.v.ocxTacho, "MaxAnzahl", messung::kurz(6000));
+    t_.messung->anzeigen(gelesen.typ);
 }
 
 } // namespace kav::shell

@@ -14,8 +14,10 @@
 #include "chart_box.h"
 #include "control_indexes.h"
 #include "dialogs.h"
-#include "kav_main.h"
-#include "kav_main_measure.h"
+#include "records_controller.h"
+#include "main_view.h"
+#include "session.h"
+#include "panel_values.h"
 #include "language.h"
 #include "logs.h"
 #include "print_output.h"
@@ -33,66 +35,66 @@ QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 } // namespace
 
-records::Druckseite KAV_Main::druckseite() const {
+records::Druckseite RecordsController::druckseite() const {
     const std::string s = sprache();
     const std::string trenner = messung::trenner();
     const records::Kopfzeile kopf =
-        records::kopfzeile(fromAnsi(!picGrafik[idx::picDrehschwebung]->isHidden() ? DrehschwebungGespeichert.GeberSN
-                                                                                  : AktuellGespeichert.GeberSN),
-                           txtAlle[idx::txtSoftwareVersion]->text(), txtAlle[idx::txtFirmware]->text(),
-                           txtAlle[idx::txtGeraetSN]->text(), s);
+        records::kopfzeile(fromAnsi(!t_.v.picGrafik[idx::picDrehschwebung]->isHidden() ? t_.session.drehschwebung().gespeichert.GeberSN
+                                                                                  : t_.session.aktuell().gespeichert.GeberSN),
+                           t_.v.txtAlle[idx::txtSoftwareVersion]->text(), t_.v.txtAlle[idx::txtFirmware]->text(),
+                           t_.v.txtAlle[idx::txtGeraetSN]->text(), s);
     records::Seitenmasse masse;
-    masse.diagramm = picGrafik[idx::picDiagramm]->size();
-    masse.panel = picGrafik[idx::picAktuell]->size();
-    if (ocxBadInc1)
-        masse.ring = ocxBadInc1->size();
-    masse.zeilenHoehe = labAlle[idx::labDrehUmdrehungen]->height();
-    masse.anzeigeHoehe = labAlle[idx::labSym0]->height();
-    masse.hinweisHoehe = labAlle[idx::labSym0NichtVerfuegbar]->height();
+    masse.diagramm = t_.v.picGrafik[idx::picDiagramm]->size();
+    masse.panel = t_.v.picGrafik[idx::picAktuell]->size();
+    if (t_.v.ocxBadInc1)
+        masse.ring = t_.v.ocxBadInc1->size();
+    masse.zeilenHoehe = t_.v.labAlle[idx::labDrehUmdrehungen]->height();
+    masse.anzeigeHoehe = t_.v.labAlle[idx::labSym0]->height();
+    masse.hinweisHoehe = t_.v.labAlle[idx::labSym0NichtVerfuegbar]->height();
 
-    if (!picGrafik[idx::picDrehschwebung]->isHidden()) {
-        records::Druckseite seite = records::drehschwebungSeite(DrehschwebungGespeichert, kopf, s, trenner, masse);
+    if (!t_.v.picGrafik[idx::picDrehschwebung]->isHidden()) {
+        records::Druckseite seite = records::drehschwebungSeite(t_.session.drehschwebung().gespeichert, kopf, s, trenner, masse);
         auto& o = std::get<records::DrehschwebungDruck>(seite.inhalt);
         // The chart exactly as the box holds it (its X range follows "/math").
-        if (chartBox_->hatLayout()) {
-            o.layout = chartBox_->chartLayout();
-            o.samples = chartBox_->samples();
+        if (t_.v.chartBox()->hatLayout()) {
+            o.layout = t_.v.chartBox()->chartLayout();
+            o.samples = t_.v.chartBox()->samples();
         } else {
             // Limits the chart refused: nothing drawn, as on the screen.
             o.layout = measure::ChartLayout{};
             o.layout.fehlermeldung.assign(1, '-');
             o.samples.clear();
         }
-        o.diagrammSchrift = chartBox_->font();
-        o.zeilenSchrift = labAlle[idx::labDrehUmdrehungen]->font();
+        o.diagrammSchrift = t_.v.chartBox()->font();
+        o.zeilenSchrift = t_.v.labAlle[idx::labDrehUmdrehungen]->font();
         return seite;
     }
-    if (!picGrafik[idx::picAktuell]->isHidden()) {
-        records::Druckseite seite = records::aktuellSeite(AktuellGespeichert, kopf, s, trenner, masse);
+    if (!t_.v.picGrafik[idx::picAktuell]->isHidden()) {
+        records::Druckseite seite = records::aktuellSeite(t_.session.aktuell().gespeichert, kopf, s, trenner, masse);
         auto& a = std::get<records::AktuellDruck>(seite.inhalt);
         // The notes as the page shows them: a code other than 110 and 120
         // leaves what an earlier result showed.
         const int nichtDa[] = {idx::labSym0NichtVerfuegbar, idx::labSym90NichtVerfuegbar, idx::labPhlNichtVerfuegbar};
         const int zuHoch[] = {idx::labSym0ZuHoch, idx::labSym90ZuHoch, idx::labPhlZuHoch};
         for (std::size_t i = 0; i < 3; ++i) {
-            const QLabel* n = labAlle[static_cast<std::size_t>(nichtDa[i])];
-            const QLabel* h = labAlle[static_cast<std::size_t>(zuHoch[i])];
+            const QLabel* n = t_.v.labAlle[static_cast<std::size_t>(nichtDa[i])];
+            const QLabel* h = t_.v.labAlle[static_cast<std::size_t>(zuHoch[i])];
             a.hinweise[i] = !n->isHidden() ? n->text() : !h->isHidden() ? h->text() : QString();
         }
-        a.werteSchrift = labAlle[idx::labSym0]->font();
-        a.hinweisSchrift = labAlle[idx::labSym0NichtVerfuegbar]->font();
+        a.werteSchrift = t_.v.labAlle[idx::labSym0]->font();
+        a.hinweisSchrift = t_.v.labAlle[idx::labSym0NichtVerfuegbar]->font();
         return seite;
     }
-    if (!picGrafik[idx::picSchlechtimpulse]->isHidden() && ocxBadInc1) {
+    if (!t_.v.picGrafik[idx::picSchlechtimpulse]->isHidden() && t_.v.ocxBadInc1) {
         // The ring as the page shows it, drawn by the control itself.
-        const QImage ring = ocxBadInc1->grab().toImage();
-        return records::schlechtimpulsSeite(SchlechtimpulsGespeichert, kopf, s, trenner, ring, masse);
+        const QImage ring = t_.v.ocxBadInc1->grab().toImage();
+        return records::schlechtimpulsSeite(t_.session.schlechtimpulse().gespeichert, kopf, s, trenner, ring, masse);
     }
     // Without a result page there is nothing.
     return {};
 }
 
-void KAV_Main::Drucken() {
+void RecordsController::Drucken() {
     const records::Druckseite seite = druckseite();
     if (seite.leer())
         return;

@@ -5,23 +5,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "banner.h"
-#include "com_usb.h"
 #include "connection_diagram.h"
 #include "control_host.h"
 #include "control_indexes.h"
 #include "control_tags.h"
-#include "kav_main.h"
+#include "main_view.h"
 #include "layout_geometry.h"
-#include "measure_host.h"
-#include "measurement_cycle.h"
 #include "panel_widgets.h"
 #include "property_bag.h"
-#include "single_instance.h"
 #include "vb_colors.h"
 
 namespace kav::shell {
@@ -46,27 +43,24 @@ QRect tippRect(int frameIndex, int oben) {
 
 } // namespace
 
-KAV_Main::KAV_Main(ProgramEnvironment umgebung, std::unique_ptr<EinzelInstanz> instanz, QWidget* parent)
-    : QMainWindow(parent), umgebung_(std::move(umgebung)), einzelInstanz_(std::move(instanz)) {
-    setObjectName(QStringLiteral("KAV_Main"));
+MainView::MainView(QMainWindow& fenster, const QString& controlOrdner, bool registrieren)
+    : fenster_(fenster), controlOrdner_(controlOrdner), registrieren_(registrieren) {
+    fenster_.setObjectName(QStringLiteral("KAV_Main"));
     fensterAufbauen();
     menuesAufbauen();
     timerEinrichten();
-    datenlistenVerbinden();
 }
 
-KAV_Main::~KAV_Main() {
+MainView::~MainView() {
     // The display controls live in their libraries: they go before the host
     // and the property stores they write to.
     for (QWidget** w : {&ocxBadInc1, &ocxSym0, &ocxSym90, &ocxPhl, &ocxTacho}) {
         delete *w;
         *w = nullptr;
     }
-    if (link_ && Verbunden)
-        link_->COM_USBSchliessen();
 }
 
-QLabel* KAV_Main::labelAnlegen(int index, QWidget* parent, const QRect& rect, bool umbruch) {
+QLabel* MainView::labelAnlegen(int index, QWidget* parent, const QRect& rect, bool umbruch) {
     auto* l = new QLabel(parent);
     l->setObjectName(QStringLiteral("labAlle_%1").arg(index));
     l->setProperty("Tag", labelTag(index));
@@ -80,7 +74,7 @@ QLabel* KAV_Main::labelAnlegen(int index, QWidget* parent, const QRect& rect, bo
     return l;
 }
 
-QLineEdit* KAV_Main::textAnlegen(int index, QWidget* parent, const QRect& rect) {
+QLineEdit* MainView::textAnlegen(int index, QWidget* parent, const QRect& rect) {
     auto* t = new QLineEdit(parent);
     t->setObjectName(QStringLiteral("txtAlle_%1").arg(index));
     t->setGeometry(rect);
@@ -90,28 +84,27 @@ QLineEdit* KAV_Main::textAnlegen(int index, QWidget* parent, const QRect& rect) 
     return t;
 }
 
-QPushButton* KAV_Main::buttonAnlegen(int index, QWidget* parent, const QRect& rect) {
+QPushButton* MainView::buttonAnlegen(int index, QWidget* parent, const QRect& rect) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QStringLiteral("btnAlle_%1").arg(index));
     b->setProperty("Tag", buttonTag(index));
     b->setGeometry(rect);
     b->setAutoDefault(false);
-    connect(b, &QPushButton::clicked, this, [this, index] { btnAlle_Click(index); });
     btnAlle[static_cast<std::size_t>(index)] = b;
     return b;
 }
 
-void KAV_Main::fensterAufbauen() {
-    auto* client = new QWidget(this);
+void MainView::fensterAufbauen() {
+    auto* client = new QWidget(&fenster_);
     client->setObjectName(QStringLiteral("Client"));
-    setCentralWidget(client);
+    fenster_.setCentralWidget(client);
     // The layout is fixed, as on a fixed-border window: no resizing, no maximizing.
-    setFixedSize(kFensterGroesse);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    fenster_.setFixedSize(kFensterGroesse);
+    fenster_.setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
-    QFont schrift = font();
+    QFont schrift = fenster_.font();
     schrift.setPixelSize(11);
-    setFont(schrift);
+    fenster_.setFont(schrift);
 
     picOben = new BannerWidget(client);
     picOben->setGeometry(kBannerRect);
@@ -125,7 +118,7 @@ void KAV_Main::fensterAufbauen() {
     anzeigenAnlegen();
 }
 
-void KAV_Main::identitaetsleisteAufbauen(QWidget* client) {
+void MainView::identitaetsleisteAufbauen(QWidget* client) {
     picLayout = new QFrame(client);
     picLayout->setObjectName(QStringLiteral("picLayout"));
     picLayout->setGeometry(kIdentitaetRect);
@@ -164,7 +157,7 @@ void KAV_Main::identitaetsleisteAufbauen(QWidget* client) {
     txtAlle[idx::txtStatus]->setFont(fett);
 }
 
-void KAV_Main::navigationAufbauen(QWidget* client) {
+void MainView::navigationAufbauen(QWidget* client) {
     auto frame = [&](int index) {
         auto* f = new FrameBox(client);
         f->setObjectName(QStringLiteral("frmAlle_%1").arg(index));
@@ -202,7 +195,6 @@ void KAV_Main::navigationAufbauen(QWidget* client) {
             c->setObjectName(QStringLiteral("chkAlle_%1").arg(check));
             c->setProperty("Tag", checkBoxTag(check));
             c->setGeometry(kRand, tippOben, innenBreite(frameIndex) - 26, 24);
-            connect(c, &QCheckBox::toggled, this, [this, check] { chkAlle_Click(check); });
             chkAlle[static_cast<std::size_t>(check)] = c;
             auto* s = new ShapeWidget(f);
             s->setObjectName(QStringLiteral("shpAlle_%1").arg(shape));
@@ -259,7 +251,7 @@ void KAV_Main::navigationAufbauen(QWidget* client) {
         frmAlle[static_cast<std::size_t>(i)]->hide();
 }
 
-void KAV_Main::overlaysAufbauen(QWidget* client) {
+void MainView::overlaysAufbauen(QWidget* client) {
     const QRect o = overlayRect();
     auto overlay = [&](int index) {
         auto* f = new FrameBox(client);

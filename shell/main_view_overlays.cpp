@@ -1,40 +1,32 @@
-// The six timers, the two overlay panels and the decoration ticks: the
-// progress bars' activity animation and the blinking fault lines.
+// The two overlay panels and the decoration ticks: the progress bars'
+// activity animation and the blinking fault lines.
 #include <QGroupBox>
 #include <QLabel>
+#include <QMainWindow>
 #include <QProgressBar>
 
 #include "connection_diagram.h"
 #include "control_indexes.h"
-#include "kav_main.h"
+#include "main_view.h"
 #include "language.h"
 #include "vb_colors.h"
 
 namespace kav::shell {
 
-void KAV_Main::timerEinrichten() {
-    const std::pair<QTimer*, int> timer[] = {{&tmrBalken, 200},    {&tmrFarben, 500},    {&tmrDateVomG, 500},
-                                             {&tmrDateiTyp1, 500}, {&tmrDateiTyp2, 500}, {&tmrDateiTyp3, 500}};
-    for (const auto& [t, ms] : timer) {
-        t->setInterval(ms);
-        t->setSingleShot(false);
-        t->stop();
-    }
+void MainView::timerEinrichten() {
+    tmrBalken.setInterval(200);
+    tmrFarben.setInterval(500);
     tmrBalken.setObjectName(QStringLiteral("tmrBalken"));
     tmrFarben.setObjectName(QStringLiteral("tmrFarben"));
-    tmrDateVomG.setObjectName(QStringLiteral("tmrDateVomG"));
-    tmrDateiTyp1.setObjectName(QStringLiteral("tmrDateiTyp1"));
-    tmrDateiTyp2.setObjectName(QStringLiteral("tmrDateiTyp2"));
-    tmrDateiTyp3.setObjectName(QStringLiteral("tmrDateiTyp3"));
-    connect(&tmrBalken, &QTimer::timeout, this, &KAV_Main::tmrBalken_Timer);
-    connect(&tmrFarben, &QTimer::timeout, this, &KAV_Main::tmrFarben_Timer);
-    connect(&tmrDateVomG, &QTimer::timeout, this, &KAV_Main::tmrDateVomG_Timer);
-    connect(&tmrDateiTyp1, &QTimer::timeout, this, &KAV_Main::tmrDateiTyp1_Timer);
-    connect(&tmrDateiTyp2, &QTimer::timeout, this, &KAV_Main::tmrDateiTyp2_Timer);
-    connect(&tmrDateiTyp3, &QTimer::timeout, this, &KAV_Main::tmrDateiTyp3_Timer);
+    QObject::connect(&tmrBalken, &QTimer::timeout, &fenster_, [this] { tmrBalken_Timer(); });
+    QObject::connect(&tmrFarben, &QTimer::timeout, &fenster_, [this] { tmrFarben_Timer(); });
 }
 
-void KAV_Main::VerbindungsInfoZeigen(bool zeigen) {
+bool MainView::seiteSichtbar(int frame) const { return !frmAlle[static_cast<std::size_t>(frame)]->isHidden(); }
+
+void MainView::zeigen(int frame, bool sichtbar) { frmAlle[static_cast<std::size_t>(frame)]->setVisible(sichtbar); }
+
+void MainView::VerbindungsInfoZeigen(bool zeigen) {
     if (zeigen) {
         frmAlle[idx::frmVerbindungsInfo]->show();
         frmAlle[idx::frmVerbindungsInfo]->raise();
@@ -45,7 +37,7 @@ void KAV_Main::VerbindungsInfoZeigen(bool zeigen) {
     }
 }
 
-void KAV_Main::HinweisZeigen(bool zeigen, const QString& text) {
+void MainView::HinweisZeigen(bool zeigen, const QString& text) {
     if (zeigen) {
         labAlle[idx::labHinweisMeldung]->setText(SprachText(text));
         frmAlle[idx::frmHinweis]->show();
@@ -57,7 +49,7 @@ void KAV_Main::HinweisZeigen(bool zeigen, const QString& text) {
     }
 }
 
-void KAV_Main::tmrBalken_Timer() {
+void MainView::tmrBalken_Timer() {
     // Activity, not progress: ten steps, then from the start again.
     for (int i : {0, 1}) {
         QGroupBox* frame = frmAlle[static_cast<std::size_t>(i == 0 ? idx::frmVerbindungsInfo : idx::frmHinweis)];
@@ -69,7 +61,7 @@ void KAV_Main::tmrBalken_Timer() {
     }
 }
 
-void KAV_Main::tmrFarben_Timer() {
+void MainView::tmrFarben_Timer() {
     if (frmAlle[idx::frmVerbindungsInfo]->isHidden())
         return;
     ConnectionDiagram* d = Verbindungsdiagramm;
