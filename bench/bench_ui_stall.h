@@ -10,11 +10,11 @@
 namespace kav::bench {
 
 struct StallRun {
-    bool ok = false;        // the end was seen before the deadline
-    double longestMs = 0;   // longest gap between two heartbeat ticks (or the start and a tick)
-    double durationMs = 0;  // from the start to the first tick that saw the end
-    long ticks = 0;         // heartbeat ticks in that time
-    QString error;          // why not ok
+    bool ok = false;       // the end was seen before the deadline
+    double longestMs = 0;  // longest gap between two heartbeat ticks (or the start and a tick)
+    double durationMs = 0; // from the start to the first tick that saw the end
+    long ticks = 0;        // heartbeat ticks in that time
+    QString error;         // why not ok
 };
 
 // Runs `start` (e.g. a click) with the heartbeat going, then the event loop

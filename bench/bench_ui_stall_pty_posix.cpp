@@ -94,7 +94,8 @@ public:
     shell::KAV_Main& main() { return *w_; }
     const QStringList& messages() const { return dialogs_.messages; }
 
-    template <class T> T* child(const char* array, int index) const {
+    template <class T>
+    T* child(const char* array, int index) const {
         return w_->findChild<T*>(QStringLiteral("%1_%2").arg(QLatin1StringView(array)).arg(index));
     }
     QString text(int i) const {
@@ -113,6 +114,10 @@ public:
         return !text(idx::txtGeraetSN).isEmpty() && !text(idx::txtFirmware).isEmpty() &&
                !visible("frmAlle", idx::frmVerbindungsInfo);
     }
+    // Set-up of a window started with "Connect on load": its first connection.
+    bool connectedAtStart() const {
+        return waitFor([this] { return identityShown(); }, kSetupMs);
+    }
 
 private:
     QTemporaryDir folder_;
@@ -120,9 +125,9 @@ private:
     std::unique_ptr<shell::KAV_Main> w_;
 };
 
-StallRun failed(const QString& why) {
+StallRun failed(const QString& why, const Window& w) {
     StallRun r;
-    r.error = why;
+    r.error = w.messages().isEmpty() ? why : why + QStringLiteral(": ") + w.messages().join(QLatin1Char('|'));
     return r;
 }
 
@@ -139,7 +144,7 @@ StallRun connection() {
     PtyDevice device({});
     Window w(device.path(), false);
     if (w.identityShown())
-        return failed(QStringLiteral("connected before the click"));
+        return failed(QStringLiteral("connected before the click"), w);
     return checked(measureStall([&] { w.main().btnAlle_Click(idx::btnVerbindungAufbauen); },
                                 [&] { return w.identityShown(); }, kDeadlineMs),
                    w);
@@ -148,8 +153,8 @@ StallRun connection() {
 StallRun oscillationReadout() {
     PtyDevice device({QStringLiteral("--samples"), QStringLiteral("10000")});
     Window w(device.path(), true);
-    if (!waitFor([&] { return w.identityShown(); }, kSetupMs))
-        return failed(QStringLiteral("no connection: ") + w.messages().join(QLatin1Char('|')));
+    if (!w.connectedAtStart())
+        return failed(QStringLiteral("no connection"), w);
     auto shown = [&] {
         return w.visible("picGrafik", idx::picDrehschwebung) && w.enabled(idx::btnDrehWerteLesen) &&
                w.enabled(idx::btnDrehSpeichern);
@@ -157,7 +162,7 @@ StallRun oscillationReadout() {
     // Opening the page reads a first result; "Werte lesen" then reads the next.
     w.main().btnAlle_Click(idx::btnDrehschwebung);
     if (!waitFor(shown, kSetupMs))
-        return failed(QStringLiteral("the page showed no first result: ") + w.messages().join(QLatin1Char('|')));
+        return failed(QStringLiteral("the page showed no first result"), w);
     // The chart stays up from the first result: the new one is there once the
     // page has been seen busy ("Werte lesen" and "Daten speichern" locked) and
     // is whole again.
@@ -174,11 +179,11 @@ StallRun oscillationReadout() {
 StallRun listing254() {
     PtyDevice device({QStringLiteral("--records"), QStringLiteral("254")});
     Window w(device.path(), true);
-    if (!waitFor([&] { return w.identityShown(); }, kSetupMs))
-        return failed(QStringLiteral("no connection: ") + w.messages().join(QLatin1Char('|')));
+    if (!w.connectedAtStart())
+        return failed(QStringLiteral("no connection"), w);
     const QListWidget* list = w.child<QListWidget>("lstAlle", 0);
     if (!list)
-        return failed(QStringLiteral("no list lstAlle_0"));
+        return failed(QStringLiteral("no list lstAlle_0"), w);
     return checked(measureStall([&] { w.main().btnAlle_Click(idx::btnDatenVomGeraet); },
                                 [&] { return list->isVisible() && list->count() == 254; }, kDeadlineMs),
                    w);
@@ -192,8 +197,7 @@ StallRun silentDevice() {
         const QLabel* l = w.child<QLabel>("labAlle", idx::labVerbindungMeldung);
         return l && l->isVisible() && l->text().startsWith(failure) && w.visible("btnAlle", idx::btnSchliessen);
     };
-    return checked(measureStall([&] { w.main().btnAlle_Click(idx::btnVerbindungAufbauen); }, failureShown,
-                                kDeadlineMs),
+    return checked(measureStall([&] { w.main().btnAlle_Click(idx::btnVerbindungAufbauen); }, failureShown, kDeadlineMs),
                    w);
 }
 
