@@ -12,14 +12,31 @@ thread_local const AbbruchToken* tLaufendesToken = nullptr;
 
 const AbbruchToken* DeviceWorker::laufendesToken() { return tLaufendesToken; }
 
-DeviceWorker::DeviceWorker(ComUSB& link) : link_(&link) { starten(); }
+namespace {
 
-DeviceWorker::DeviceWorker(LinkFabrik fabrik) : fabrik_(std::move(fabrik)) { starten(); }
+class StdFaden final : public Faden {
+public:
+    explicit StdFaden(std::function<void()> lauf) : thread_(std::move(lauf)) {}
+    void join() override { thread_.join(); }
+    bool istAktuell() const override { return thread_.get_id() == std::this_thread::get_id(); }
+
+private:
+    std::thread thread_;
+};
+
+} // namespace
+
+DeviceWorker::DeviceWorker(ComUSB& link, FadenStarter starter) : link_(&link) { starten(std::move(starter)); }
+
+DeviceWorker::DeviceWorker(LinkFabrik fabrik, FadenStarter starter) : fabrik_(std::move(fabrik)) {
+    starten(std::move(starter));
+}
 
 DeviceWorker::~DeviceWorker() { shutdown(); }
 
-void DeviceWorker::starten() {
-    thread_ = std::thread([this] { schleife(); });
+void DeviceWorker::starten(FadenStarter starter) {
+    auto lauf = [this] { schleife(); };
+    faden_ = starter ? starter(lauf) : std::make_unique<StdFaden>(lauf);
 }
 
 JobNummer DeviceWorker::posten(Arbeit arbeit, Abschluss abschluss) {
@@ -74,11 +91,12 @@ void DeviceWorker::shutdown() {
             j.token.abbrechen();
     }
     wach_.notify_all();
-    if (!thread_.joinable())
+    if (!faden_)
         return;
-    if (thread_.get_id() == std::this_thread::get_id())
+    if (faden_->istAktuell())
         throw std::logic_error("DeviceWorker::shutdown from its own thread");
-    thread_.join();
+    faden_->join();
+    faden_.reset();
 }
 
 void DeviceWorker::schleife() {

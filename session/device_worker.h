@@ -77,6 +77,17 @@ struct JobErgebnis {
 // The job number that DeviceWorker::posten returns, for abbrechen(nummer).
 using JobNummer = std::uint64_t;
 
+// The thread the worker runs on: a std::thread unless the program gives its
+// own (a framework thread that dispatches events, which a serial port needs).
+class Faden {
+public:
+    virtual ~Faden() = default;
+    virtual void join() = 0;
+    // Whether the caller runs on this thread.
+    virtual bool istAktuell() const = 0;
+};
+using FadenStarter = std::function<std::unique_ptr<Faden>(std::function<void()> lauf)>;
+
 class DeviceWorker {
 public:
     using LinkFabrik = std::function<std::unique_ptr<ComUSB>()>;
@@ -86,9 +97,9 @@ public:
     // Over a link that lives elsewhere; from now on only the worker thread
     // touches it. Its message pump is switched off: the worker has no window
     // to pump.
-    explicit DeviceWorker(ComUSB& link);
+    explicit DeviceWorker(ComUSB& link, FadenStarter starter = {});
     // Over a link the factory makes on the worker thread; the worker owns it.
-    explicit DeviceWorker(LinkFabrik fabrik);
+    explicit DeviceWorker(LinkFabrik fabrik, FadenStarter starter = {});
     // shutdown()
     ~DeviceWorker();
 
@@ -132,7 +143,7 @@ private:
         Abschluss abschluss;
         AbbruchToken token;
     };
-    void starten();
+    void starten(FadenStarter starter);
     void schleife();
     void ausfuehren(Job& job);
     void linkSchliessen();
@@ -149,7 +160,7 @@ private:
     std::exception_ptr fabrikFehler_;
     JobNummer naechste_ = 1;
     bool ende_ = false;
-    std::thread thread_;
+    std::unique_ptr<Faden> faden_;
 };
 
 template <class R>

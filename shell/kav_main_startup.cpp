@@ -82,7 +82,7 @@ void KAV_Main::linkEinrichten() {
     };
     link_ = std::make_unique<ComUSB>(*ft, std::move(hooks));
     // From here on only the worker thread touches the link.
-    worker_ = std::make_unique<session::DeviceWorker>(*link_);
+    worker_ = std::make_unique<session::DeviceWorker>(*link_, qtFaden());
     adapter_ = std::make_unique<SessionAdapter>(*session_, *worker_);
     teile_ = std::make_unique<Fensterteile>(Fensterteile{umgebung_, *view_, *session_, *adapter_});
     verbindung_ = std::make_unique<ConnectionController>(*teile_);

@@ -90,6 +90,32 @@ void SessionAdapter::aufUiWarten(std::function<void()> f) {
         std::rethrow_exception(z->fehler);
 }
 
+namespace {
+
+class QtFaden final : public session::Faden {
+public:
+    explicit QtFaden(std::function<void()> lauf) : thread_(QThread::create(std::move(lauf))) {
+        thread_->setObjectName(QStringLiteral("KAV device worker"));
+        thread_->start();
+    }
+    ~QtFaden() override { join(); }
+    void join() override {
+        if (thread_)
+            thread_->wait();
+        thread_.reset();
+    }
+    bool istAktuell() const override { return thread_ && QThread::currentThread() == thread_.get(); }
+
+private:
+    std::unique_ptr<QThread> thread_;
+};
+
+} // namespace
+
+session::FadenStarter qtFaden() {
+    return [](std::function<void()> lauf) { return std::make_unique<QtFaden>(std::move(lauf)); };
+}
+
 void SessionAdapter::nachUi(std::function<void()> f) {
     QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
 }

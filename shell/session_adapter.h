@@ -20,6 +20,10 @@
 
 namespace kav::shell {
 
+// The worker's thread as a QThread: it dispatches events, as a serial port
+// opened on it needs.
+session::FadenStarter qtFaden();
+
 class SessionAdapter : public QObject {
     Q_OBJECT
 public:
