@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QThread>
+#include <future>
 #include <stdexcept>
 #include <thread>
 
@@ -70,6 +71,40 @@ TEST_F(SessionAdapterTest, CompletionsArriveQueuedOnTheUiThread) {
     // Busy from the first post until the last completion, told once each way.
     EXPECT_FALSE(sitzung.beschaeftigt());
     EXPECT_EQ(beschaeftigt.count(), 2);
+    worker.shutdown();
+}
+
+// A job's question to the UI thread waits for the answer in its place among
+// the job's transactions; a cancel ends the wait even when no answer comes.
+TEST_F(SessionAdapterTest, AJobAsksTheUiThreadAndACancelEndsTheWait) {
+    session::DeviceWorker worker(*link);
+    SessionAdapter adapter(sitzung, worker);
+    QSignalSpy beendet(&adapter, &SessionAdapter::jobBeendet);
+    QThread* gefragt = nullptr;
+    int antwort = 0;
+    adapter.posten<int>(
+        [&](ComUSB&, const AbbruchToken&) {
+            return adapter.aufUi<int>([&] {
+                gefragt = QThread::currentThread();
+                return 7;
+            });
+        },
+        [&](JobErgebnis<int> r) { antwort = r.wert.value_or(0); });
+    ASSERT_TRUE(beendet.wait(5000));
+    EXPECT_EQ(gefragt, QThread::currentThread());
+    EXPECT_EQ(antwort, 7);
+
+    std::promise<void> fragt;
+    const session::JobNummer n = adapter.posten<int>(
+        [&](ComUSB&, const AbbruchToken&) {
+            fragt.set_value();
+            return adapter.aufUi<int>([] { return 8; });
+        },
+        nullptr);
+    fragt.get_future().wait();
+    worker.abbrechen(n); // this thread's event loop has not run: no answer yet
+    ASSERT_TRUE(beendet.wait(5000));
+    EXPECT_EQ(beendet.at(1).at(1).toInt(), static_cast<int>(JobStatus::Abgebrochen));
     worker.shutdown();
 }
 

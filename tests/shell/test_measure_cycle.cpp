@@ -155,6 +155,18 @@ TEST_F(MessZyklus, LeavingAPageWhileItPollsDropsTheMeasurementSilently) {
         EXPECT_TRUE(ansicht(*w).frmAlle[idx::frmHinweis]->isHidden());
         EXPECT_TRUE(dialoge_.aufrufe().empty());
         EXPECT_FALSE(sitzung(*w).beschaeftigt());
+
+        // Left while its readout runs on the worker: the readout is
+        // cancelled or its result dropped, without a word either way.
+        w->btnAlle_Click(s.knopf);
+        warteBisFrei(*w);
+        uhr_.advance(std::chrono::milliseconds(500));
+        s.typ == 1 ? w->tmrDateiTyp1_Timer() : s.typ == 2 ? w->tmrDateiTyp2_Timer() : w->tmrDateiTyp3_Timer();
+        w->btnAlle_Click(s.zurueck);
+        warteBisFrei(*w);
+        EXPECT_TRUE(ansicht(*w).picGrafik[static_cast<std::size_t>(s.bild)]->isHidden());
+        EXPECT_FALSE(sitzung(*w).gespeichertHatDaten(s.typ));
+        EXPECT_TRUE(dialoge_.aufrufe().empty());
     }
 }
 
