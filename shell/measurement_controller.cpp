@@ -269,6 +269,7 @@ bool MeasurementController::anzeigen(int typ) {
 void MeasurementController::nachAnzeige(int typ) {
     t_.session.ergebnisAngezeigt(typ);
     liveAnzeigerSetzen(typ);
+    emit ergebnisAngezeigt(typ);
 }
 
 void MeasurementController::liveAnzeigerSetzen(int typ) {

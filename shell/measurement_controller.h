@@ -69,6 +69,13 @@ public:
     // What the measurement logic calls out to, from the worker thread.
     measure::MeasureHost& host();
 
+signals:
+    // A result of the type was shown and became its saved copy (a measurement,
+    // a record from the device's memory or a record file: the session's page
+    // tells which). What follows a result (judging, archiving, the trend)
+    // listens here.
+    void ergebnisAngezeigt(int typ);
+
 private:
     template <class Werte>
     void tickTyp(int typ, Werte& live);

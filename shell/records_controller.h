@@ -73,6 +73,13 @@ public:
     QString GeraetSN;
     QString GeraetFW;
     int aktDateiTyp() const { return AktDateiTyp; }
+
+signals:
+    // The saved copy of a type was written to a record file (`datei`, the
+    // mth export under "/math").
+    void datensatzGespeichert(int typ, const QString& datei);
+
+public:
     const QString& kopfText() const { return KopfText; }
     const std::array<std::string, 256>& kopfListe() const { return KopfListe; }
     const QString& adminEingabe() const { return AdminEingabe; }

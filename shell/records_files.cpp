@@ -91,6 +91,8 @@ void RecordsController::datensatzSchreiben(int typ, const QString& datei, const 
     const std::string spr = sprache();
     const records::Speicherergebnis e = records::datensatzSpeichern(
         daten, dateiPfad(datei), kopf, zeit, {global().MathAn, t.empty() ? '.' : t[0], spr});
+    if (e.ok())
+        emit datensatzGespeichert(typ, QString::fromStdU16String(e.ziel.u16string()));
     if (e.meldung)
         zeigen(*e.meldung);
     if (!e.logZeile.empty())
