@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostAddress>
+#include <QTcpServer>
 
 #include <nlohmann/json.hpp>
 
@@ -67,9 +69,19 @@ TEST(KavctlArchiveDefault, AFreshMachineAnswersAnEmptyListFromTheUsersOwnArchive
 }
 
 TEST(KavctlArchiveDefault, AnUnreachableServerIsExit69WithoutHanging) {
-    // Nothing listens on port 1: refused at once; the 15 s bound catches a hang.
-    const QString nowhere = QStringLiteral("postgresql://kav@127.0.0.1:1/none");
+    // A server that takes the connection and never answers: the connection
+    // time-out ends the wait (the 15 s bound catches a hang).
+    ensureApplication();
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
     QTemporaryDir dir;
+    const KavctlResult waited = runKavctl(
+        {"--archive", QStringLiteral("postgresql://kav@127.0.0.1:%1/none").arg(silent.serverPort()), "archive", "stats"},
+        15000, isolated(dir));
+    EXPECT_EQ(waited.exitCode, 69) << waited.err;
+    EXPECT_NE(waited.err.find("timeout"), std::string::npos) << waited.err;
+    // Nothing listens on port 1: refused at once.
+    const QString nowhere = QStringLiteral("postgresql://kav@127.0.0.1:1/none");
     const KavctlResult list = runKavctl({"--archive", nowhere, "archive", "stats"}, 15000, isolated(dir));
     EXPECT_EQ(list.exitCode, 69) << list.err;
     EXPECT_NE(list.err.find("cannot connect"), std::string::npos) << list.err;
