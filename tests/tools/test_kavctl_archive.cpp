@@ -127,36 +127,19 @@ TEST_P(KavctlArchive, ImportNamesEveryBadFileAndCarriesOn) {
 }
 
 TEST_P(KavctlArchive, ListFiltersShowAndExport) {
-    struct Row {
-        int n, type;
-        const char* geber;
-        LocalTime zeit;
-        const char* verdict;
-    };
-    const Row added[] = {
-        {1, 1, "A1", {2024, 3, 7, 9, 0, 0}, "PASS"},
-        {2, 2, "B2", {2024, 2, 29, 23, 59, 59}, nullptr},
-        {3, 3, "A1", {2024, 3, 31, 0, 0, 0}, "FAIL"},
-    };
     std::vector<qint64> ids;
     {
         archive::Archive a;
         open(a);
-        for (const auto& r : added) {
-            archive::Added out;
-            ASSERT_FALSE(a.add({recordBytes(r.n, r.type, r.geber, "M", r.zeit), archive::Source::File, std::nullopt,
-                                r.verdict ? std::optional<QString>(QString::fromLatin1(r.verdict)) : std::nullopt},
-                               out));
-            ids.push_back(out.id);
-        }
+        ids = addSampleResults(a);
     }
     const std::pair<QStringList, std::vector<std::string>> filters[] = {
-        {{}, {"M2", "M1", "M3"}},
-        {{"--serial", "A1"}, {"M1", "M3"}},
+        {{}, {"M2", "M1", "M3", "M4"}},
+        {{"--serial", "A1"}, {"M1", "M3", "M4"}},
         {{"--since", "2024-03-01", "--until", "2024-03-31"}, {"M1", "M3"}},
         {{"--until", "2024-02-29"}, {"M2"}},
         {{"--type", "3"}, {"M3"}},
-        {{"--verdict", "pass"}, {"M1"}},
+        {{"--verdict", "pass"}, {"M1", "M4"}},
     };
     for (const auto& [args, expected] : filters) {
         const KavctlResult r = kavctl(QStringList{"archive", "list"} + args);
