@@ -104,24 +104,31 @@ Error Archive::importPaths(const QStringList& paths, ImportReport& report, const
 
 Error Archive::exportResults(const std::vector<qint64>& ids, const QString& folder, QStringList& written) {
     written.clear();
-    if (!QDir().mkpath(folder))
-        return {Error::Kind::Files, QStringLiteral("cannot create the folder %1").arg(folder)};
-    const QDir dir(folder);
-    QSet<QString> taken;
+    // Every id is found before the first file is written: an unknown one
+    // leaves no half export behind.
+    std::vector<StoredResult> results;
     for (const qint64 id : ids) {
         std::optional<StoredResult> r;
         if (Error e = find(id, r))
             return e;
         if (!r)
             return {Error::Kind::NotFound, QStringLiteral("the archive holds no result %1").arg(id)};
+        results.push_back(std::move(*r));
+    }
+    if (!QDir().mkpath(folder))
+        return {Error::Kind::Files, QStringLiteral("cannot create the folder %1").arg(folder)};
+    const QDir dir(folder);
+    QSet<QString> taken;
+    for (const StoredResult& r : results) {
+        const qint64 id = r.row.id;
         // Unique in the folder: the id tells two records of one name and second apart.
-        const QString base = fileNameFor(r->row);
+        const QString base = fileNameFor(r.row);
         QString name = base + QStringLiteral(".kav");
         for (int n = 2; taken.contains(name) || dir.exists(name); ++n)
             name = QStringLiteral("%1_%2-%3.kav").arg(base).arg(id).arg(n);
         const QString path = dir.filePath(name);
         const auto fehler = records::atomarSchreiben(std::filesystem::path(path.toStdU16String()),
-                                                     std::string_view(r->bytes.constData(), r->bytes.size()));
+                                                     std::string_view(r.bytes.constData(), r.bytes.size()));
         if (fehler != records::DateiFehler::Keiner)
             return {Error::Kind::Files, QStringLiteral("cannot write %1").arg(path)};
         taken.insert(name);

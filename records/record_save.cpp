@@ -15,8 +15,10 @@ std::filesystem::path ausUtf8(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-Dateiinhalt inhaltVon(const Datensatz& daten, const KopfTexte& kopf, const LocalTime& zeit,
-                      const Speicherwunsch& wunsch) {
+} // namespace
+
+Dateiinhalt datensatzInhalt(const Datensatz& daten, const KopfTexte& kopf, const LocalTime& zeit,
+                            const Speicherwunsch& wunsch) {
     if (const auto* w = std::get_if<measure::AktuellWerte>(&daten))
         return DateiSchreiben1(*w, kopf, zeit);
     if (const auto* w = std::get_if<measure::SchlechtimpulsWerte>(&daten))
@@ -25,8 +27,6 @@ Dateiinhalt inhaltVon(const Datensatz& daten, const KopfTexte& kopf, const Local
         return wunsch.mth ? DateiSchreiben3Mth(*w, kopf, zeit, wunsch.dezimalTrenner) : DateiSchreiben3(*w, kopf, zeit);
     return {};
 }
-
-} // namespace
 
 int datensatzTyp(const Datensatz& daten) { return static_cast<int>(daten.index()); }
 
@@ -39,7 +39,7 @@ Speicherergebnis datensatzSpeichern(const Datensatz& daten, const std::filesyste
     e.ziel = typ == 3 && wunsch.mth ? ausUtf8(mthDateiname(utf8(datei))) : datei;
     // The log names the file with the platform's separators.
     const std::string name = utf8(std::filesystem::path(e.ziel).make_preferred());
-    const Dateiinhalt inhalt = inhaltVon(daten, kopf, zeit, wunsch);
+    const Dateiinhalt inhalt = datensatzInhalt(daten, kopf, zeit, wunsch);
     if (inhalt.fehler == Schreibfehler::KeineDaten) {
         e.art = Speicherergebnis::Art::KeineDaten;
         e.meldung = keineDatenMeldung(wunsch.sprache);

@@ -39,6 +39,11 @@ struct Speicherwunsch {
 Speicherergebnis datensatzSpeichern(const Datensatz& daten, const std::filesystem::path& datei, const KopfTexte& kopf,
                                     const LocalTime& zeit, const Speicherwunsch& wunsch);
 
+// The bytes the save writes, without writing them (for the archive, which
+// keeps exactly what the file holds).
+Dateiinhalt datensatzInhalt(const Datensatz& daten, const KopfTexte& kopf, const LocalTime& zeit,
+                            const Speicherwunsch& wunsch = {});
+
 // The record type a record holds (0 none).
 int datensatzTyp(const Datensatz& daten);
 

@@ -8,6 +8,7 @@ inline constexpr int kExitFailed = 3;       // the device or the measurement fai
 inline constexpr int kExitUsage = 64;       // bad arguments
 inline constexpr int kExitDataErr = 65;     // not a record file, or one that cannot be taken apart
 inline constexpr int kExitNoInput = 66;     // the file cannot be read
+inline constexpr int kExitArchive = 69;     // the archive cannot be reached or written
 inline constexpr int kExitCantCreate = 73;  // the output file cannot be written
 
 } // namespace kav::kavctl

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "kavctl_archive_commands.h"
 #include "kavctl_files.h"
 #include "kavctl_run.h"
 #include "kavctl_show.h"
@@ -40,8 +41,10 @@ int main(int argc, char* argv[]) {
         return kav::kavctl::kExitUsage;
 #endif
     }
-    // The serial-port backend needs Qt's core objects.
+    // The serial-port backend and the archive's SQL drivers need Qt's core objects.
     QCoreApplication app(argc, argv);
+    if (kav::kavctl::isArchiveCommand(options.command))
+        return kav::kavctl::archiveCommand(options, std::cout, std::cerr);
     std::string diagnose;
     auto api = kav::createLinkBackend(options.link, diagnose);
     return kav::kavctl::run(options, *api, diagnose, std::cout, std::cerr);

@@ -1,5 +1,7 @@
 #include "kavctl_options.h"
 
+#include <chrono>
+
 #include "kavctl_save.h"
 
 namespace kav::kavctl {
@@ -9,12 +11,16 @@ const char kUsage[] =
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] exec NAME [PARAMS] [--type T]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records list [--lang D|E]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records get INDEX\n"
-    "              [--save FILE.kav] [--lang D|E]\n"
+    "              [--save FILE.kav] [--lang D|E] [--archive URL]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
-    "              [--repeat N] [--lang D|E] [--save FILE.kav]\n"
+    "              [--repeat N] [--lang D|E] [--save FILE.kav] [--archive URL]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] measure current --csv [--repeat N]\n"
     "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
     "       kavctl show FILE.kav [--lang D|E]\n"
     "       kavctl report FILE.kav --pdf OUT.pdf [--lang D|E]\n"
+    "       kavctl [--archive URL] archive list [--serial S] [--since YYYY-MM-DD] [--until YYYY-MM-DD]\n"
+    "              [--type N] [--verdict PASS|FAIL|INCOMPLETE]\n"
+    "       kavctl [--archive URL] archive show ID | export ID... --dir DIR | import PATH... | stats\n"
     "       kavctl --help | --version\n"
     "\n"
     "  --sim            the simulated KAV100 in this process\n"
@@ -34,7 +40,20 @@ const char kUsage[] =
     "                   as measure's JSON with its header; --save writes it as a file\n"
     "  measure MODE     one live measurement as the window makes it, one JSON line per\n"
     "                   result; --repeat N results in a row; --save writes the last\n"
-    "                   result as a record file\n"
+    "                   result as a record file; --csv (current only) one CSV line\n"
+    "                   per result instead, a header line first\n"
+    "  --archive URL    the archive: a SQLite file or postgresql://user@host:port/dbname\n"
+    "                   (password from ~/.pgpass or PGPASSWORD); measure and records get\n"
+    "                   put their results into it only when it is given, the archive\n"
+    "                   commands use the user's own archive without it\n"
+    "  archive list     the archived results as a JSON array, oldest first; --serial\n"
+    "                   (encoder), --since/--until (days taken, both included), --type,\n"
+    "                   --verdict filter it\n"
+    "  archive show ID  an archived result as show prints a file, with the archive's fields\n"
+    "  archive export   the results' record files, byte for byte, into --dir DIR\n"
+    "  archive import   record files and folders of them (walked for *.kav) into the\n"
+    "                   archive; counts on standard output, every bad file on standard error\n"
+    "  archive stats    how many results per type and verdict, the first and last taken\n"
     "  export FILE.kav  a record file as CSV (to OUT or standard output) or, type 3, as\n"
     "                   the mth export to OUT\n"
     "  show FILE.kav    a record file's header and values as one JSON object\n"
@@ -44,7 +63,8 @@ const char kUsage[] =
     "\n"
     "Exit: 0 success, 2 link not opened, 3 command, identity, record listing or\n"
     "      loading or measurement failed, 64 bad arguments, 65 not a record file or\n"
-    "      not readable as one, 66 file cannot be read, 73 output file cannot be written.\n";
+    "      not readable as one or an unknown archive id, 66 file cannot be read, 69 archive\n"
+    "      unreachable or failing, 73 output file cannot be written.\n";
 
 bool isTypeLetter(const std::string& letter) {
     return letter.size() == 1 && letter != " " && std::string(kTypeLetters).find(letter) != std::string::npos;
@@ -62,10 +82,18 @@ const std::vector<OptionRow>& optionTable() {
         {"--lang", V::Required, {}, ""},
         {"--repeat", V::Required, {C::Measure}, "--repeat belongs to measure"},
         {"--save", V::Required, {C::Measure, C::RecordsGet}, "--save belongs to measure"},
-        {"--type", V::Required, {C::Exec}, "--type belongs to exec"},
-        {"--csv", V::Optional, {C::Export}, "--csv and --mth belong to export"},
+        {"--type", V::Required, {C::Exec, C::ArchiveList}, "--type belongs to exec and archive list"},
+        {"--csv", V::Optional, {C::Export, C::Measure}, "--csv belongs to export and measure current"},
         {"--mth", V::Required, {C::Export}, "--csv and --mth belong to export"},
         {"--pdf", V::Required, {C::Report}, "--pdf belongs to report"},
+        {"--archive", V::Required,
+         {C::Measure, C::RecordsGet, C::ArchiveList, C::ArchiveShow, C::ArchiveExport, C::ArchiveImport, C::ArchiveStats},
+         "--archive belongs to measure, records get and archive"},
+        {"--serial", V::Required, {C::ArchiveList}, "--serial belongs to archive list"},
+        {"--since", V::Required, {C::ArchiveList}, "--since belongs to archive list"},
+        {"--until", V::Required, {C::ArchiveList}, "--until belongs to archive list"},
+        {"--verdict", V::Required, {C::ArchiveList}, "--verdict belongs to archive list"},
+        {"--dir", V::Required, {C::ArchiveExport}, "--dir belongs to archive export"},
         {"--help", V::None, {}, ""},
         {"--version", V::None, {}, ""},
     };
@@ -91,11 +119,32 @@ bool wholeNumber(const std::string& text, int& value) {
     return true;
 }
 
+// An archive id: a whole number from 1.
+bool resultId(const std::string& text, long long& id) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    id = std::stoll(text);
+    return id >= 1;
+}
+
+// A day as YYYY-MM-DD that the calendar has.
+bool isoDay(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    const std::chrono::year_month_day day{std::chrono::year(std::stoi(text.substr(0, 4))),
+                                          std::chrono::month(static_cast<unsigned>(std::stoi(text.substr(5, 2)))),
+                                          std::chrono::day(static_cast<unsigned>(std::stoi(text.substr(8, 2))))};
+    return day.ok();
+}
+
 // The command the positional arguments name; false with `error` when they name none.
 bool commandOf(const std::vector<std::string>& p, Options::Command& command, std::string& error) {
     using C = Options::Command;
     if (p.empty()) {
-        error = "no command given (info, exec, measure, records, export, show or report)";
+        error = "no command given (info, exec, measure, records, export, show, report or archive)";
         return false;
     }
     const std::string& c = p[0];
@@ -105,6 +154,20 @@ bool commandOf(const std::vector<std::string>& p, Options::Command& command, std
             return true;
         }
         error = "records takes list or get INDEX";
+        return false;
+    }
+    if (c == "archive") {
+        const std::pair<const char*, C> actions[] = {{"list", C::ArchiveList},
+                                                     {"show", C::ArchiveShow},
+                                                     {"export", C::ArchiveExport},
+                                                     {"import", C::ArchiveImport},
+                                                     {"stats", C::ArchiveStats}};
+        for (const auto& [name, value] : actions)
+            if (p.size() >= 2 && p[1] == name) {
+                command = value;
+                return true;
+            }
+        error = "archive takes list, show ID, export ID..., import PATH... or stats";
         return false;
     }
     const std::pair<const char*, C> names[] = {{"info", C::Info},     {"exec", C::Exec},   {"measure", C::Measure},
@@ -174,6 +237,35 @@ bool positionalArguments(const std::vector<std::string>& p, Options& o, std::str
         }
         o.index = std::stoi(p[2]);
         return true;
+    case C::ArchiveList:
+    case C::ArchiveStats:
+        if (p.size() != 2) {
+            error = "archive " + p[1] + " takes no arguments";
+            return false;
+        }
+        return true;
+    case C::ArchiveShow:
+    case C::ArchiveExport:
+        if (p.size() < 3 || (o.command == C::ArchiveShow && p.size() != 3)) {
+            error = o.command == C::ArchiveShow ? "archive show takes one result id" : "archive export takes result ids";
+            return false;
+        }
+        for (std::size_t i = 2; i < p.size(); ++i) {
+            long long id = 0;
+            if (!resultId(p[i], id)) {
+                error = "not a result id: " + p[i];
+                return false;
+            }
+            o.archive.ids.push_back(id);
+        }
+        return true;
+    case C::ArchiveImport:
+        if (p.size() < 3) {
+            error = "archive import takes record files or folders";
+            return false;
+        }
+        o.archive.paths.assign(p.begin() + 2, p.end());
+        return true;
     case C::Show: return oneFile("show takes one record file");
     case C::Report: return oneFile("report takes one record file");
     case C::Export: return oneFile("export takes one record file");
@@ -206,12 +298,24 @@ bool store(const std::string& name, const std::string& value, Options& o, int& l
             error = "--lang takes D or E";
             return false;
         }
+    } else if (name == "--type" && o.command == Options::Command::ArchiveList) {
+        if (!wholeNumber(value, o.archive.type) || o.archive.type < 1) {
+            error = "--type needs a record type (a whole number of 1 or more)";
+            return false;
+        }
     } else if (name == "--type") {
         o.type = value;
         if (!isTypeLetter(o.type)) {
             error = "unknown type letter " + o.type + " (one of " + kTypeLetters + ")";
             return false;
         }
+    } else if (name == "--csv" && o.command == Options::Command::Measure) {
+        if (o.measure.typ != 1 || !value.empty()) {
+            error = o.measure.typ != 1 ? "--csv belongs to export and measure current"
+                                       : "measure --csv writes to standard output and takes no file";
+            return false;
+        }
+        o.measure.csv = true;
     } else if (name == "--csv") {
         o.csv = true;
         o.csvOut = value;
@@ -231,6 +335,28 @@ bool store(const std::string& name, const std::string& value, Options& o, int& l
         }
         o.save = value;
         o.measure.save = value;
+    } else if (name == "--archive") {
+        o.archive.url = value;
+        o.measure.archive = value;
+    } else if (name == "--serial") {
+        o.archive.serial = value;
+    } else if (name == "--since" || name == "--until") {
+        if (!isoDay(value)) {
+            error = name + " takes a day as YYYY-MM-DD";
+            return false;
+        }
+        (name == "--since" ? o.archive.since : o.archive.until) = value;
+    } else if (name == "--verdict") {
+        o.archive.verdict = value;
+        for (char& c : o.archive.verdict)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        if (o.archive.verdict != "PASS" && o.archive.verdict != "FAIL" && o.archive.verdict != "INCOMPLETE") {
+            error = "--verdict takes PASS, FAIL or INCOMPLETE";
+            return false;
+        }
+    } else if (name == "--dir") {
+        o.archive.dir = value;
     }
     return true;
 }
@@ -297,8 +423,8 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
             }
             break;
         }
-        // The language and the type letter are checked at once, before the command is known.
-        if (name == "--lang" || name == "--type") {
+        // The language is checked at once, before the command is known.
+        if (name == "--lang") {
             Options scratch;
             int links = 0;
             if (!store(name, value, scratch, links, error))
@@ -338,6 +464,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
     }
     if (options.command == Options::Command::Report && options.pdfOut.empty()) {
         error = "report needs --pdf OUT";
+        return false;
+    }
+    if (options.command == Options::Command::ArchiveExport && options.archive.dir.empty()) {
+        error = "archive export needs --dir DIR";
         return false;
     }
     return true;

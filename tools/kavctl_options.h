@@ -8,8 +8,37 @@
 
 namespace kav::kavctl {
 
+// The archive commands' arguments (kavctl_archive_commands.h); `url` also
+// names the archive that measure and records get put their results into.
+struct ArchiveOptions {
+    std::string url;                // --archive URL; empty: the user's own (archive commands) or none
+    std::string serial;             // list: --serial
+    std::string since, until;       // list: YYYY-MM-DD, checked
+    int type = 0;                   // list: --type N (0 any)
+    std::string verdict;            // list: PASS, FAIL or INCOMPLETE
+    std::vector<long long> ids;     // show (one) and export
+    std::vector<std::string> paths; // import
+    std::string dir;                // export: --dir
+};
+
 struct Options {
-    enum class Command { Help, Version, Info, Exec, RecordsList, RecordsGet, Export, Show, Report, Measure };
+    enum class Command {
+        Help,
+        Version,
+        Info,
+        Exec,
+        RecordsList,
+        RecordsGet,
+        Export,
+        Show,
+        Report,
+        Measure,
+        ArchiveList,
+        ArchiveShow,
+        ArchiveExport,
+        ArchiveImport,
+        ArchiveStats,
+    };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;
@@ -28,6 +57,7 @@ struct Options {
     int index = -1;
     std::string save;
     MeasureOptions measure;
+    ArchiveOptions archive;
 };
 
 // One row of kavctl's option table: every option, what value it takes and

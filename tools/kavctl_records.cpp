@@ -7,6 +7,7 @@
 #include "device_call.h"
 #include "device_memory.h"
 #include "device_status.h"
+#include "kavctl_archive.h"
 #include "kavctl_console.h"
 #include "kavctl_exit.h"
 #include "kavctl_files.h"
@@ -164,11 +165,16 @@ int recordsGet(ComUSB& link, const Options& o, std::ostream& out, std::ostream& 
     for (const auto& [name, wert] : werte.items())
         ausgabe[name] = wert;
     out << json::zeile(ausgabe) << '\n' << std::flush;
-    if (o.save.empty())
+    if (o.save.empty() && o.archive.url.empty())
         return kExitOk;
     auto texte = records::kopfTextTexte(l.KopfText);
     texte->texte.firmware = firmware.text;
-    return ergebnisSpeichern(o.save, ergebnis, texte->texte, texte->zeit, o.lang, err);
+    // The file first: an archive that fails costs no file.
+    const int speicherCode =
+        o.save.empty() ? kExitOk : ergebnisSpeichern(o.save, ergebnis, texte->texte, texte->zeit, o.lang, err);
+    const int archivCode =
+        ergebnisArchivieren({o.archive.url, archive::Source::Device, {}, {}}, ergebnis, texte->texte, texte->zeit, err);
+    return speicherCode != kExitOk ? speicherCode : archivCode;
 }
 
 } // namespace kav::kavctl

@@ -48,6 +48,34 @@ inline QByteArray recordBytes(int n, int type = 1, const std::string& geber = "G
     return QByteArray::fromStdString(d.bytes);
 }
 
+// Four results M1..M4 of the encoders A1 and B2 from February to April 2024,
+// of types 1, 2, 3, 1, judged PASS, -, FAIL, PASS; their ids in that order.
+inline std::vector<qint64> addSampleResults(archive::Archive& a) {
+    struct Row {
+        int n, type;
+        const char* geber;
+        LocalTime zeit;
+        const char* verdict;
+    };
+    const Row rows[] = {
+        {1, 1, "A1", {2024, 3, 7, 9, 0, 0}, "PASS"},
+        {2, 2, "B2", {2024, 2, 29, 23, 59, 59}, nullptr},
+        {3, 3, "A1", {2024, 3, 31, 0, 0, 0}, "FAIL"},
+        {4, 1, "A1", {2024, 4, 1, 0, 0, 0}, "PASS"},
+    };
+    std::vector<qint64> ids;
+    for (const auto& r : rows) {
+        archive::Added added;
+        const archive::Error e =
+            a.add({recordBytes(r.n, r.type, r.geber, "M", r.zeit), archive::Source::File, std::nullopt,
+                   r.verdict ? std::optional<QString>(QString::fromLatin1(r.verdict)) : std::nullopt},
+                  added);
+        EXPECT_FALSE(e) << e.message.toStdString();
+        ids.push_back(added.id);
+    }
+    return ids;
+}
+
 class ArchiveTest : public testing::TestWithParam<Backend> {
 protected:
     void SetUp() override {

@@ -58,24 +58,7 @@ TEST_P(ArchiveTest, TheSameBytesAreKeptOnceAndFoundAgain) {
 TEST_P(ArchiveTest, ListFiltersAndOrdersByTaken) {
     Archive a;
     open(a);
-    struct Row {
-        int n, type;
-        const char* geber;
-        LocalTime zeit;
-        const char* verdict;
-    };
-    const Row rows[] = {
-        {1, 1, "A1", {2024, 3, 7, 9, 0, 0}, "PASS"},
-        {2, 2, "B2", {2024, 2, 29, 23, 59, 59}, nullptr},
-        {3, 3, "A1", {2024, 3, 31, 0, 0, 0}, "FAIL"},
-        {4, 1, "A1", {2024, 4, 1, 0, 0, 0}, "PASS"},
-    };
-    for (const auto& r : rows) {
-        archive::Added added;
-        ASSERT_FALSE(a.add({recordBytes(r.n, r.type, r.geber, "M", r.zeit), archive::Source::File, std::nullopt,
-                            r.verdict ? std::optional<QString>(QString::fromLatin1(r.verdict)) : std::nullopt},
-                           added));
-    }
+    addSampleResults(a);
     using F = archive::Filter;
     struct Case {
         void (*set)(F&);

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the kavctl program as a process and keeps what it said.
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <string>
 
@@ -12,8 +13,10 @@ struct KavctlResult {
     std::string err;
 };
 
-inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000) {
+inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000,
+                              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(KAVCTL_PATH), args);
     KavctlResult r;
     if (!p.waitForFinished(timeoutMs))

@@ -114,13 +114,13 @@ TEST(KavctlMeasure, ArgumentsAndLink) {
          64,
          "kavctl: --repeat needs a whole number of 1 or more (kavctl --help)\n"},
         {{"measure", "current", "--lang", "F"}, 64, "kavctl: --lang takes D or E (kavctl --help)\n"},
-        {{"measure", "current", "--csv"}, 64, "kavctl: --csv and --mth belong to export (kavctl --help)\n"},
+        {{"measure", "oscillation", "--csv"}, 64, "kavctl: --csv belongs to export and measure current (kavctl --help)\n"},
         {{"records", "list", "--repeat", "2"}, 64, "kavctl: --repeat belongs to measure (kavctl --help)\n"},
         {{"measure", "current", "--save", "a.txt"},
          64,
          "kavctl: --save needs a file name ending in .kav (kavctl --help)\n"},
         {{"info", "--repeat", "2"}, 64, "kavctl: --repeat belongs to measure (kavctl --help)\n"},
-        {{"measure", "current", "--type", "I"}, 64, "kavctl: --type belongs to exec (kavctl --help)\n"},
+        {{"measure", "current", "--type", "I"}, 64, "kavctl: --type belongs to exec and archive list (kavctl --help)\n"},
     };
     for (const Case& c : cases) {
         const KavctlResult r = runKavctl(QStringList{"--sim"} + c.args);

@@ -65,7 +65,7 @@ TEST(KavctlOptions, ExecNameParametersAndType) {
 }
 
 TEST(KavctlOptions, BadCommandLines) {
-    EXPECT_EQ(failure({}), "no command given (info, exec, measure, records, export, show or report)");
+    EXPECT_EQ(failure({}), "no command given (info, exec, measure, records, export, show, report or archive)");
     EXPECT_EQ(failure({"--sim", "--port", "x", "info"}), "choose one of --sim, --port and --d2xx");
     EXPECT_EQ(failure({"--port"}), "--port needs a value");
     EXPECT_EQ(failure({"--port=", "info"}), "--port needs a value");
@@ -73,9 +73,25 @@ TEST(KavctlOptions, BadCommandLines) {
     EXPECT_EQ(failure({"--bogus", "info"}), "unknown option --bogus");
     EXPECT_EQ(failure({"status"}), "unknown command status");
     EXPECT_EQ(failure({"info", "extra"}), "info takes no arguments");
-    EXPECT_EQ(failure({"info", "--type", "F"}), "--type belongs to exec");
+    EXPECT_EQ(failure({"info", "--type", "F"}), "--type belongs to exec and archive list");
     EXPECT_EQ(failure({"exec"}), "exec needs a command name");
     EXPECT_EQ(failure({"exec", "A", "1", "2"}), "exec takes a name and one parameter text");
+}
+
+TEST(KavctlOptions, ArchiveCommandsAndTheirOptionsAreCheckedBeforeTheArchiveOpens) {
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+        {{"archive"}, "archive takes list, show ID, export ID..., import PATH... or stats"},
+        {{"archive", "list", "--since", "2023-02-29"}, "--since takes a day as YYYY-MM-DD"},
+        {{"archive", "list", "--verdict", "OK"}, "--verdict takes PASS, FAIL or INCOMPLETE"},
+        {{"archive", "list", "--type", "F"}, "--type needs a record type (a whole number of 1 or more)"},
+        {{"archive", "show", "0"}, "not a result id: 0"},
+        {{"archive", "export", "1"}, "archive export needs --dir DIR"},
+        {{"info", "--archive", "a.sqlite"}, "--archive belongs to measure, records get and archive"},
+        {{"measure", "badpulses", "--csv"}, "--csv belongs to export and measure current"},
+        {{"measure", "current", "--csv", "out.csv"}, "measure --csv writes to standard output and takes no file"},
+    };
+    for (const auto& [args, meldung] : faelle)
+        EXPECT_EQ(failure(args), meldung) << args.back();
 }
 
 TEST(KavctlOptions, AnOptionIsNeverTheValueOfAnother) {

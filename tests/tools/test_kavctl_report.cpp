@@ -146,7 +146,7 @@ TEST_F(KavctlReport, FailuresWithTheirExitCodesAndNoOutput) {
         {{pfad("typ1.kav")}, 64, "report needs --pdf OUT"},
         {{pfad("typ1.kav"), "--pdf"}, 64, "--pdf needs a value"},
         {{pfad("typ1.kav"), pfad("typ3.kav"), "--pdf", aus}, 64, "report takes one record file"},
-        {{pfad("typ1.kav"), "--pdf", aus, "--csv"}, 64, "--csv and --mth belong to export"},
+        {{pfad("typ1.kav"), "--pdf", aus, "--csv"}, 64, "--csv belongs to export and measure current"},
         {{pfad("typ1.kav"), "--pdf", pfad("fehlt/aus.pdf")}, 73, "The file could not be saved."},
     };
     for (const Fall& f : faelle) {
