@@ -5,11 +5,10 @@
 #include "com_usb.h"
 #include "device_call.h"
 #include "device_header.h"
-#include "kavctl_console.h"
 #include "kavctl_exit.h"
 #include "kavctl_files.h"
+#include "kavctl_profile.h"
 #include "kavctl_save.h"
-#include "measurement_cycle.h"
 #include "result_json.h"
 #include "save_names.h"
 
@@ -18,43 +17,60 @@ namespace kav::kavctl {
 namespace {
 
 template <class Werte>
-int einmal(measure::MeasurementCycle& cycle, ConsoleHost& host, const ComUSB& link, int typ, records::Datensatz& letztes,
-           std::string& geber, std::ostream& out, std::ostream& err) {
+Messplatz::Messung einmal(measure::MeasurementCycle& cycle, const ComUSB& link, int typ, std::ostream& err) {
+    Messplatz::Messung m;
     Clock& clock = link.clock();
     const measure::Start start = typ == 1   ? cycle.DateiTyp1Live()
                                  : typ == 2 ? cycle.DateiTyp2Live()
                                             : cycle.DateiTyp3Live();
     if (start != measure::Start::Gestartet) {
-        if (link.linkLost())
-            return kExitNoLink; // the caller names the converter
+        if (link.linkLost()) {
+            m.code = kExitNoLink; // the caller names the converter
+            return m;
+        }
         if (start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
             err << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
-        return kExitFailed;
+        return m;
     }
     Werte live;
     for (;;) {
         // A vanished converter ends the measurement now, not after the time-out.
-        if (link.linkLost())
-            return kExitNoLink;
+        if (link.linkLost()) {
+            m.code = kExitNoLink;
+            return m;
+        }
         clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
         const measure::PollResult tick = cycle.pollTick(live);
         if (tick.geberGelesen)
-            geber = live.GeberSN;
+            m.geber = live.GeberSN;
         switch (tick.ergebnis) {
         case measure::PollOutcome::Again: continue;
         case measure::PollOutcome::Finished:
-            out << measure::resultJson(live, geber, [&](const std::string& d) { return host.sprachText(d); }) << '\n'
-                << std::flush;
-            letztes = live;
-            return kExitOk;
+            m.code = kExitOk;
+            m.ergebnis = live;
+            return m;
         case measure::PollOutcome::Failed:
         case measure::PollOutcome::TimedOut:
-        case measure::PollOutcome::Dropped: return kExitFailed;
+        case measure::PollOutcome::Dropped: return m;
         }
     }
 }
 
 } // namespace
+
+Messplatz::Messplatz(ComUSB& link, std::ostream& err, bool trace, const std::string& sprache)
+    : link_(link), host_(err, trace, sprache), cycle_(link, host_) {}
+
+Messplatz::Messung Messplatz::messen(int typ) {
+    std::ostream& err = host_.err();
+    switch (typ) {
+    case 1: return einmal<measure::AktuellWerte>(cycle_, link_, 1, err);
+    case 2: return einmal<measure::SchlechtimpulsWerte>(cycle_, link_, 2, err);
+    case 3: return einmal<measure::DrehschwebungWerte>(cycle_, link_, 3, err);
+    default: break;
+    }
+    return {};
+}
 
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
                std::ostream& err, bool trace) {
@@ -70,27 +86,36 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
         kopf.firmware = records::getrimmt(firmware.text);
         kopf.geraetSN = records::getrimmt(seriennummer.text);
     }
-    ConsoleHost host(err, trace, sprache);
-    measure::MeasurementCycle cycle(link, host);
-    records::Datensatz letztes;
-    std::string geber; // the encoder serial the last readout reported (Windows-1252)
+    Messplatz platz(link, err, trace, sprache);
+    const measure::Translator text = [&](const std::string& d) { return platz.host().sprachText(d); };
+    Messplatz::Messung letzte;
+    int urteil = kExitOk;
     for (int n = 0; n < options.repeat; ++n) {
-        int code = kExitFailed;
-        switch (options.typ) {
-        case 1: code = einmal<measure::AktuellWerte>(cycle, host, link, 1, letztes, geber, out, err); break;
-        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, host, link, 2, letztes, geber, out, err); break;
-        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, host, link, 3, letztes, geber, out, err); break;
-        default: break;
+        letzte = platz.messen(options.typ);
+        if (letzte.code != kExitOk)
+            return letzte.code;
+        json::Json objekt = std::visit(
+            [&](const auto& w) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(w)>, std::monostate>)
+                    return json::Json::object();
+                else
+                    return measure::resultObject(w, letzte.geber, text);
+            },
+            letzte.ergebnis);
+        if (options.profile) {
+            const verdict::Verdict v = *judgeRecord(*options.profile, letzte.ergebnis);
+            objekt["verdict"] = verdict::verdictJson(v, options.profile->name);
+            urteil = verdictExit(v.result);
         }
-        if (code != kExitOk)
-            return code;
+        out << json::zeile(objekt) << '\n' << std::flush;
     }
     if (options.save.empty())
-        return kExitOk;
+        return urteil;
     // "Daten speichern": the record name from the file's name, the time from the clock.
-    kopf.geberSN = records::getrimmt(geber);
+    kopf.geberSN = records::getrimmt(letzte.geber);
     kopf.name = records::onlineDatensatzname(options.save);
-    return ergebnisSpeichern(options.save, letztes, kopf, link.clock().localTime(), sprache, err);
+    const int code = ergebnisSpeichern(options.save, letzte.ergebnis, kopf, link.clock().localTime(), sprache, err);
+    return code != kExitOk ? code : urteil;
 }
 
 } // namespace kav::kavctl

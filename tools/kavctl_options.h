@@ -1,15 +1,24 @@
 #pragma once
 // The command line of kavctl.
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "kavctl_measure.h"
 #include "link_choice.h"
 
+namespace kav::verdict {
+struct RunReport;
+}
+
 namespace kav::kavctl {
 
 struct Options {
-    enum class Command { Help, Version, Info, Exec, RecordsList, RecordsGet, Export, Show, Report, Measure };
+    enum class Command {
+        Help, Version, Info, Exec, RecordsList, RecordsGet, Export, Show, Report, Measure,
+        Test, ProfileCheck, ProfileList
+    };
     Command command = Command::Help;
     LinkChoice link;
     bool trace = false;
@@ -28,6 +37,11 @@ struct Options {
     int index = -1;
     std::string save;
     MeasureOptions measure;
+    // measure, show, report and test: --profile NAME|FILE.json; test: --out DIR
+    std::string profile;
+    std::string outDir;
+    // test --out: writes the run's protocol (what main puts in; "" or why not)
+    std::function<std::string(const verdict::RunReport&, const std::filesystem::path&)> protocolWriter;
 };
 
 // One row of kavctl's option table: every option, what value it takes and
