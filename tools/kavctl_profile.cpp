@@ -1,43 +1,16 @@
 #include "kavctl_profile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 #include "json_writer.h"
 #include "atomic_file.h"
 #include "kavctl_exit.h"
+#include "profile_folder.h"
 #include "profile_store.h"
 
 namespace kav::kavctl {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path pathOf(const QString& folder) { return fs::path(folder.toStdU16String()); }
-
-} // namespace
-
-fs::path userProfileFolder() {
-    // The window's rule for Settings.ini: an installed program (its private
-    // library folder beside it) or one in a folder it may not write keeps it
-    // in the user's configuration folder.
-    const QString program = QCoreApplication::applicationDirPath();
-    bool installed = !QFileInfo(program).isWritable();
-#ifdef KAV_PRIVATE_LIBDIR_FROM_BINDIR
-    installed = installed || QFileInfo(QDir(program).absoluteFilePath(QStringLiteral(KAV_PRIVATE_LIBDIR_FROM_BINDIR))).isDir();
-#endif
-    if (!installed)
-        return pathOf(program) / "profiles";
-    // The window's name, not kavctl's: both share one configuration folder.
-    const QString name = QCoreApplication::applicationName();
-    QCoreApplication::setApplicationName(QStringLiteral("KavStudio"));
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QCoreApplication::setApplicationName(name);
-    return pathOf(config) / "profiles";
-}
 
 int loadProfile(const std::string& nameOrFile, const fs::path& folder, const std::string& sprache, std::ostream& err,
                 verdict::Profile& profile) {
@@ -96,7 +69,7 @@ int profileStep(int argc, char* argv[], Options& o, std::ostream& out, std::ostr
     if (byName || o.command == C::ProfileList) {
         // Only for the lookup: the commands start their own Qt objects.
         QCoreApplication places(argc, argv);
-        folder = userProfileFolder();
+        folder = verdict::userProfileFolder();
     }
     if (o.command == C::ProfileCheck || o.command == C::ProfileList)
         return profileCommand(o, folder, out, err);

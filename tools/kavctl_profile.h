@@ -14,12 +14,6 @@
 
 namespace kav::kavctl {
 
-// The user's profile folder, "profiles" beside Settings.ini: beside the
-// program when its folder may be written (a copy on a USB stick, the build
-// folder), else in the user's configuration folder of KavStudio. Needs a
-// QCoreApplication.
-std::filesystem::path userProfileFolder();
-
 // Loads --profile (a NAME of `folder` or a FILE.json): 0; 66 it cannot be
 // read; 65 it is refused (the reason, naming file and key, on `err`).
 int loadProfile(const std::string& nameOrFile, const std::filesystem::path& folder, const std::string& sprache,

@@ -81,7 +81,7 @@ bool paintProtocol(QPagedPaintDevice& device, const ProtocolData& d, std::string
         footer(p, d, sprache, bereich, n);
         p.restore();
     };
-    page(1, [&] { paintProtocolSummary(p, d, sprache, bereich, kProtocolPages); });
+    page(1, [&] { paintProtocolSummary(p, d, sprache, bereich); });
     for (int i = 0; i < kStepCount; ++i)
         page(i + 2, [&] { records::druckMalen(p, pages[static_cast<std::size_t>(i)], bereich); });
     return p.end();

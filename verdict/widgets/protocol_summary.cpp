@@ -40,9 +40,7 @@ Outcome colourOf(CheckResult r) {
 
 } // namespace
 
-void paintProtocolSummary(QPainter& p, const ProtocolData& d, std::string_view sprache, const QSizeF& bereich,
-                          int pages) {
-    (void)pages;
+void paintProtocolSummary(QPainter& p, const ProtocolData& d, std::string_view sprache, const QSizeF& bereich) {
     const bool e = sprache == "E";
     const RunReport& r = d.report;
     const double right = bereich.width() - 300;

@@ -12,7 +12,6 @@ struct ProtocolData;
 
 // Paints onto a painter whose unit is one twip, with its origin at the top
 // left corner of a printable area of `bereich` twips.
-void paintProtocolSummary(QPainter& p, const ProtocolData& d, std::string_view sprache, const QSizeF& bereich,
-                          int pages);
+void paintProtocolSummary(QPainter& p, const ProtocolData& d, std::string_view sprache, const QSizeF& bereich);
 
 } // namespace kav::verdict
