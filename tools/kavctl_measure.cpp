@@ -1,5 +1,6 @@
 #include "kavctl_measure.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "com_usb.h"
@@ -105,7 +106,7 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
         if (options.profile) {
             const verdict::Verdict v = *judgeRecord(*options.profile, letzte.ergebnis);
             objekt["verdict"] = verdict::verdictJson(v, options.profile->name);
-            urteil = verdictExit(v.result);
+            urteil = std::max(urteil, verdictExit(v.result)); // one result not PASS is enough
         }
         out << json::zeile(objekt) << '\n' << std::flush;
     }

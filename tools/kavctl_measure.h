@@ -20,7 +20,7 @@ struct MeasureOptions {
     int typ = 0;    // 1 current, 2 badpulses, 3 oscillation
     int repeat = 1; // results in a row, each with its own start
     std::string sprache = "E";
-    std::string save; // --save FILE.kav
+    std::string save;                        // --save FILE.kav
     std::optional<verdict::Profile> profile; // --profile: each result gets its "verdict"
 };
 
@@ -50,7 +50,7 @@ private:
 // `sprache` ("D" or "E"); messages go to `err` (with `trace` also the
 // readout's debug lines). Returns the exit code: 0, or
 // 3 when a measurement failed (start refused, device error, not in PC mode,
-// time-out, pulse number or speed too low); with a profile 1 when the last
+// time-out, pulse number or speed too low); with a profile 1 when a
 // result's verdict is FAIL or INCOMPLETE.
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
                std::ostream& err, bool trace);

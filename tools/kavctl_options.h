@@ -16,8 +16,19 @@ namespace kav::kavctl {
 
 struct Options {
     enum class Command {
-        Help, Version, Info, Exec, RecordsList, RecordsGet, Export, Show, Report, Measure,
-        Test, ProfileCheck, ProfileList
+        Help,
+        Version,
+        Info,
+        Exec,
+        RecordsList,
+        RecordsGet,
+        Export,
+        Show,
+        Report,
+        Measure,
+        Test,
+        ProfileCheck,
+        ProfileList
     };
     Command command = Command::Help;
     LinkChoice link;

@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "json_writer.h"
 #include "atomic_file.h"
+#include "json_writer.h"
 #include "kavctl_exit.h"
 #include "profile_folder.h"
 #include "profile_store.h"

@@ -27,8 +27,7 @@ int verdictExit(verdict::Outcome o);
 
 // "profile check FILE.json" (0, or 65/66 with the reason) and "profile list"
 // (a JSON array of {"name", "path"} of `folder`).
-int profileCommand(const Options& options, const std::filesystem::path& folder, std::ostream& out,
-                   std::ostream& err);
+int profileCommand(const Options& options, const std::filesystem::path& folder, std::ostream& out, std::ostream& err);
 
 // What main does with profiles before any other command: "profile check" and
 // "profile list" (their exit code), loading --profile into

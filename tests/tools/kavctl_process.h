@@ -12,9 +12,10 @@ struct KavctlResult {
     std::string err;
 };
 
-inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000) {
+// Any program (a copy of kavctl elsewhere, too) as a process.
+inline KavctlResult runProgram(const QString& program, const QStringList& args, int timeoutMs = 120000) {
     QProcess p;
-    p.start(QStringLiteral(KAVCTL_PATH), args);
+    p.start(program, args);
     KavctlResult r;
     if (!p.waitForFinished(timeoutMs))
         return r;
@@ -22,6 +23,10 @@ inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000) {
     r.out = p.readAllStandardOutput().toStdString();
     r.err = p.readAllStandardError().toStdString();
     return r;
+}
+
+inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000) {
+    return runProgram(QStringLiteral(KAVCTL_PATH), args, timeoutMs);
 }
 
 } // namespace kav::test

@@ -15,6 +15,7 @@ namespace {
 
 using kav::test::KavctlResult;
 using kav::test::runKavctl;
+using kav::test::runProgram;
 
 // The simulated device (seed 1) gives 1024 pulses at about 1500 rpm, 24 V
 // supply and a few bad pulses.
@@ -47,18 +48,6 @@ protected:
 };
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-KavctlResult runProgram(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    KavctlResult r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    return r;
-}
 
 TEST_F(KavctlVerdict, MeasureShowAndReportCarryTheVerdict) {
     const QString pass = write("pass.json", kPass), fail = write("fail.json", kFail), kav = file("a.kav");
@@ -99,7 +88,8 @@ TEST_F(KavctlVerdict, TheTestRunKeepsThreeRecordsAndTheProtocol) {
     const QString runs = file("runs");
     const KavctlResult r = runKavctl({"--sim", "test", "--profile", write("pass.json", kPass), "--out", runs});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_TRUE(has(r.out, "\"profile\": \"Pass\",\n  \"encoder_serial\": \"G4711023\",\n  \"device_serial\": \"070123\""))
+    EXPECT_TRUE(
+        has(r.out, "\"profile\": \"Pass\",\n  \"encoder_serial\": \"G4711023\",\n  \"device_serial\": \"070123\""))
         << r.out;
     EXPECT_TRUE(has(r.out, "\"verdict\": {\"result\": \"PASS\"}")) << r.out;
     const QStringList units = QDir(runs).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -128,8 +118,7 @@ TEST_F(KavctlVerdict, AFailedStepIsAnErrorAndLeavesNothing) {
     ASSERT_TRUE(sim.waitForStarted(10000) && sim.waitForReadyRead(10000));
     const QString port = QString::fromUtf8(sim.readLine().trimmed());
     const QString runs = file("runs");
-    const KavctlResult r =
-        runKavctl({"--port", port, "test", "--profile", write("pass.json", kPass), "--out", runs});
+    const KavctlResult r = runKavctl({"--port", port, "test", "--profile", write("pass.json", kPass), "--out", runs});
     sim.terminate();
     sim.waitForFinished(5000);
     EXPECT_EQ(r.exitCode, 3) << r.err;
@@ -180,8 +169,10 @@ TEST_F(KavctlVerdict, ACopyInAWritableFolderKeepsItsProfilesBesideItself) {
     KavctlResult r = runProgram(program, {"profile", "list"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const std::string folder = file("bin/profiles/").toStdString();
-    EXPECT_EQ(r.out, "[\n  {\"name\": \"Geber A\", \"path\": \"" + folder + "Geber A.json\"},\n  {\"name\": \"Geber B\", "
-                     "\"path\": \"" + folder + "Geber B.json\"}\n]\n");
+    EXPECT_EQ(r.out, "[\n  {\"name\": \"Geber A\", \"path\": \"" + folder +
+                         "Geber A.json\"},\n  {\"name\": \"Geber B\", "
+                         "\"path\": \"" +
+                         folder + "Geber B.json\"}\n]\n");
     r = runProgram(program, {"--sim", "measure", "current", "--profile", "Geber A"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(has(r.out, R"("verdict": {"result": "PASS", "profile": "Geber A")")) << r.out;

@@ -31,11 +31,16 @@ ProtocolData failingUnit() {
     r.deviceSerial = "070123";
     r.firmware = "V2.13";
     r.time = {2024, 3, 7, 9, 5, 0};
-    r.current = {.Impulszahl = 1024, .Drehzahl = 1500, .Frequenz = 25600, .Versorgungsspannung = 24.0f,
-                 .Stromaufnahme = 65};
+    r.current = {
+        .Impulszahl = 1024, .Drehzahl = 1500, .Frequenz = 25600, .Versorgungsspannung = 24.0f, .Stromaufnahme = 65};
     r.badPulses = {.Impulszahl = 1024, .Drehzahl = 1500, .Frequenz = 25600};
-    r.oscillation = {.Messdaten = {}, .AnzahlMesswerte = 200, .Impulszahl = 1024, .Drehzahl = 1500, .Frequenz = 25600,
-                     .MinWert = -100, .MaxWert = 120};
+    r.oscillation = {.Messdaten = {},
+                     .AnzahlMesswerte = 200,
+                     .Impulszahl = 1024,
+                     .Drehzahl = 1500,
+                     .Frequenz = 25600,
+                     .MinWert = -100,
+                     .MaxWert = 120};
     for (int i = 0; i < 200; ++i)
         r.oscillation.Messdaten += i % 2 ? "1400" : "ECFF"; // 20 and -20, little-endian
     r.verdicts = {judge(r.profile, r.current), judge(r.profile, r.badPulses), judge(r.profile, r.oscillation)};

@@ -34,10 +34,10 @@ void footer(QPainter& p, const ProtocolData& d, std::string_view sprache, const 
     f.setPixelSize(8 * 20);
     p.setFont(f);
     p.setPen(QColor(0x60, 0x60, 0x60));
-    const QString text = title(d, sprache) +
-                         (sprache == "E" ? QStringLiteral(" · page %1 of %2") : QStringLiteral(" · Seite %1 von %2"))
-                             .arg(page)
-                             .arg(kProtocolPages);
+    const QString text =
+        title(d, sprache) + (sprache == "E" ? QStringLiteral(" · page %1 of %2") : QStringLiteral(" · Seite %1 von %2"))
+                                .arg(page)
+                                .arg(kProtocolPages);
     p.drawText(QPointF(600, bereich.height() - 300), text);
 }
 
@@ -109,9 +109,9 @@ QByteArray protocolPdf(const ProtocolData& d, std::string_view sprache) {
 std::string writeProtocolPdf(const std::filesystem::path& file, const ProtocolData& d, std::string_view sprache) {
     const QByteArray pdf = protocolPdf(d, sprache);
     const records::DateiFehler f =
-        pdf.isEmpty() ? records::DateiFehler::EAFehler
-                      : records::atomarSchreiben(
-                            file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        pdf.isEmpty()
+            ? records::DateiFehler::EAFehler
+            : records::atomarSchreiben(file, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     if (f == records::DateiFehler::Keiner)
         return {};
     std::string why = records::speicherFehlerMeldung(f, sprache).text;

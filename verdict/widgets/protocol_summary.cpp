@@ -14,7 +14,7 @@ namespace kav::verdict {
 namespace {
 
 constexpr double kLeft = 600;
-constexpr double kValueColumn = 3000; // identity values, from the left edge
+constexpr double kValueColumn = 3000;  // identity values, from the left edge
 constexpr double kResultColumn = 2200; // check results, from the right edge
 constexpr double kRow = 260;
 

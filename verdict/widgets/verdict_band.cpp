@@ -1,5 +1,7 @@
 #include "verdict_band.h"
 
+#include <QFontMetricsF>
+
 #include "printout.h"
 
 namespace kav::verdict {
@@ -10,7 +12,7 @@ namespace {
 constexpr int kTitlePoints = 12;
 constexpr int kLinePoints = 8;
 constexpr double kPad = 120;
-constexpr double kLineStep = 190;
+constexpr double kLineStep = 180;
 constexpr int kRows = 4; // check lines per column; two columns
 
 QFont font(int points, bool bold) {
@@ -64,28 +66,34 @@ void addVerdictBand(records::Druckseite& seite, const Verdict& v, const std::str
     seite.zusatz.push_back(band);
 
     const double x = kBandLeft + kPad;
-    const QString title = QString::fromLatin1(outcomeName(v.result)) + QStringLiteral("   ") +
-                          profileCaption(sprache) + QStringLiteral(": ") + QString::fromStdString(profileName);
+    const QString title = QString::fromLatin1(outcomeName(v.result)) + QStringLiteral("   ") + profileCaption(sprache) +
+                          QStringLiteral(": ") + QString::fromStdString(profileName);
     seite.zusatz.push_back(text(title, x, kBandTop + kPad, font(kTitlePoints, true), strong));
 
     std::vector<std::string> lines = checkLines(v, sprache);
     const QFont small = font(kLinePoints, false);
-    const double top = kBandTop + kPad + kTitlePoints * 20 + 120;
+    const double top = kBandTop + kPad + kTitlePoints * 20 + 60;
     if (lines.empty()) {
         const bool e = sprache == "E";
-        const QString all = v.checks.empty()
-                                ? (e ? QStringLiteral("No limit of the profile applies to this measurement.")
-                                     : QStringLiteral("Kein Grenzwert des Profils gilt für diese Messung."))
-                                : (e ? QStringLiteral("All %1 checks passed.") : QStringLiteral("Alle %1 Prüfungen bestanden."))
-                                      .arg(v.checks.size());
+        const QString all =
+            v.checks.empty()
+                ? (e ? QStringLiteral("No limit of the profile applies to this measurement.")
+                     : QStringLiteral("Kein Grenzwert des Profils gilt für diese Messung."))
+                : (e ? QStringLiteral("All %1 checks passed.") : QStringLiteral("Alle %1 Prüfungen bestanden."))
+                      .arg(v.checks.size());
         seite.zusatz.push_back(text(all, x, top, small, Qt::black));
         return;
     }
-    // Two columns of four: a current-values result has at most eight checks.
-    const double column = (kBandWidth - 2 * kPad) / 2;
-    for (std::size_t i = 0; i < lines.size() && i < 2 * kRows; ++i)
-        seite.zusatz.push_back(text(QString::fromStdString(lines[i]), x + static_cast<double>(i / kRows) * column,
+    // Up to four lines in one column; more (a current-values result has at
+    // most eight checks) in two columns of four, each line cut to its column.
+    const bool two = lines.size() > kRows;
+    const double column = two ? (kBandWidth - 2 * kPad) / 2 : kBandWidth - 2 * kPad;
+    const QFontMetricsF metrics(small);
+    for (std::size_t i = 0; i < lines.size() && i < 2 * kRows; ++i) {
+        const QString line = metrics.elidedText(QString::fromStdString(lines[i]), Qt::ElideRight, column - 2 * kPad);
+        seite.zusatz.push_back(text(line, x + static_cast<double>(i / kRows) * column,
                                     top + static_cast<double>(i % kRows) * kLineStep, small, Qt::black));
+    }
 }
 
 } // namespace kav::verdict
