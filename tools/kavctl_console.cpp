@@ -10,6 +10,10 @@ ConsoleHost::ConsoleHost(std::ostream& err, bool trace, std::string sprache)
 
 void ConsoleHost::meldung(const std::string& text) {
     ++meldungen;
+    letzteMeldung = zeilen(text);
+    for (char& c : letzteMeldung)
+        if (c == '\n')
+            c = ' ';
     err_ << "kavctl: " << zeilen(text) << '\n' << std::flush;
 }
 

@@ -12,7 +12,10 @@ class ConsoleHost final : public measure::MeasureHost {
 public:
     ConsoleHost(std::ostream& err, bool trace, std::string sprache);
 
-    int meldungen = 0; // messages shown so far
+    int meldungen = 0;         // messages shown so far
+    std::string letzteMeldung; // the last one, UTF-8 on one line
+
+    std::ostream& err() { return err_; }
 
     void meldung(const std::string& text) override;
     void debugLog(const std::string& zeile) override;

@@ -3,6 +3,7 @@
 namespace kav::kavctl {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitVerdict = 1;      // a verdict FAIL or INCOMPLETE
 inline constexpr int kExitNoLink = 2;       // the link did not open
 inline constexpr int kExitFailed = 3;       // the device or the measurement failed
 inline constexpr int kExitUsage = 64;       // bad arguments

@@ -1,16 +1,16 @@
 #include "kavctl_measure.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "com_usb.h"
 #include "device_call.h"
 #include "device_header.h"
 #include "kavctl_archive.h"
-#include "kavctl_console.h"
 #include "kavctl_exit.h"
 #include "kavctl_files.h"
+#include "kavctl_profile.h"
 #include "kavctl_save.h"
-#include "measurement_cycle.h"
 #include "result_json.h"
 #include "save_names.h"
 #include "trend_csv.h"
@@ -20,64 +20,64 @@ namespace kav::kavctl {
 namespace {
 
 template <class Werte>
-int einmal(measure::MeasurementCycle& cycle, const ComUSB& link, int typ, records::Datensatz& letztes, std::string& geber,
-           std::ostream& err) {
+Messplatz::Messung einmal(measure::MeasurementCycle& cycle, const ComUSB& link, int typ, std::ostream& err) {
+    Messplatz::Messung m;
     Clock& clock = link.clock();
     const measure::Start start = typ == 1   ? cycle.DateiTyp1Live()
                                  : typ == 2 ? cycle.DateiTyp2Live()
                                             : cycle.DateiTyp3Live();
     if (start != measure::Start::Gestartet) {
-        if (link.linkLost())
-            return kExitNoLink; // the caller names the converter
+        if (link.linkLost()) {
+            m.code = kExitNoLink; // the caller names the converter
+            return m;
+        }
         if (start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
             err << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
-        return kExitFailed;
+        return m;
     }
     Werte live;
     for (;;) {
         // A vanished converter ends the measurement now, not after the time-out.
-        if (link.linkLost())
-            return kExitNoLink;
+        if (link.linkLost()) {
+            m.code = kExitNoLink;
+            return m;
+        }
         clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
         const measure::PollResult tick = cycle.pollTick(live);
         if (tick.geberGelesen)
-            geber = live.GeberSN;
+            m.geber = live.GeberSN;
         switch (tick.ergebnis) {
         case measure::PollOutcome::Again: continue;
         case measure::PollOutcome::Finished:
-            letztes = live;
-            return kExitOk;
+            m.code = kExitOk;
+            m.ergebnis = live;
+            return m;
         case measure::PollOutcome::Failed:
         case measure::PollOutcome::TimedOut:
-        case measure::PollOutcome::Dropped: return kExitFailed;
+        case measure::PollOutcome::Dropped: return m;
         }
     }
 }
 
-// One result as its JSON line, or as a CSV line `sekunden` after the run's start.
-void ausgeben(const records::Datensatz& ergebnis, const std::string& geber, bool csv, double sekunden,
-              ConsoleHost& host, std::ostream& out) {
-    std::visit(
-        [&](const auto& w) {
-            using Werte = std::decay_t<decltype(w)>;
-            if constexpr (std::is_same_v<Werte, measure::AktuellWerte>) {
-                if (csv) {
-                    out << measure::trendCsvZeile(sekunden, w) << '\n' << std::flush;
-                    return;
-                }
-            }
-            if constexpr (!std::is_same_v<Werte, std::monostate>)
-                out << measure::resultJson(w, geber, [&](const std::string& d) { return host.sprachText(d); }) << '\n'
-                    << std::flush;
-        },
-        ergebnis);
-}
-
 } // namespace
+
+Messplatz::Messplatz(ComUSB& link, std::ostream& err, bool trace, const std::string& sprache)
+    : link_(link), host_(err, trace, sprache), cycle_(link, host_) {}
+
+Messplatz::Messung Messplatz::messen(int typ) {
+    std::ostream& err = host_.err();
+    switch (typ) {
+    case 1: return einmal<measure::AktuellWerte>(cycle_, link_, 1, err);
+    case 2: return einmal<measure::SchlechtimpulsWerte>(cycle_, link_, 2, err);
+    case 3: return einmal<measure::DrehschwebungWerte>(cycle_, link_, 3, err);
+    default: break;
+    }
+    return {};
+}
 
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,
                std::ostream& err, bool trace) {
-    // A saved result carries the device's identity, as the window shows it.
+    // A saved or archived result carries the device's identity, as the window shows it.
     records::KopfTexte kopf;
     if (!options.save.empty() || !options.archive.empty()) {
         const Aufruf firmware = wertLesen(link, wert::Firmware, "S");
@@ -92,36 +92,59 @@ int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB
     // "Daten speichern": the record name from the file's name (none without one).
     if (!options.save.empty())
         kopf.name = records::onlineDatensatzname(options.save);
-    ConsoleHost host(err, trace, sprache);
-    measure::MeasurementCycle cycle(link, host);
-    records::Datensatz letztes;
+    Messplatz platz(link, err, trace, sprache);
+    const measure::Translator text = [&](const std::string& d) { return platz.host().sprachText(d); };
+    Messplatz::Messung letzte;
     LocalTime zeit;
-    std::string geber; // the encoder serial the last readout reported (Windows-1252)
-    const Clock::time_point start = link.clock().now();
+    int urteil = kExitOk;
     int archivCode = kExitOk; // after the first archive failure the results are only printed
+    const Clock::time_point start = link.clock().now();
     if (options.csv)
         out << measure::trendCsvKopf() << '\n';
     for (int n = 0; n < options.repeat; ++n) {
-        int code = kExitFailed;
-        switch (options.typ) {
-        case 1: code = einmal<measure::AktuellWerte>(cycle, link, 1, letztes, geber, err); break;
-        case 2: code = einmal<measure::SchlechtimpulsWerte>(cycle, link, 2, letztes, geber, err); break;
-        case 3: code = einmal<measure::DrehschwebungWerte>(cycle, link, 3, letztes, geber, err); break;
-        default: break;
-        }
-        if (code != kExitOk)
-            return code;
+        letzte = platz.messen(options.typ);
+        if (letzte.code != kExitOk)
+            return letzte.code;
         zeit = link.clock().localTime();
-        ausgeben(letztes, geber, options.csv, std::chrono::duration<double>(link.clock().now() - start).count(), host,
-                 out);
-        kopf.geberSN = records::getrimmt(geber);
-        if (archivCode == kExitOk)
-            archivCode = ergebnisArchivieren({options.archive, archive::Source::Online, {}, {}}, letztes, kopf, zeit, err);
+        std::optional<verdict::Verdict> v;
+        if (options.profile) {
+            v = judgeRecord(*options.profile, letzte.ergebnis);
+            if (v)
+                urteil = std::max(urteil, verdictExit(v->result)); // one result not PASS is enough
+        }
+        const auto* aktuell = std::get_if<measure::AktuellWerte>(&letzte.ergebnis);
+        if (options.csv && aktuell) {
+            const double sekunden = std::chrono::duration<double>(link.clock().now() - start).count();
+            out << measure::trendCsvZeile(sekunden, *aktuell) << '\n' << std::flush;
+        } else {
+            json::Json objekt = std::visit(
+                [&](const auto& w) {
+                    if constexpr (std::is_same_v<std::decay_t<decltype(w)>, std::monostate>)
+                        return json::Json::object();
+                    else
+                        return measure::resultObject(w, letzte.geber, text);
+                },
+                letzte.ergebnis);
+            if (v)
+                objekt["verdict"] = verdict::verdictJson(*v, options.profile->name);
+            out << json::zeile(objekt) << '\n' << std::flush;
+        }
+        kopf.geberSN = records::getrimmt(letzte.geber);
+        if (archivCode == kExitOk) {
+            Archivierung wunsch{options.archive, archive::Source::Online, {}, {}};
+            if (v) {
+                wunsch.profil = options.profile->name;
+                wunsch.urteil = verdict::outcomeName(v->result);
+            }
+            archivCode = ergebnisArchivieren(wunsch, letzte.ergebnis, kopf, zeit, err);
+        }
     }
     // The file holds the bytes of the last result exactly as archived.
     const int speicherCode =
-        options.save.empty() ? kExitOk : ergebnisSpeichern(options.save, letztes, kopf, zeit, sprache, err);
-    return speicherCode != kExitOk ? speicherCode : archivCode;
+        options.save.empty() ? kExitOk : ergebnisSpeichern(options.save, letzte.ergebnis, kopf, zeit, sprache, err);
+    if (speicherCode != kExitOk)
+        return speicherCode;
+    return archivCode != kExitOk ? archivCode : urteil;
 }
 
 } // namespace kav::kavctl

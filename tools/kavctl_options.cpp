@@ -13,11 +13,14 @@ const char kUsage[] =
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] records get INDEX\n"
     "              [--save FILE.kav] [--lang D|E] [--archive URL]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] measure current|badpulses|oscillation\n"
-    "              [--repeat N] [--lang D|E] [--save FILE.kav] [--archive URL]\n"
+    "              [--repeat N] [--lang D|E] [--save FILE.kav] [--archive URL] [--profile NAME|FILE.json]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] measure current --csv [--repeat N]\n"
+    "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] test --profile NAME|FILE.json\n"
+    "              [--out DIR] [--lang D|E]\n"
+    "       kavctl profile check FILE.json | profile list\n"
     "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
-    "       kavctl show FILE.kav [--lang D|E]\n"
-    "       kavctl report FILE.kav --pdf OUT.pdf [--lang D|E]\n"
+    "       kavctl show FILE.kav [--lang D|E] [--profile NAME|FILE.json]\n"
+    "       kavctl report FILE.kav --pdf OUT.pdf [--lang D|E] [--profile NAME|FILE.json]\n"
     "       kavctl [--archive URL] archive list [--serial S] [--since YYYY-MM-DD] [--until YYYY-MM-DD]\n"
     "              [--type N] [--verdict PASS|FAIL|INCOMPLETE]\n"
     "       kavctl [--archive URL] archive show ID | export ID... --dir DIR | import PATH... | stats\n"
@@ -58,13 +61,22 @@ const char kUsage[] =
     "                   the mth export to OUT\n"
     "  show FILE.kav    a record file's header and values as one JSON object\n"
     "  report FILE.kav  a record file's printout (the window's \"Drucken\") as a PDF\n"
+    "  test             the guided test run: current values, bad pulses, oscillation,\n"
+    "                   each judged against the profile, the unit as a whole; one\n"
+    "                   JSON object; --out DIR keeps the three record files and the\n"
+    "                   protocol PDF in DIR/<encoder serial>/<YYYY-MM-DD_HH-MM-SS>/\n"
+    "  --profile P      a tolerance profile: NAME from the profile folder or FILE.json;\n"
+    "                   measure and show add \"verdict\", report prints it\n"
+    "  profile check F  validates a profile file (exit 65 naming the file and key)\n"
+    "  profile list     the profiles of the profile folder as a JSON array\n"
     "  --lang D|E       language of the messages on standard error and of measure's\n"
     "                   texts (default E)\n"
     "\n"
-    "Exit: 0 success, 2 link not opened, 3 command, identity, record listing or\n"
-    "      loading or measurement failed, 64 bad arguments, 65 not a record file or\n"
-    "      not readable as one or an unknown archive id, 66 file cannot be read, 69 archive\n"
-    "      unreachable or failing, 73 output file cannot be written.\n";
+    "Exit: 0 success (with a profile: PASS), 1 verdict FAIL or INCOMPLETE, 2 link not\n"
+    "      opened, 3 command, identity, record listing or loading or measurement\n"
+    "      failed (test: ERROR), 64 bad arguments, 65 not a record file or not\n"
+    "      readable as one, a bad profile or an unknown archive id, 66 file cannot be\n"
+    "      read, 69 archive unreachable or failing, 73 output file cannot be written.\n";
 
 bool isTypeLetter(const std::string& letter) {
     return letter.size() == 1 && letter != " " && std::string(kTypeLetters).find(letter) != std::string::npos;
@@ -94,6 +106,9 @@ const std::vector<OptionRow>& optionTable() {
         {"--until", V::Required, {C::ArchiveList}, "--until belongs to archive list"},
         {"--verdict", V::Required, {C::ArchiveList}, "--verdict belongs to archive list"},
         {"--dir", V::Required, {C::ArchiveExport}, "--dir belongs to archive export"},
+        {"--profile", V::Required, {C::Measure, C::Show, C::Report, C::Test},
+         "--profile belongs to measure, show, report and test"},
+        {"--out", V::Required, {C::Test}, "--out belongs to test"},
         {"--help", V::None, {}, ""},
         {"--version", V::None, {}, ""},
     };
@@ -144,7 +159,7 @@ bool isoDay(const std::string& text) {
 bool commandOf(const std::vector<std::string>& p, Options::Command& command, std::string& error) {
     using C = Options::Command;
     if (p.empty()) {
-        error = "no command given (info, exec, measure, records, export, show, report or archive)";
+        error = "no command given (info, exec, measure, test, records, export, show, report, profile or archive)";
         return false;
     }
     const std::string& c = p[0];
@@ -170,8 +185,17 @@ bool commandOf(const std::vector<std::string>& p, Options::Command& command, std
         error = "archive takes list, show ID, export ID..., import PATH... or stats";
         return false;
     }
+    if (c == "profile") {
+        if (p.size() >= 2 && (p[1] == "check" || p[1] == "list")) {
+            command = p[1] == "check" ? C::ProfileCheck : C::ProfileList;
+            return true;
+        }
+        error = "profile takes check FILE.json or list";
+        return false;
+    }
     const std::pair<const char*, C> names[] = {{"info", C::Info},     {"exec", C::Exec},   {"measure", C::Measure},
-                                               {"export", C::Export}, {"show", C::Show},   {"report", C::Report}};
+                                               {"export", C::Export}, {"show", C::Show},   {"report", C::Report},
+                                               {"test", C::Test}};
     for (const auto& [name, value] : names)
         if (c == name) {
             command = value;
@@ -269,6 +293,25 @@ bool positionalArguments(const std::vector<std::string>& p, Options& o, std::str
     case C::Show: return oneFile("show takes one record file");
     case C::Report: return oneFile("report takes one record file");
     case C::Export: return oneFile("export takes one record file");
+    case C::Test:
+        if (p.size() != 1) {
+            error = "test takes no arguments";
+            return false;
+        }
+        return true;
+    case C::ProfileCheck:
+        if (p.size() != 3 || p[2].empty()) {
+            error = "profile check takes one profile file";
+            return false;
+        }
+        o.file = p[2];
+        return true;
+    case C::ProfileList:
+        if (p.size() != 2) {
+            error = "profile list takes no arguments";
+            return false;
+        }
+        return true;
     case C::Help:
     case C::Version: return true;
     }
@@ -323,6 +366,10 @@ bool store(const std::string& name, const std::string& value, Options& o, int& l
         o.mthOut = value;
     } else if (name == "--pdf") {
         o.pdfOut = value;
+    } else if (name == "--profile") {
+        o.profile = value;
+    } else if (name == "--out") {
+        o.outDir = value;
     } else if (name == "--repeat") {
         if (!wholeNumber(value, o.measure.repeat) || o.measure.repeat < 1) {
             error = "--repeat needs a whole number of 1 or more";
@@ -460,6 +507,10 @@ bool parseOptions(const std::vector<std::string>& args, Options& options, std::s
     options.measure.sprache = options.lang;
     if (options.command == Options::Command::Export && options.csv == !options.mthOut.empty()) {
         error = "export needs either --csv [OUT] or --mth OUT";
+        return false;
+    }
+    if (options.command == Options::Command::Test && options.profile.empty()) {
+        error = "test needs --profile NAME|FILE.json";
         return false;
     }
     if (options.command == Options::Command::Report && options.pdfOut.empty()) {

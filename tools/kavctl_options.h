@@ -1,10 +1,16 @@
 #pragma once
 // The command line of kavctl.
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "kavctl_measure.h"
 #include "link_choice.h"
+
+namespace kav::verdict {
+struct RunReport;
+}
 
 namespace kav::kavctl {
 
@@ -38,6 +44,9 @@ struct Options {
         ArchiveExport,
         ArchiveImport,
         ArchiveStats,
+        Test,
+        ProfileCheck,
+        ProfileList
     };
     Command command = Command::Help;
     LinkChoice link;
@@ -58,6 +67,11 @@ struct Options {
     std::string save;
     MeasureOptions measure;
     ArchiveOptions archive;
+    // measure, show, report and test: --profile NAME|FILE.json; test: --out DIR
+    std::string profile;
+    std::string outDir;
+    // test --out: writes the run's protocol (what main puts in; "" or why not)
+    std::function<std::string(const verdict::RunReport&, const std::filesystem::path&)> protocolWriter;
 };
 
 // One row of kavctl's option table: every option, what value it takes and

@@ -8,9 +8,12 @@
 #include "decimal_separator.h"
 #include "display_rules.h"
 #include "kavctl_files.h"
+#include "kavctl_profile.h"
 #include "print_output.h"
 #include "printout.h"
+#include "protocol.h"
 #include "record_texts.h"
+#include "verdict_band.h"
 
 namespace kav::kavctl {
 
@@ -20,10 +23,7 @@ QString text(const std::string& ansi) { return QString::fromStdString(ansiToUtf8
 
 } // namespace
 
-int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ostream& err) {
-    records::Leseergebnis g;
-    if (const int code = recordLesen(o, g, err); code != 0)
-        return code;
+std::unique_ptr<QCoreApplication> printoutApplication(int& argc, char* argv[]) {
     // No window is ever shown: the offscreen platform needs no display. Qt's
     // own notes (a missing runtime folder) are not kavctl's messages.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -31,7 +31,21 @@ int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ost
         if (typ == QtCriticalMsg || typ == QtFatalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
-    QApplication app(argc, argv);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+std::function<std::string(const verdict::RunReport&, const std::filesystem::path&)>
+protocolWriter(const std::string& sprache) {
+    return [sprache](const verdict::RunReport& report, const std::filesystem::path& file) {
+        return verdict::writeProtocolPdf(file, {report, QStringLiteral(KAV_VERSION_TEXT)}, sprache);
+    };
+}
+
+int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ostream& err) {
+    records::Leseergebnis g;
+    if (const int code = recordLesen(o, g, err); code != 0)
+        return code;
+    const auto app = printoutApplication(argc, argv);
 
     const std::string trenner = measure::systemDezimalTrenner();
     const records::Kopfzeile kopf = records::kopfzeile(text(g.kopf.geberSN), QStringLiteral(KAV_VERSION_TEXT),
@@ -60,6 +74,12 @@ int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ost
         return kExitDataErr;
     }
 
+    int code = kExitOk;
+    if (o.measure.profile) {
+        const verdict::Verdict v = *judgeRecord(*o.measure.profile, g.daten);
+        verdict::addVerdictBand(seite, v, o.measure.profile->name, o.lang);
+        code = verdictExit(v.result);
+    }
     const QString titel = QStringLiteral("KavStudio - ") +
                           QString::fromStdString(records::T(records::seitenTitel(g.typ), o.lang)) +
                           QStringLiteral(" - ") + text(g.kopf.name);
@@ -72,7 +92,7 @@ int reportFile(int argc, char* argv[], const Options& o, std::ostream&, std::ost
         err << zeilen(records::speicherFehlerMeldung(f, o.lang).text) << " (" << o.pdfOut << ")\n";
         return kExitCantCreate;
     }
-    return 0;
+    return code;
 }
 
 } // namespace kav::kavctl

@@ -6,6 +6,7 @@
 #include "device_status.h"
 #include "kavctl_files.h"
 #include "kavctl_records.h"
+#include "kavctl_test.h"
 
 namespace kav::kavctl {
 
@@ -95,8 +96,10 @@ int run(const Options& options, ft::FtApi& api, const std::string& backendDiagno
         link.COM_USBSchliessen();
         return link.linkLost() ? linkLost(options, diagnose, err) : code;
     }
-    if (options.command == Options::Command::Measure) {
-        const int code = runMeasure(options.measure, options.lang, link, out, err, options.trace);
+    if (options.command == Options::Command::Measure || options.command == Options::Command::Test) {
+        const int code = options.command == Options::Command::Test
+                             ? runTest(options, link, out, err)
+                             : runMeasure(options.measure, options.lang, link, out, err, options.trace);
         link.COM_USBSchliessen();
         return link.linkLost() ? linkLost(options, diagnose, err) : code;
     }

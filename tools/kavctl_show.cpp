@@ -4,6 +4,7 @@
 #include "device_header.h"
 #include "kavctl_exit.h"
 #include "kavctl_files.h"
+#include "kavctl_profile.h"
 #include "result_json.h"
 
 namespace kav::kavctl {
@@ -31,8 +32,20 @@ int showFile(const Options& o, std::ostream& out, std::ostream& err) {
     records::Leseergebnis g;
     if (const int code = recordLesen(o, g, err); code != 0)
         return code;
-    out << json::zeile(recordObject(g)) << '\n';
-    return out.good() ? 0 : kExitCantCreate;
+    json::Json object = recordObject(g);
+    int code = kExitOk;
+    if (o.measure.profile) {
+        if (const auto v = judgeRecord(*o.measure.profile, g.daten)) {
+            object["verdict"] = verdict::verdictJson(*v, o.measure.profile->name);
+            code = verdictExit(v->result);
+        } else {
+            // A record of no result type has nothing to judge.
+            err << "kavctl: " << o.file << " holds record type " << g.typ << ": nothing to judge\n";
+            code = kExitVerdict;
+        }
+    }
+    out << json::zeile(object) << '\n';
+    return out.good() ? code : kExitCantCreate;
 }
 
 } // namespace kav::kavctl

@@ -19,7 +19,8 @@ json::Json headerObject(const records::KopfTexte& texte, const std::string& datu
 json::Json recordObject(const records::Leseergebnis& gelesen);
 
 // Exit codes as for export: 0; 65 not a record file or one that cannot be
-// taken apart; 66 the file cannot be read.
+// taken apart; 66 the file cannot be read. With a profile (options.measure.profile)
+// "verdict" is added and the exit code is 1 for FAIL or INCOMPLETE.
 int showFile(const Options& options, std::ostream& out, std::ostream& err);
 
 } // namespace kav::kavctl

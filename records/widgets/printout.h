@@ -104,10 +104,25 @@ struct SchlechtimpulsDruck {
     QFont schrift;
 };
 
+// One element on the paper, in twips of the printable area.
+struct DruckElement {
+    enum class Art { Text, Diagramm, Bild, Flaeche };
+    Art art = Art::Text;
+    QString text;
+    QPointF ort;   // a text's top left corner
+    QRectF rect;   // a chart's, a picture's or a filled area's place
+    QFont schrift; // pixel size in twips
+    QColor farbe = Qt::black;
+    QColor fuellung = Qt::transparent; // a filled area's inside (its border is `farbe`)
+};
+
 struct Druckseite {
     Kopfzeile kopf;
     std::variant<std::monostate, DrehschwebungDruck, AktuellDruck, SchlechtimpulsDruck> inhalt;
     Seitenmasse masse;
+    // Added by others onto the page (a verdict band above the header line),
+    // painted last, in the same twips; the page's own layout stays as it is.
+    std::vector<DruckElement> zusatz;
 
     // No page to print (no result shown).
     bool leer() const { return std::holds_alternative<std::monostate>(inhalt); }
@@ -126,17 +141,6 @@ Druckseite schlechtimpulsSeite(const measure::SchlechtimpulsWerte& w, const Kopf
 // The deviation ring as the window's control draws this record, on white
 // paper, at twice the screen's resolution (its lines are one pixel wide).
 QImage ringBild(const measure::BadPulseDisplay& d, const QSize& groesse);
-
-// One element on the paper, in twips of the printable area.
-struct DruckElement {
-    enum class Art { Text, Diagramm, Bild };
-    Art art = Art::Text;
-    QString text;
-    QPointF ort;   // a text's top left corner
-    QRectF rect;   // a chart's or a picture's place
-    QFont schrift; // pixel size in twips
-    QColor farbe = Qt::black;
-};
 
 // The zoom z: the largest that fits a picture of `pixel` into the printable
 // area beside the left margin of 600 (and 30 twips to spare).

@@ -190,6 +190,7 @@ std::vector<DruckElement> druckElemente(const Druckseite& s, const QSizeF& berei
         aktuell(e, s, *a, bereich);
     else if (const auto* b = std::get_if<SchlechtimpulsDruck>(&s.inhalt))
         schlechtimpulse(e, s, *b, bereich);
+    e.liste.insert(e.liste.end(), s.zusatz.begin(), s.zusatz.end());
     return std::move(e.liste);
 }
 
@@ -223,6 +224,13 @@ void druckMalen(QPainter& p, const Druckseite& s, const QSizeF& bereich) {
             }
             break;
         }
+        case DruckElement::Art::Flaeche:
+            p.save();
+            p.setPen(QPen(e.farbe, 15));
+            p.setBrush(e.fuellung);
+            p.drawRect(e.rect);
+            p.restore();
+            break;
         }
     }
 }

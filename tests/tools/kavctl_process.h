@@ -13,11 +13,12 @@ struct KavctlResult {
     std::string err;
 };
 
-inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000,
-                              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+// Any program (a copy of kavctl elsewhere, too) as a process.
+inline KavctlResult runProgram(const QString& program, const QStringList& args, int timeoutMs = 120000,
+                               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAVCTL_PATH), args);
+    p.start(program, args);
     KavctlResult r;
     if (!p.waitForFinished(timeoutMs))
         return r;
@@ -25,6 +26,11 @@ inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000,
     r.out = p.readAllStandardOutput().toStdString();
     r.err = p.readAllStandardError().toStdString();
     return r;
+}
+
+inline KavctlResult runKavctl(const QStringList& args, int timeoutMs = 120000,
+                              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    return runProgram(QStringLiteral(KAVCTL_PATH), args, timeoutMs, env);
 }
 
 } // namespace kav::test

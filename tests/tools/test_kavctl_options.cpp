@@ -65,7 +65,8 @@ TEST(KavctlOptions, ExecNameParametersAndType) {
 }
 
 TEST(KavctlOptions, BadCommandLines) {
-    EXPECT_EQ(failure({}), "no command given (info, exec, measure, records, export, show, report or archive)");
+    EXPECT_EQ(failure({}),
+              "no command given (info, exec, measure, test, records, export, show, report, profile or archive)");
     EXPECT_EQ(failure({"--sim", "--port", "x", "info"}), "choose one of --sim, --port and --d2xx");
     EXPECT_EQ(failure({"--port"}), "--port needs a value");
     EXPECT_EQ(failure({"--port=", "info"}), "--port needs a value");
@@ -89,6 +90,30 @@ TEST(KavctlOptions, ArchiveCommandsAndTheirOptionsAreCheckedBeforeTheArchiveOpen
         {{"info", "--archive", "a.sqlite"}, "--archive belongs to measure, records get and archive"},
         {{"measure", "badpulses", "--csv"}, "--csv belongs to export and measure current"},
         {{"measure", "current", "--csv", "out.csv"}, "measure --csv writes to standard output and takes no file"},
+    };
+    for (const auto& [args, meldung] : faelle)
+        EXPECT_EQ(failure(args), meldung) << args.back();
+}
+
+TEST(KavctlOptions, ProfilesAndTheTestRun) {
+    const Options t = parse({"--sim", "test", "--profile", "Geber 1024", "--out", "runs", "--lang", "D"});
+    EXPECT_EQ(t.command, Options::Command::Test);
+    EXPECT_EQ(t.profile, "Geber 1024");
+    EXPECT_EQ(t.outDir, "runs");
+    EXPECT_EQ(parse({"show", "a.kav", "--profile=p.json"}).profile, "p.json");
+    const Options check = parse({"profile", "check", "p.json"});
+    EXPECT_EQ(check.command, Options::Command::ProfileCheck);
+    EXPECT_EQ(check.file, "p.json");
+    EXPECT_EQ(parse({"profile", "list"}).command, Options::Command::ProfileList);
+    const std::pair<std::vector<std::string>, const char*> faelle[] = {
+        {{"--sim", "test"}, "test needs --profile NAME|FILE.json"},
+        {{"--sim", "test", "x", "--profile", "p"}, "test takes no arguments"},
+        {{"--sim", "measure", "current", "--out", "d"}, "--out belongs to test"},
+        {{"--sim", "info", "--profile", "p"}, "--profile belongs to measure, show, report and test"},
+        {{"--sim", "test", "--profile", "--out", "d"}, "--profile needs a value"},
+        {{"profile"}, "profile takes check FILE.json or list"},
+        {{"profile", "check"}, "profile check takes one profile file"},
+        {{"profile", "list", "x"}, "profile list takes no arguments"},
     };
     for (const auto& [args, meldung] : faelle)
         EXPECT_EQ(failure(args), meldung) << args.back();
