@@ -12,7 +12,7 @@
 #include "chart_layout.h"
 #include "com_usb.h"
 #include "display_rules.h"
-#include "ft_forwarding.h"
+#include "line_model.h"
 #include "measurement_cycle.h"
 #include "quiet_host.h"
 #include "serial_port_ft_api.h"
@@ -21,25 +21,9 @@ namespace {
 using namespace kav;
 using namespace kav::measure;
 
-// Counts what crosses the line: the model needs bytes and transactions.
-class CountingFt final : public ft::ForwardingFtApi {
-public:
-    using ForwardingFtApi::ForwardingFtApi;
-    std::size_t bytes = 0;
-    int transactions = 0;
-    void written(const std::uint8_t*, ft::DWORD n) override {
-        ++transactions;
-        bytes += n;
-    }
-    void read(const std::uint8_t*, ft::DWORD n) override { bytes += n; }
-    void purged(ft::ULONG) override { ++purges; }
-    int purges = 0;
-};
+using bench::CountingFt;
 
-// The time the simulated line gives the same transactions: every byte at
-// 600000 baud, 10 bits each, plus the USB latency (1 ms) per reply and per
-// purge of the receive queue.
-double modelMs(const CountingFt& c) { return c.bytes * 10.0 / 600.0 + (c.transactions + c.purges) * 1.0; }
+double modelMs(const CountingFt& c) { return bench::lineModelMs(c); }
 
 void BM_OscillationReadout10000_Pty(benchmark::State& state) {
     QProcess sim;

@@ -10,29 +10,15 @@
 #include <sstream>
 
 #include "com_usb.h"
-#include "ft_forwarding.h"
 #include "kavctl_measure.h"
 #include "kavctl_test.h"
+#include "line_model.h"
 #include "serial_port_ft_api.h"
 
 namespace {
 using namespace kav;
 
-// Counts what crosses the line: the model needs bytes and transactions.
-class CountingFt final : public ft::ForwardingFtApi {
-public:
-    using ForwardingFtApi::ForwardingFtApi;
-    std::size_t bytes = 0;
-    int transactions = 0;
-    int purges = 0;
-    void written(const std::uint8_t*, ft::DWORD n) override {
-        ++transactions;
-        bytes += n;
-    }
-    void read(const std::uint8_t*, ft::DWORD n) override { bytes += n; }
-    void purged(ft::ULONG) override { ++purges; }
-    void reset() { bytes = 0, transactions = 0, purges = 0; }
-};
+using bench::CountingFt;
 
 // The real clock, keeping the waits the measurement cycle asks for (its polls).
 class CountingClock final : public Clock {
@@ -49,8 +35,7 @@ public:
 // A measurement's model time: its polls' waits, every byte at 600000 baud
 // (10 bits), and the USB latency (1 ms) per reply and per purge.
 double modelMs(const CountingFt& c, const CountingClock& clock) {
-    return std::chrono::duration<double, std::milli>(clock.slept).count() + c.bytes * 10.0 / 600.0 +
-           (c.transactions + c.purges) * 1.0;
+    return std::chrono::duration<double, std::milli>(clock.slept).count() + bench::lineModelMs(c);
 }
 
 void BM_GuidedRun_Pty(benchmark::State& state) {
