@@ -71,6 +71,32 @@ QString RecordingDialoge::speichernUnter(const SpeichernOptionen& optionen) {
     return a.ergebnis;
 }
 
+QString RecordingDialoge::ordnerWaehlen(const QString& titel, const QString& vorgabe) {
+    Aufruf a;
+    a.art = Art::OrdnerWaehlen;
+    a.titel = titel;
+    a.vorher = vorgabe;
+    if (!ordner_.empty()) {
+        a.ergebnis = ordner_.front();
+        ordner_.pop_front();
+    }
+    melden(a);
+    return a.ergebnis;
+}
+
+QString RecordingDialoge::dateiWaehlen(const QString& titel, const QString& filter) {
+    Aufruf a;
+    a.art = Art::DateiWaehlen;
+    a.titel = titel;
+    a.text = filter;
+    if (!ordner_.empty()) {
+        a.ergebnis = ordner_.front();
+        ordner_.pop_front();
+    }
+    melden(a);
+    return a.ergebnis;
+}
+
 QString RecordingDialoge::adminDialog(const QString& vorher) {
     Aufruf a;
     a.art = Art::AdminDialog;
