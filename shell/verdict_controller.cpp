@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
+#include <algorithm>
 
 #include "dialogs.h"
 #include "globals.h"
@@ -171,7 +172,7 @@ void VerdictController::bandZeigen() {
     // Under the result area, in the strip the window leaves free.
     const QRect ergebnis = kErgebnisRect;
     const int oben = ergebnis.bottom() + 4;
-    band_->setGeometry(ergebnis.left(), oben, ergebnis.width(), band_->parentWidget()->height() - oben - 2);
+    band_->setGeometry(ergebnis.left(), oben, ergebnis.width(), std::max(30, band_->parentWidget()->height() - oben - 2));
 
     const verdict::Outcome o = urteil_->result;
     const QStringList zeilen = [&] {
