@@ -15,6 +15,7 @@
 #include "ini_profile.h"
 #include "main_view.h"
 #include "measurement_controller.h"
+#include "navigation.h"
 #include "protocol.h"
 #include "session.h"
 #include "session_adapter.h"
@@ -110,6 +111,11 @@ void TestRunController::starten() {
     if (ordner.isEmpty())
         return;
     INISchreiben(settingsDatei_, kEigeneSektion, kOrdnerSchluessel, ordner);
+    // A measurement page's own readings would run between the steps: leave it
+    // (its back button cancels them).
+    constexpr int zurueck[] = {0, idx::btnAktuellZurueck, idx::btnSchlechtZurueck, idx::btnDrehZurueck};
+    if (const int typ = session::messTyp(t_.session.seite()); typ != 0)
+        t_.navigation->klick(zurueck[typ]);
     ordner_ = pfad(ordner);
     schritte_ = {};
     ergebnis_.reset();

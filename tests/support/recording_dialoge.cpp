@@ -71,11 +71,11 @@ QString RecordingDialoge::speichernUnter(const SpeichernOptionen& optionen) {
     return a.ergebnis;
 }
 
-QString RecordingDialoge::ordnerWaehlen(const QString& titel, const QString& vorgabe) {
+QString RecordingDialoge::waehlen(Art art, const QString& titel, const QString& text) {
     Aufruf a;
-    a.art = Art::OrdnerWaehlen;
+    a.art = art;
     a.titel = titel;
-    a.vorher = vorgabe;
+    a.text = text;
     if (!ordner_.empty()) {
         a.ergebnis = ordner_.front();
         ordner_.pop_front();
@@ -84,17 +84,12 @@ QString RecordingDialoge::ordnerWaehlen(const QString& titel, const QString& vor
     return a.ergebnis;
 }
 
+QString RecordingDialoge::ordnerWaehlen(const QString& titel, const QString& vorgabe) {
+    return waehlen(Art::OrdnerWaehlen, titel, vorgabe);
+}
+
 QString RecordingDialoge::dateiWaehlen(const QString& titel, const QString& filter) {
-    Aufruf a;
-    a.art = Art::DateiWaehlen;
-    a.titel = titel;
-    a.text = filter;
-    if (!ordner_.empty()) {
-        a.ergebnis = ordner_.front();
-        ordner_.pop_front();
-    }
-    melden(a);
-    return a.ergebnis;
+    return waehlen(Art::DateiWaehlen, titel, filter);
 }
 
 QString RecordingDialoge::adminDialog(const QString& vorher) {

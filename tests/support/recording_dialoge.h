@@ -70,6 +70,8 @@ public:
 
 private:
     void melden(const Aufruf& a);
+    // A folder or file dialog: the next scripted choice, "" when none (text: the default or the filter).
+    QString waehlen(Art art, const QString& titel, const QString& text);
 
     std::vector<Aufruf> aufrufe_;
     std::deque<Antwort> antworten_;
