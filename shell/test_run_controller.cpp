@@ -140,8 +140,10 @@ void TestRunController::abbrechen() {
 }
 
 void TestRunController::schrittPosten(int i) {
-    fortschritt_->setText(
-        ptext(PText::Schritt).arg(i + 1).arg(verdict::kStepCount).arg(ptext(kSchrittNamen[static_cast<std::size_t>(i)])));
+    fortschritt_->setText(ptext(PText::Schritt)
+                              .arg(i + 1)
+                              .arg(verdict::kStepCount)
+                              .arg(ptext(kSchrittNamen[static_cast<std::size_t>(i)])));
     // Texts are taken here: the job runs on the worker.
     const QString anweisung = ptext(kAnweisungen[static_cast<std::size_t>(i)]);
     const QString titel = fenster_->windowTitle();
@@ -223,7 +225,8 @@ void TestRunController::auswerten() {
         zeilen << ptext(PText::Einheit).arg(QString::fromLatin1(verdict::runResultName(e.result)));
         for (int n = 0; n < verdict::kStepCount; ++n) {
             const verdict::Verdict& v = e.report.verdicts[static_cast<std::size_t>(n)];
-            zeilen << ptext(kSchrittNamen[n]) + QStringLiteral(": ") + QString::fromLatin1(verdict::outcomeName(v.result));
+            zeilen << ptext(kSchrittNamen[n]) + QStringLiteral(": ") +
+                          QString::fromLatin1(verdict::outcomeName(v.result));
             for (const std::string& z : verdict::checkLines(v, s))
                 zeilen << QStringLiteral("    ") + q(z);
         }

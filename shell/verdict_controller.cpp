@@ -1,9 +1,9 @@
 #include "verdict_controller.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
-#include <QActionGroup>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -172,7 +172,8 @@ void VerdictController::bandZeigen() {
     // Under the result area, in the strip the window leaves free.
     const QRect ergebnis = kErgebnisRect;
     const int oben = ergebnis.bottom() + 4;
-    band_->setGeometry(ergebnis.left(), oben, ergebnis.width(), std::max(30, band_->parentWidget()->height() - oben - 2));
+    band_->setGeometry(ergebnis.left(), oben, ergebnis.width(),
+                       std::max(30, band_->parentWidget()->height() - oben - 2));
 
     const verdict::Outcome o = urteil_->result;
     const QStringList zeilen = [&] {
@@ -190,8 +191,9 @@ void VerdictController::bandZeigen() {
         text += u'\n' + band_->fontMetrics().elidedText(zeilen.join(QStringLiteral("  ·  ")), Qt::ElideRight, breite);
     band_->setText(text);
     band_->setToolTip(zeilen.isEmpty() ? kopf : kopf + u'\n' + zeilen.join(u'\n'));
-    band_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: 2px solid %2; font-weight: bold; }")
-                             .arg(verdict::outcomeFill(o).name(), verdict::outcomeColor(o).name()));
+    band_->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: %2; border: 2px solid %2; font-weight: bold; }")
+            .arg(verdict::outcomeFill(o).name(), verdict::outcomeColor(o).name()));
     band_->show();
     band_->raise();
 }

@@ -6,15 +6,15 @@
 namespace kav::shell {
 
 enum class PText {
-    Menu,          // the menu's title
-    KeinProfil,    // "no profile" item
-    Bearbeiten,    // the editor item
-    Pruefauf,      // the test run item
-    Profil,        // "Profile: %1"
+    Menu,       // the menu's title
+    KeinProfil, // "no profile" item
+    Bearbeiten, // the editor item
+    Pruefauf,   // the test run item
+    Profil,     // "Profile: %1"
     NichtVerbunden,
     KeinProfilGewaehlt,
     OrdnerWaehlen,
-    Schritt,       // "Step %1 of %2: %3"
+    Schritt, // "Step %1 of %2: %3"
     SchrittAktuell,
     SchrittSchlecht,
     SchrittDreh,
@@ -24,10 +24,10 @@ enum class PText {
     Abbrechen,
     Schliessen,
     Abgebrochen,
-    Fehler,        // "ERROR in step %1: %2"
-    Gespeichert,   // "Saved in %1"
+    Fehler,      // "ERROR in step %1: %2"
+    Gespeichert, // "Saved in %1"
     NichtGespeichert,
-    Ergebnis,      // "Result: %1"
+    Ergebnis, // "Result: %1"
     EditorTitel,
     Neu,
     Kopieren,

@@ -59,7 +59,8 @@ TEST_F(UrteilFensterTest, TheBandAndThePrintoutCarryTheVerdictOfTheChosenProfile
         const char* kopf;
         const char* zeile; // in the band's second line ("" none)
     };
-    for (const Fall& f : {Fall{"Gut", "PASS   Test profile: Gut", ""}, Fall{"Schlecht", "FAIL   Test profile: Schlecht", "2048"}}) {
+    for (const Fall& f :
+         {Fall{"Gut", "PASS   Test profile: Gut", ""}, Fall{"Schlecht", "FAIL   Test profile: Schlecht", "2048"}}) {
         SCOPED_TRACE(f.profil);
         drucker_ = {};
         drucker_.standard = QStringLiteral("Buero");
@@ -70,7 +71,8 @@ TEST_F(UrteilFensterTest, TheBandAndThePrintoutCarryTheVerdictOfTheChosenProfile
         ASSERT_FALSE(band->isHidden());
         const QStringList zeilen = band->text().split(u'\n');
         EXPECT_EQ(zeilen[0], QString::fromLatin1(f.kopf));
-        EXPECT_EQ(zeilen.size() > 1 && zeilen[1].contains(QLatin1String(f.zeile)), *f.zeile != 0) << band->text().toStdString();
+        EXPECT_EQ(zeilen.size() > 1 && zeilen[1].contains(QLatin1String(f.zeile)), *f.zeile != 0)
+            << band->text().toStdString();
         // The band lies under the result area and covers no control.
         EXPECT_GE(band->geometry().top(), ansicht(*w).picGrafik[idx::picAktuell]->geometry().bottom());
 

@@ -55,7 +55,9 @@ public:
     QStringList meldungsTexte() const;
     void leeren();
     // Scripted answers not used up (a test can assert the script ran through).
-    std::size_t offeneAntworten() const { return antworten_.size() + dateien_.size() + eingaben_.size() + ordner_.size(); }
+    std::size_t offeneAntworten() const {
+        return antworten_.size() + dateien_.size() + eingaben_.size() + ordner_.size();
+    }
 
     // Runs while the call is "open", before it returns: a test can look at the
     // window as the user would see it behind the dialog.
