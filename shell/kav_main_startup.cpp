@@ -28,6 +28,7 @@
 #include "records_controller.h"
 #include "session.h"
 #include "session_adapter.h"
+#include "verdict_controller.h"
 #include "window_parts.h"
 
 namespace kav::shell {
@@ -93,6 +94,8 @@ void KAV_Main::linkEinrichten() {
     teile_->messung = messung_.get();
     teile_->daten = daten_.get();
     teile_->navigation = navigation_.get();
+    pruefung_ = std::make_unique<VerdictController>(*teile_, settingsDatei());
+    daten_->druckZusatz = [this](records::Druckseite& seite) { pruefung_->druckZusatz(seite); };
     verdrahten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())

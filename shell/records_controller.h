@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -65,6 +66,8 @@ public:
     // --- Printing and the administrator (records_printing.cpp, records_admin.cpp)
     records::Druckseite druckseite() const;
     void Drucken();
+    // What "Drucken" adds to the page it built (the verdict, when one is shown).
+    std::function<void(records::Druckseite&)> druckZusatz;
     void AdminBefehl(int index);
     void InfoZeigen(const QString& settingsDatei);
 

@@ -95,9 +95,11 @@ records::Druckseite RecordsController::druckseite() const {
 }
 
 void RecordsController::Drucken() {
-    const records::Druckseite seite = druckseite();
+    records::Druckseite seite = druckseite();
     if (seite.leer())
         return;
+    if (druckZusatz)
+        druckZusatz(seite);
     const int typ = std::holds_alternative<records::DrehschwebungDruck>(seite.inhalt)     ? 3
                     : std::holds_alternative<records::SchlechtimpulsDruck>(seite.inhalt) ? 2
                                                                                          : 1;

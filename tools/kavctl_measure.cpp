@@ -13,66 +13,30 @@
 #include "kavctl_save.h"
 #include "result_json.h"
 #include "save_names.h"
+#include "single_measurement.h"
 #include "trend_csv.h"
 
 namespace kav::kavctl {
-
-namespace {
-
-template <class Werte>
-Messplatz::Messung einmal(measure::MeasurementCycle& cycle, const ComUSB& link, int typ, std::ostream& err) {
-    Messplatz::Messung m;
-    Clock& clock = link.clock();
-    const measure::Start start = typ == 1   ? cycle.DateiTyp1Live()
-                                 : typ == 2 ? cycle.DateiTyp2Live()
-                                            : cycle.DateiTyp3Live();
-    if (start != measure::Start::Gestartet) {
-        if (link.linkLost()) {
-            m.code = kExitNoLink; // the caller names the converter
-            return m;
-        }
-        if (start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
-            err << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
-        return m;
-    }
-    Werte live;
-    for (;;) {
-        // A vanished converter ends the measurement now, not after the time-out.
-        if (link.linkLost()) {
-            m.code = kExitNoLink;
-            return m;
-        }
-        clock.sleepFor(std::chrono::milliseconds(measure::kPollIntervalMs));
-        const measure::PollResult tick = cycle.pollTick(live);
-        if (tick.geberGelesen)
-            m.geber = live.GeberSN;
-        switch (tick.ergebnis) {
-        case measure::PollOutcome::Again: continue;
-        case measure::PollOutcome::Finished:
-            m.code = kExitOk;
-            m.ergebnis = live;
-            return m;
-        case measure::PollOutcome::Failed:
-        case measure::PollOutcome::TimedOut:
-        case measure::PollOutcome::Dropped: return m;
-        }
-    }
-}
-
-} // namespace
 
 Messplatz::Messplatz(ComUSB& link, std::ostream& err, bool trace, const std::string& sprache)
     : link_(link), host_(err, trace, sprache), cycle_(link, host_) {}
 
 Messplatz::Messung Messplatz::messen(int typ) {
-    std::ostream& err = host_.err();
-    switch (typ) {
-    case 1: return einmal<measure::AktuellWerte>(cycle_, link_, 1, err);
-    case 2: return einmal<measure::SchlechtimpulsWerte>(cycle_, link_, 2, err);
-    case 3: return einmal<measure::DrehschwebungWerte>(cycle_, link_, 3, err);
-    default: break;
+    const measure::Einzelmessung e = measure::einmalMessen(cycle_, link_, typ);
+    Messung m;
+    m.geber = e.geber;
+    switch (e.ende) {
+    case measure::Einzelmessung::Ende::Ergebnis:
+        m.code = kExitOk;
+        m.ergebnis = e.ergebnis;
+        break;
+    case measure::Einzelmessung::Ende::LinkVerloren: m.code = kExitNoLink; break; // the caller names the converter
+    case measure::Einzelmessung::Ende::Fehlgeschlagen:
+        if (e.start == measure::Start::NichtGelistet) // the cycle writes only a debug line for it
+            host_.err() << "kavctl: the device does not list " << measure::MeasurementCycle::startBefehl(typ) << '\n';
+        break;
     }
-    return {};
+    return m;
 }
 
 int runMeasure(const MeasureOptions& options, const std::string& sprache, ComUSB& link, std::ostream& out,

@@ -137,6 +137,15 @@ public:
         return QDir::toNativeSeparators(datei);
     }
 
+    QString ordnerWaehlen(const QString& titel, const QString& vorgabe) override {
+        return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(elternfenster(), titel, vorgabe));
+    }
+
+    QString dateiWaehlen(const QString& titel, const QString& filter) override {
+        return QDir::toNativeSeparators(
+            QFileDialog::getOpenFileName(elternfenster(), titel, QDir::currentPath(), qtDateiFilter(filter)));
+    }
+
     QString adminDialog(const QString&) override {
         QDialog fenster(elternfenster());
         fenster.setObjectName(QStringLiteral("frmAdminDialog"));

@@ -45,6 +45,19 @@ public:
     // old serial number is never sent without the user's "OK".
     virtual QString adminDialog(const QString& vorher) = 0;
     virtual void about(const AboutInhalt& inhalt) = 0;
+    // A folder to write into: the chosen folder, "" on cancel. A fake that
+    // does not say otherwise cancels.
+    virtual QString ordnerWaehlen(const QString& titel, const QString& vorgabe) {
+        (void)titel;
+        (void)vorgabe;
+        return {};
+    }
+    // An existing file to read (`filter` as in SpeichernOptionen): "" on cancel.
+    virtual QString dateiWaehlen(const QString& titel, const QString& filter) {
+        (void)titel;
+        (void)filter;
+        return {};
+    }
 };
 
 // The dialogs in use; tests replace them with setDialoge.

@@ -12,6 +12,7 @@
 #include "records_controller.h"
 #include "session.h"
 #include "session_adapter.h"
+#include "verdict_controller.h"
 
 namespace kav::test {
 
@@ -28,12 +29,14 @@ struct FensterZugang {
     static QString& programmPfad(const shell::KAV_Main& w) { return w.daten_->ProgrammPfad; }
     // Only while no job runs: the link belongs to the worker thread.
     static ComUSB* link(const shell::KAV_Main& w) { return w.link_.get(); }
+    static shell::VerdictController& pruefung(const shell::KAV_Main& w) { return *w.pruefung_; }
 };
 inline shell::MainView& ansicht(const shell::KAV_Main& w) { return FensterZugang::ansicht(w); }
 inline session::Session& sitzung(const shell::KAV_Main& w) { return FensterZugang::sitzung(w); }
 inline shell::MeasurementController& messen(const shell::KAV_Main& w) { return FensterZugang::messen(w); }
 inline shell::RecordsController& daten(const shell::KAV_Main& w) { return FensterZugang::daten(w); }
 inline shell::ConnectionController& verbindung(const shell::KAV_Main& w) { return FensterZugang::verbindung(w); }
+inline shell::VerdictController& pruefung(const shell::KAV_Main& w) { return FensterZugang::pruefung(w); }
 // The field a save button tests in the saved copy of a result type.
 inline int gespeicherteAnzahl(const shell::KAV_Main& w, int typ) {
     const session::Session& s = sitzung(w);

@@ -71,6 +71,27 @@ QString RecordingDialoge::speichernUnter(const SpeichernOptionen& optionen) {
     return a.ergebnis;
 }
 
+QString RecordingDialoge::waehlen(Art art, const QString& titel, const QString& text) {
+    Aufruf a;
+    a.art = art;
+    a.titel = titel;
+    a.text = text;
+    if (!ordner_.empty()) {
+        a.ergebnis = ordner_.front();
+        ordner_.pop_front();
+    }
+    melden(a);
+    return a.ergebnis;
+}
+
+QString RecordingDialoge::ordnerWaehlen(const QString& titel, const QString& vorgabe) {
+    return waehlen(Art::OrdnerWaehlen, titel, vorgabe);
+}
+
+QString RecordingDialoge::dateiWaehlen(const QString& titel, const QString& filter) {
+    return waehlen(Art::DateiWaehlen, titel, filter);
+}
+
 QString RecordingDialoge::adminDialog(const QString& vorher) {
     Aufruf a;
     a.art = Art::AdminDialog;

@@ -12,7 +12,7 @@ namespace kav::test {
 
 class RecordingDialoge : public shell::Dialoge {
 public:
-    enum class Art { Meldung, SpeichernUnter, AdminDialog, About };
+    enum class Art { Meldung, SpeichernUnter, AdminDialog, About, OrdnerWaehlen, DateiWaehlen };
 
     struct Aufruf {
         Art art = Art::Meldung;
@@ -39,6 +39,8 @@ public:
     void waehleDatei(const QString& datei) { dateien_.emplace_back(datei); }
     // The next save dialog is cancelled (returns the default name unchanged).
     void speichernAbbrechen() { dateien_.emplace_back(std::nullopt); }
+    // The next folder or open-file dialog returns this (cancelled: "").
+    void waehleOrdner(const QString& ordner) { ordner_.push_back(ordner); }
     // The next administrator dialog ends with "OK" and this text.
     void gibEin(const QString& text) { eingaben_.emplace_back(text); }
     // The next administrator dialog ends with "Abbrechen".
@@ -53,7 +55,9 @@ public:
     QStringList meldungsTexte() const;
     void leeren();
     // Scripted answers not used up (a test can assert the script ran through).
-    std::size_t offeneAntworten() const { return antworten_.size() + dateien_.size() + eingaben_.size(); }
+    std::size_t offeneAntworten() const {
+        return antworten_.size() + dateien_.size() + eingaben_.size() + ordner_.size();
+    }
 
     // Runs while the call is "open", before it returns: a test can look at the
     // window as the user would see it behind the dialog.
@@ -63,14 +67,19 @@ public:
     QString speichernUnter(const SpeichernOptionen& optionen) override;
     QString adminDialog(const QString& vorher) override;
     void about(const AboutInhalt& inhalt) override;
+    QString ordnerWaehlen(const QString& titel, const QString& vorgabe) override;
+    QString dateiWaehlen(const QString& titel, const QString& filter) override;
 
 private:
     void melden(const Aufruf& a);
+    // A folder or file dialog: the next scripted choice, "" when none (text: the default or the filter).
+    QString waehlen(Art art, const QString& titel, const QString& text);
 
     std::vector<Aufruf> aufrufe_;
     std::deque<Antwort> antworten_;
     std::deque<std::optional<QString>> dateien_;
     std::deque<std::optional<QString>> eingaben_;
+    std::deque<QString> ordner_;
 };
 
 // Installs a fake as the process's dialogs for one scope.
