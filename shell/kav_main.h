@@ -40,6 +40,7 @@ struct FensterZugang;
 
 namespace kav::shell {
 
+class ArchiveController;
 class ConnectionController;
 class MainView;
 class MeasurementController;
@@ -130,6 +131,7 @@ private:
     std::unique_ptr<MeasurementController> messung_;
     std::unique_ptr<RecordsController> daten_;
     std::unique_ptr<Navigation> navigation_;
+    std::unique_ptr<ArchiveController> archiv_;
 
     bool ErsteAktivierung = false;
     bool VerbindenBeimStart = false;
