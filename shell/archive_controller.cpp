@@ -119,6 +119,8 @@ void ArchiveController::beschriftungenSetzen() {
         dialog_->beschriftungenSetzen();
 }
 
+ArchiveDialog* ArchiveController::seite() const { return dialog_.data(); }
+
 bool ArchiveController::insArchiv() const { return insArchiv_->isChecked(); }
 
 void ArchiveController::setInsArchiv(bool an) {

@@ -43,7 +43,7 @@ public:
 
     // The archive page (created on first use, non-modal).
     ArchiveDialog& seiteZeigen();
-    ArchiveDialog* seite() const { return dialog_; }
+    ArchiveDialog* seite() const;
 
     // Shows a record's bytes on "Daten vom Computer" as opening its file does;
     // false when another page is open (a measurement, the device's memory).

@@ -2,9 +2,13 @@
 // Archiv" on and off, a saved result, a file opened), the page's filter and
 // export, opening an archived result as opening its file does, and a failing
 // archive that costs no saved file and shows no message box.
+#include <algorithm>
+
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,11 +95,12 @@ TEST_F(ArchivFensterTest, AFinishedMeasurementGoesInOnlyWithInsArchivAndASavedRe
         EXPECT_EQ(anzahl(z, "online") > 0, an);
         EXPECT_EQ(settings().contains(an ? "Archive results=1" : "Archive results=0"), true);
 
-        dialoge_.waehleDatei(QDir::toNativeSeparators(pfad(QStringLiteral("gespeichert.kav"))));
+        const QString gespeichert = pfad(QStringLiteral("gespeichert-%1.kav").arg(an));
+        dialoge_.waehleDatei(QDir::toNativeSeparators(gespeichert));
         w->btnAlle_Click(idx::btnAktuellSpeichern);
         warteBisFrei(*w);
         archivAbwarten(*w);
-        const QByteArray datei = lesen(pfad(QStringLiteral("gespeichert.kav")));
+        const QByteArray datei = lesen(gespeichert);
         ASSERT_FALSE(datei.isEmpty());
         const auto nachher = zeilen(ort);
         EXPECT_TRUE(std::any_of(nachher.begin(), nachher.end(), [&](const auto& s) { return s.bytes == datei; }));
