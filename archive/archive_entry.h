@@ -13,7 +13,7 @@
 namespace kav::archive {
 
 struct Entry {
-    std::optional<NewResult> result;  // set when the result could be written as a record
+    std::optional<NewResult> result;     // set when the result could be written as a record
     std::optional<records::Meldung> why; // otherwise what stood in the way, in the language asked for
 };
 

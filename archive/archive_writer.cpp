@@ -52,7 +52,8 @@ ArchiveWriter::ArchiveWriter(QObject* parent) : QObject(parent), thread_(new QTh
 ArchiveWriter::~ArchiveWriter() {
     flush();
     // The connection belongs to the thread that opened it.
-    QMetaObject::invokeMethod(worker_, [w = worker_] { w->close(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->close(); }, Qt::BlockingQueuedConnection);
     thread_->quit();
     thread_->wait();
     delete worker_;
@@ -68,7 +69,8 @@ void ArchiveWriter::post(std::function<Entry()> make) {
 }
 
 void ArchiveWriter::flush() {
-    QMetaObject::invokeMethod(worker_, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [] {}, Qt::BlockingQueuedConnection);
 }
 
 } // namespace kav::archive

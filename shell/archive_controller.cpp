@@ -98,9 +98,7 @@ ArchiveController::ArchiveController(Fensterteile& t)
     beschriftungenSetzen();
 }
 
-ArchiveController::~ArchiveController() {
-    delete dialog_.data();
-}
+ArchiveController::~ArchiveController() { delete dialog_.data(); }
 
 void ArchiveController::einstellungenLesen(const QString& ini) {
     ini_ = ini;

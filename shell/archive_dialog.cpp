@@ -215,9 +215,9 @@ bool ArchiveDialog::suchen() {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(zeilen.size()));
     for (const archive::ResultRow& r : zeilen) {
-        auto* item = new QTreeWidgetItem(QStringList{QString::number(r.id), r.taken, typName(r.type), r.source,
-                                                     r.encoderSerial, r.deviceSerial, r.name,
-                                                     r.verdict.value_or(QString())});
+        auto* item = new QTreeWidgetItem(QStringList{
+            QString::number(r.id), QString(r.taken).replace(QLatin1Char('T'), QLatin1Char(' ')), typName(r.type),
+            r.source, r.encoderSerial, r.deviceSerial, r.name, r.verdict.value_or(QString())});
         item->setData(0, Qt::UserRole, r.id);
         item->setData(2, Qt::UserRole, r.type);
         items.append(item);

@@ -31,11 +31,11 @@ enum class ArchivText {
     SpalteAufgenommen,
     SpalteQuelle,
     SpalteName,
-    Ergebnisse,       // %1 results
-    Exportiert,       // %1 files, %2 folder
-    CsvGeschrieben,   // %1 file
-    NichtErreichbar,  // %1 reason
-    NichtArchiviert,  // %1 reason
+    Ergebnisse,      // %1 results
+    Exportiert,      // %1 files, %2 folder
+    CsvGeschrieben,  // %1 file
+    NichtErreichbar, // %1 reason
+    NichtArchiviert, // %1 reason
     ZuerstStartseite,
     NichtsGewaehlt,
     CsvTitel,

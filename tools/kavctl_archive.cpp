@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "archive_entry.h"
 #include "kavctl_exit.h"
 #include "kavctl_files.h"
-#include "archive_entry.h"
 
 namespace kav::kavctl {
 

@@ -27,9 +27,8 @@ void BM_HandOverOneOscillation(benchmark::State& state) {
         records::Datensatz kopie = ergebnis;
         const records::KopfTexte k = kopf(n);
         const LocalTime t = zeit(n++);
-        writer.post([kopie = std::move(kopie), k, t] {
-            return archive::entryFor(kopie, k, t, archive::Source::Online);
-        });
+        writer.post(
+            [kopie = std::move(kopie), k, t] { return archive::entryFor(kopie, k, t, archive::Source::Online); });
         state.PauseTiming();
         writer.flush(); // not the caller's time: the next result comes later
         state.ResumeTiming();

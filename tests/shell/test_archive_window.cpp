@@ -56,7 +56,8 @@ protected:
         return alle;
     }
     static int anzahl(const std::vector<archive::StoredResult>& z, const char* quelle) {
-        return static_cast<int>(std::count_if(z.begin(), z.end(), [&](const auto& s) { return s.row.source == quelle; }));
+        return static_cast<int>(
+            std::count_if(z.begin(), z.end(), [&](const auto& s) { return s.row.source == quelle; }));
     }
     static void schreiben(const QString& datei, const records::Dateiinhalt& d) {
         ASSERT_TRUE(d.ok());
@@ -216,13 +217,12 @@ TEST_F(ArchivFensterTest, DISABLED_BilderDerSeite) {
         archive::Added neu;
         const LocalTime t{2024, 3, 7, 9, 5, 0};
         const records::KopfTexte k{"1.02", "G4711023", "070123", "Motor 1"};
-        for (const auto& [d, q] : {std::pair{records::DateiSchreiben1(beispielAktuell(), k, t), archive::Source::Online},
-                                   {records::DateiSchreiben2(beispielSchlechtimpulse(), k, {2024, 3, 8, 10, 0, 0}),
-                                    archive::Source::Device},
-                                   {records::DateiSchreiben3(beispielDrehschwebung(), {"1.02", "G4711030", "070123",
-                                                                                       "Welle A"},
-                                                             {2024, 3, 9, 14, 30, 0}),
-                                    archive::Source::File}})
+        for (const auto& [d, q] :
+             {std::pair{records::DateiSchreiben1(beispielAktuell(), k, t), archive::Source::Online},
+              {records::DateiSchreiben2(beispielSchlechtimpulse(), k, {2024, 3, 8, 10, 0, 0}), archive::Source::Device},
+              {records::DateiSchreiben3(beispielDrehschwebung(), {"1.02", "G4711030", "070123", "Welle A"},
+                                        {2024, 3, 9, 14, 30, 0}),
+               archive::Source::File}})
             ASSERT_FALSE(a.add({QByteArray::fromStdString(d.bytes), q, std::nullopt, std::nullopt}, neu));
     }
     for (const char* sprache : {"D", "E"}) {
@@ -235,7 +235,8 @@ TEST_F(ArchivFensterTest, DISABLED_BilderDerSeite) {
 }
 
 TEST(ArchivCsv, AFieldWithACommaOrQuoteIsQuoted) {
-    EXPECT_EQ(shell::ArchiveDialog::csv({{"1", "a,b", "sagt \"x\""}}), QStringLiteral("1,\"a,b\",\"sagt \"\"x\"\"\"\r\n"));
+    EXPECT_EQ(shell::ArchiveDialog::csv({{"1", "a,b", "sagt \"x\""}}),
+              QStringLiteral("1,\"a,b\",\"sagt \"\"x\"\"\"\r\n"));
 }
 
 } // namespace
