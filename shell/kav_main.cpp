@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
+#include "archive_controller.h"
 #include "com_usb.h"
 #include "connection_controller.h"
 #include "device_worker.h"
@@ -37,6 +38,7 @@ KAV_Main::~KAV_Main() {
     geraetearbeitBeenden();
     // The controllers go before the view they draw on.
     pruefung_.reset();
+    archiv_.reset();
     navigation_.reset();
     daten_.reset();
     messung_.reset();

@@ -40,6 +40,7 @@ struct FensterZugang;
 
 namespace kav::shell {
 
+class ArchiveController;
 class ConnectionController;
 class MainView;
 class MeasurementController;
@@ -132,6 +133,7 @@ private:
     std::unique_ptr<RecordsController> daten_;
     std::unique_ptr<Navigation> navigation_;
     std::unique_ptr<VerdictController> pruefung_; // profiles, verdicts, the test run
+    std::unique_ptr<ArchiveController> archiv_;
 
     bool ErsteAktivierung = false;
     bool VerbindenBeimStart = false;

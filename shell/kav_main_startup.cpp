@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "ansi_text.h"
+#include "archive_controller.h"
 #include "com_usb.h"
 #include "connection_controller.h"
 #include "control_indexes.h"
@@ -96,6 +97,7 @@ void KAV_Main::linkEinrichten() {
     teile_->navigation = navigation_.get();
     pruefung_ = std::make_unique<VerdictController>(*teile_, settingsDatei());
     daten_->druckZusatz = [this](records::Druckseite& seite) { pruefung_->druckZusatz(seite); };
+    archiv_ = std::make_unique<ArchiveController>(*teile_);
     verdrahten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())
@@ -139,6 +141,7 @@ bool KAV_Main::Form_Load() {
 
     // The administrator submenu needs its switch.
     view_->mnuEinstItem[5]->setVisible(AdminModus);
+    archiv_->einstellungenLesen(ini);
 
     // Language. A hand-edited value other than "D" counts as English, so the
     // language menu keeps working.

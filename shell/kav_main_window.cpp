@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QScreen>
 
+#include "archive_controller.h"
 #include "banner.h"
 #include "control_indexes.h"
 #include "globals.h"
@@ -44,6 +45,8 @@ void KAV_Main::BannerZeichnen(int style) {
 void KAV_Main::SpracheSetzen(const QString& code) {
     global().Sprache = code;
     view_->beschriftungenSetzen(code);
+    if (archiv_)
+        archiv_->beschriftungenSetzen();
     // A shown value carries its unit and notes in the language: shown again.
     if (messung_)
         messung_->werteNeuZeigen();

@@ -3,6 +3,7 @@
 // before a record is read), the file browser, saving and opening record
 // files, printing, and the administrator commands. Device work runs as jobs
 // on the device worker.
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -62,6 +63,9 @@ public:
     void GeraeteDatenSpeichern(int dateiTyp);
     void OnlineDatenSpeichern(int dateiTyp);
     void DateiOeffnen();
+    // What DateiOeffnen does with the file's bytes once read: the header
+    // panel, the type's page and its display (also for an archived record).
+    void inhaltZeigen(const std::string& inhalt);
 
     // --- Printing and the administrator (records_printing.cpp, records_admin.cpp)
     records::Druckseite druckseite() const;
@@ -81,6 +85,8 @@ signals:
     // The saved copy of a type was written to a record file (`datei`, the
     // mth export under "/math").
     void datensatzGespeichert(int typ, const QString& datei);
+    // DateiOeffnen read a file (before it is shown).
+    void dateiGelesen(const QByteArray& inhalt);
 
 public:
     const QString& kopfText() const { return KopfText; }

@@ -139,7 +139,12 @@ void RecordsController::DateiOeffnen() {
         LogSchreiben(q(records::lesenFehlerLogZeile(pfad.toStdString())));
         return;
     }
-    const records::Leseergebnis gelesen = records::DateiLesen(datei.inhalt);
+    emit dateiGelesen(QByteArray::fromStdString(datei.inhalt));
+    inhaltZeigen(datei.inhalt);
+}
+
+void RecordsController::inhaltZeigen(const std::string& inhalt) {
+    const records::Leseergebnis gelesen = records::DateiLesen(inhalt);
     if (gelesen.fehler == records::Lesefehler::KeineKavDatei) {
         zeigen(records::unbekanntesFormatMeldung(sprache()));
         return;

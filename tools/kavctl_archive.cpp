@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "archive_entry.h"
 #include "kavctl_exit.h"
 #include "kavctl_files.h"
-#include "record_save.h"
 
 namespace kav::kavctl {
 
@@ -48,21 +48,18 @@ int ergebnisArchivieren(const Archivierung& wunsch, const records::Datensatz& er
                         const LocalTime& zeit, std::ostream& err) {
     if (wunsch.url.empty())
         return kExitOk;
-    const records::Dateiinhalt inhalt = records::datensatzInhalt(ergebnis, kopf, zeit);
-    if (!inhalt.ok() || inhalt.bytes.empty()) {
-        err << "kavctl: the result was not archived: "
-            << zeilen(inhalt.ok() ? records::keineDatenMeldung("E").text
-                                  : records::speicherFehlerMeldung(inhalt.fehler, "E").text)
-            << '\n';
+    archive::Entry eintrag = archive::entryFor(ergebnis, kopf, zeit, wunsch.quelle);
+    if (!eintrag.result) {
+        err << "kavctl: the result was not archived: " << zeilen(eintrag.why->text) << '\n';
         return kExitDataErr;
     }
+    eintrag.result->profile = qtext(wunsch.profil);
+    eintrag.result->verdict = qtext(wunsch.urteil);
     archive::Archive archiv;
     if (const int code = archiveOeffnen(wunsch.url, archiv, err); code != kExitOk)
         return code;
     archive::Added added;
-    const archive::NewResult neu{QByteArray::fromStdString(inhalt.bytes), wunsch.quelle, qtext(wunsch.profil),
-                                 qtext(wunsch.urteil)};
-    return archivFehler(archiv.add(neu, added), err);
+    return archivFehler(archiv.add(*eintrag.result, added), err);
 }
 
 } // namespace kav::kavctl

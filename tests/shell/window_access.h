@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <chrono>
 
+#include "archive_controller.h"
 #include "connection_controller.h"
 #include "kav_main.h"
 #include "main_view.h"
@@ -23,6 +24,7 @@ struct FensterZugang {
     static shell::MeasurementController& messen(const shell::KAV_Main& w) { return *w.messung_; }
     static shell::RecordsController& daten(const shell::KAV_Main& w) { return *w.daten_; }
     static shell::ConnectionController& verbindung(const shell::KAV_Main& w) { return *w.verbindung_; }
+    static shell::ArchiveController& archiv(const shell::KAV_Main& w) { return *w.archiv_; }
     static bool ersteAktivierung(const shell::KAV_Main& w) { return w.ErsteAktivierung; }
     static bool adminModus(const shell::KAV_Main& w) { return w.AdminModus; }
     static int& aktDateiTyp(const shell::KAV_Main& w) { return w.daten_->AktDateiTyp; }
@@ -37,6 +39,7 @@ inline shell::MeasurementController& messen(const shell::KAV_Main& w) { return F
 inline shell::RecordsController& daten(const shell::KAV_Main& w) { return FensterZugang::daten(w); }
 inline shell::ConnectionController& verbindung(const shell::KAV_Main& w) { return FensterZugang::verbindung(w); }
 inline shell::VerdictController& pruefung(const shell::KAV_Main& w) { return FensterZugang::pruefung(w); }
+inline shell::ArchiveController& archiv(const shell::KAV_Main& w) { return FensterZugang::archiv(w); }
 // The field a save button tests in the saved copy of a result type.
 inline int gespeicherteAnzahl(const shell::KAV_Main& w, int typ) {
     const session::Session& s = sitzung(w);

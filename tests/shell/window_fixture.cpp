@@ -20,6 +20,8 @@ FensterTest::FensterTest() {
     // Every window starts from the program's defaults.
     shell::global() = shell::Global{};
     uhr_.setLocalTime({2008, 3, 5, 9, 4, 7});
+    // The user's own archive (the default) lies in the test's folder, never in the real one.
+    qputenv("XDG_DATA_HOME", QDir(ordner_.path()).filePath(QStringLiteral("data")).toLocal8Bit());
 }
 
 FensterTest::~FensterTest() = default;
