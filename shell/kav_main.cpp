@@ -19,6 +19,7 @@
 #include "records_controller.h"
 #include "session.h"
 #include "session_adapter.h"
+#include "trend_controller.h"
 #include "window_parts.h"
 
 namespace kav::shell {
@@ -35,6 +36,7 @@ KAV_Main::KAV_Main(ProgramEnvironment umgebung, std::unique_ptr<EinzelInstanz> i
 KAV_Main::~KAV_Main() {
     geraetearbeitBeenden();
     // The controllers go before the view they draw on.
+    trend_.reset();
     navigation_.reset();
     daten_.reset();
     messung_.reset();

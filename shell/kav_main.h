@@ -46,6 +46,7 @@ class MeasurementController;
 class Navigation;
 class RecordsController;
 class SessionAdapter;
+class TrendController;
 struct Fensterteile;
 
 class KAV_Main : public QMainWindow {
@@ -130,6 +131,7 @@ private:
     std::unique_ptr<MeasurementController> messung_;
     std::unique_ptr<RecordsController> daten_;
     std::unique_ptr<Navigation> navigation_;
+    std::unique_ptr<TrendController> trend_;
 
     bool ErsteAktivierung = false;
     bool VerbindenBeimStart = false;

@@ -28,6 +28,7 @@
 #include "records_controller.h"
 #include "session.h"
 #include "session_adapter.h"
+#include "trend_controller.h"
 #include "window_parts.h"
 
 namespace kav::shell {
@@ -93,6 +94,8 @@ void KAV_Main::linkEinrichten() {
     teile_->messung = messung_.get();
     teile_->daten = daten_.get();
     teile_->navigation = navigation_.get();
+    trend_ = std::make_unique<TrendController>(*teile_);
+    teile_->trend = trend_.get();
     verdrahten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())

@@ -11,6 +11,7 @@
 #include "layout_geometry.h"
 #include "main_view.h"
 #include "measurement_controller.h"
+#include "trend_controller.h"
 
 namespace kav::shell {
 
@@ -46,6 +47,8 @@ void KAV_Main::SpracheSetzen(const QString& code) {
     // A shown value carries its unit and notes in the language: shown again.
     if (messung_)
         messung_->werteNeuZeigen();
+    if (trend_)
+        trend_->spracheSetzen();
 }
 
 } // namespace kav::shell
