@@ -42,9 +42,8 @@ archive::Error verlaufLaden(archive::Archive& archiv, const QString& encoderSeri
         if (ergebnis)
             for (const auto& [name, wert] : ergebnis->values)
                 for (std::size_t r = 0; r < reihen.size(); ++r)
-                    // A percentage code (101..127) says why there is no value.
-                    if (name == QLatin1String(reihen[r].feld) && !(reihen[r].prozent && wert > 100))
-                        t.werte[r] = wert;
+                    if (name == QLatin1String(reihen[r].feld))
+                        t.werte[r] = verlaufWert(reihen[r].art, wert);
         out.tests.push_back(std::move(t));
     }
     // The list is ordered by the time taken; equal times keep the archive's order.

@@ -37,11 +37,20 @@ struct VerlaufTest {
 };
 
 // The values a profile judges, by their name in the archive, in drawing order.
+// The archive keeps a signed byte as it was sent (0..255).
+enum class VerlaufArt {
+    Zahl,       // as it is
+    Byte,       // a signed byte
+    Symmetrie,  // a signed percentage byte or a code (101..126: no value)
+    Phasenlage, // as Symmetrie, codes 101..127
+};
 struct VerlaufReihe {
     const char* feld;  // "Drehzahl"
     const char* titel; // "Drehzahl (1/min)", German key of eigenerText
-    bool prozent;      // a percentage byte: 101..127 is a code, no value
+    VerlaufArt art;
 };
+// The value of a series from the archive's number; nullopt for a code.
+std::optional<double> verlaufWert(VerlaufArt art, double archiviert);
 const std::vector<VerlaufReihe>& verlaufReihen();
 
 struct GeberVerlauf {

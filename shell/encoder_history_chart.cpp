@@ -6,8 +6,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "display_rules.h"
 #include "encoder_history.h"
 #include "own_texts.h"
+#include "result_records.h"
 
 namespace kav::shell {
 
@@ -25,18 +27,31 @@ QString kurz(double v) { return QString::fromStdString(zahl(std::round(v * 1000)
 
 const std::vector<VerlaufReihe>& verlaufReihen() {
     static const std::vector<VerlaufReihe> reihen = {
-        {"Impulszahl", "Impulszahl", false},
-        {"Drehzahl", "Drehzahl (1/min)", false},
-        {"Versorgungsspannung", "Versorgungsspannung (V)", false},
-        {"Stromaufnahme", "Stromaufnahme (mA)", false},
-        {"Symmetrie0", "Symmetrie 0 (%)", true},
-        {"Symmetrie90", "Symmetrie 90 (%)", true},
-        {"Phasenlage", "Phasenlage (%)", true},
-        {"AnzahlAbweichungen", "Schlechtimpulse", false},
-        {"MaxPositiv", "Größte Abweichung + (%)", true},
-        {"MaxNegativ", "Größte Abweichung - (%)", true},
+        {"Impulszahl", "Impulszahl", VerlaufArt::Zahl},
+        {"Drehzahl", "Drehzahl (1/min)", VerlaufArt::Zahl},
+        {"Versorgungsspannung", "Versorgungsspannung (V)", VerlaufArt::Zahl},
+        {"Stromaufnahme", "Stromaufnahme (mA)", VerlaufArt::Zahl},
+        {"Symmetrie0", "Symmetrie 0 (%)", VerlaufArt::Symmetrie},
+        {"Symmetrie90", "Symmetrie 90 (%)", VerlaufArt::Symmetrie},
+        {"Phasenlage", "Phasenlage (%)", VerlaufArt::Phasenlage},
+        {"AnzahlAbweichungen", "Schlechtimpulse", VerlaufArt::Zahl},
+        {"MaxPositiv", "Größte Abweichung + (%)", VerlaufArt::Byte},
+        {"MaxNegativ", "Größte Abweichung - (%)", VerlaufArt::Byte},
     };
     return reihen;
+}
+
+std::optional<double> verlaufWert(VerlaufArt art, double archiviert) {
+    if (art == VerlaufArt::Zahl)
+        return archiviert;
+    if (!(archiviert >= 0 && archiviert <= 255))
+        return std::nullopt;
+    const auto byte = static_cast<std::uint8_t>(archiviert);
+    if (art != VerlaufArt::Byte &&
+        measure::istProzentCode(byte, art == VerlaufArt::Symmetrie ? measure::PercentKind::Symmetrie
+                                                                   : measure::PercentKind::Phasenlage))
+        return std::nullopt;
+    return measure::vorzeichenbehaftet(byte);
 }
 
 bool GeberVerlauf::hatReihe(std::size_t i) const {

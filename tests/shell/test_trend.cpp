@@ -60,10 +60,12 @@ TEST_F(TrendTest, EveryReadingOfTheContinuousRunReachesTheOpenTrend) {
     EXPECT_GT(t->store().zeit(3), t->store().zeit(0)); // the run's own clock
 
     // A code in a percentage byte is a gap, not a zero.
+    zeigen(*w, 3);
+    const std::size_t gezaehlt = t->store().statistik(TrendReihe::Symmetrie0).anzahl;
     zeigen(*w, 110);
-    ASSERT_EQ(t->store().size(), 5u);
-    EXPECT_FALSE(t->store().wert(TrendReihe::Symmetrie0, 4));
-    EXPECT_EQ(t->store().statistik(TrendReihe::Symmetrie0).anzahl, 4u);
+    ASSERT_EQ(t->store().size(), 6u);
+    EXPECT_FALSE(t->store().wert(TrendReihe::Symmetrie0, 5));
+    EXPECT_EQ(t->store().statistik(TrendReihe::Symmetrie0).anzahl, gezaehlt);
 }
 
 TEST_F(TrendTest, ANewRunStartsEmptyAndAClosedWindowKeepsNothing) {
@@ -135,7 +137,7 @@ TEST_F(GeberVerlaufTest, OnePointPerTestInItsVerdictsColour) {
         std::find_if(shell::verlaufReihen().begin(), shell::verlaufReihen().end(),
                      [](const shell::VerlaufReihe& r) { return std::string_view(r.feld) == "Symmetrie0"; }) -
         shell::verlaufReihen().begin());
-    EXPECT_TRUE(v.tests[0].werte[symmetrie]);
+    EXPECT_EQ(v.tests[0].werte[symmetrie], -56); // the byte 200 as sent
     EXPECT_FALSE(v.tests[1].werte[symmetrie]);
 
     std::ostringstream csv;
@@ -145,6 +147,22 @@ TEST_F(GeberVerlaufTest, OnePointPerTestInItsVerdictsColour) {
     EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("taken,id,type,verdict,")));
     EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral("2024-03-31T00:00:00,"))) << zeilen[2].toStdString();
     EXPECT_TRUE(zeilen[2].contains(QStringLiteral(",3,FAIL,")));
+}
+
+TEST(GeberVerlauf, ArchivedBytesBecomeSignedValuesOrGaps) {
+    using shell::VerlaufArt;
+    const struct {
+        VerlaufArt art;
+        double archiviert;
+        std::optional<double> wert;
+    } faelle[] = {
+        {VerlaufArt::Zahl, 1500.5, 1500.5},  {VerlaufArt::Byte, 200, -56},
+        {VerlaufArt::Symmetrie, 5, 5},       {VerlaufArt::Symmetrie, 110, std::nullopt},
+        {VerlaufArt::Symmetrie, 127, 127},   {VerlaufArt::Phasenlage, 127, std::nullopt},
+        {VerlaufArt::Phasenlage, 255, -1},   {VerlaufArt::Byte, 300, std::nullopt},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(shell::verlaufWert(f.art, f.archiviert), f.wert) << f.archiviert;
 }
 
 TEST_F(GeberVerlaufTest, AnEncoderWithoutTestsIsSaidNotShown) {

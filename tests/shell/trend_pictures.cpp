@@ -46,7 +46,7 @@ measure::Translator uebersetzer() {
 void speichern(QWidget& w, const QString& name) {
     const QString ordner = qEnvironmentVariable("KAV_SHOT_DIR");
     w.grab().save(QDir(ordner).filePath(name + QLatin1Char('-') +
-                                        (global().Sprache == QLatin1String("D") ? "de" : "en") + ".png"));
+                                        (shell::global().Sprache == QLatin1String("D") ? "de" : "en") + ".png"));
 }
 
 class Bilder : public MessFensterTest {};
@@ -54,7 +54,7 @@ class Bilder : public MessFensterTest {};
 TEST_F(Bilder, DISABLED_TrendAndHistory) {
     ASSERT_FALSE(qEnvironmentVariable("KAV_SHOT_DIR").isEmpty());
     for (const char* sprache : {"D", "E"}) {
-        global().Sprache = QString::fromLatin1(sprache);
+        shell::global().Sprache = QString::fromLatin1(sprache);
         const auto trend = [&](const QString& name, std::size_t anzahl, bool luecken, bool grenzen) {
             measure::TrendWindow t(uebersetzer(), ".");
             t.resize(1000, 800);
