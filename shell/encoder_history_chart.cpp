@@ -142,7 +142,7 @@ std::vector<VerlaufPunkt> verlaufMalen(QPainter& p, const GeberVerlauf& v, const
 
         p.setPen(QPen(Qt::black, linie));
         p.setBrush(Qt::NoBrush);
-        p.drawText(QPointF(ziel.left(), streifen.top() - zeile * 0.3), eigenerText(verlaufReihen()[r].titel));
+        p.drawText(QPointF(links, streifen.top() - zeile * 0.3), eigenerText(verlaufReihen()[r].titel));
         p.drawRect(streifen);
         p.drawText(QRectF(ziel.left(), streifen.top() - zeile / 2, links - ziel.left() - zeile / 4, zeile),
                    Qt::AlignRight | Qt::AlignVCenter, kurz(hi));
