@@ -21,6 +21,7 @@
 #include "session.h"
 #include "session_adapter.h"
 #include "verdict_controller.h"
+#include "trend_controller.h"
 #include "window_parts.h"
 
 namespace kav::shell {
@@ -39,6 +40,7 @@ KAV_Main::~KAV_Main() {
     // The controllers go before the view they draw on.
     pruefung_.reset();
     archiv_.reset();
+    trend_.reset();
     navigation_.reset();
     daten_.reset();
     messung_.reset();

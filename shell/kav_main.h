@@ -48,6 +48,7 @@ class Navigation;
 class RecordsController;
 class SessionAdapter;
 class VerdictController;
+class TrendController;
 struct Fensterteile;
 
 class KAV_Main : public QMainWindow {
@@ -134,6 +135,7 @@ private:
     std::unique_ptr<Navigation> navigation_;
     std::unique_ptr<VerdictController> pruefung_; // profiles, verdicts, the test run
     std::unique_ptr<ArchiveController> archiv_;
+    std::unique_ptr<TrendController> trend_;
 
     bool ErsteAktivierung = false;
     bool VerbindenBeimStart = false;

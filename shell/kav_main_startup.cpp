@@ -30,6 +30,7 @@
 #include "session.h"
 #include "session_adapter.h"
 #include "verdict_controller.h"
+#include "trend_controller.h"
 #include "window_parts.h"
 
 namespace kav::shell {
@@ -98,6 +99,8 @@ void KAV_Main::linkEinrichten() {
     pruefung_ = std::make_unique<VerdictController>(*teile_, settingsDatei());
     daten_->druckZusatz = [this](records::Druckseite& seite) { pruefung_->druckZusatz(seite); };
     archiv_ = std::make_unique<ArchiveController>(*teile_);
+    trend_ = std::make_unique<TrendController>(*teile_);
+    teile_->trend = trend_.get();
     verdrahten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())

@@ -13,6 +13,7 @@
 #include "main_view.h"
 #include "measurement_controller.h"
 #include "verdict_controller.h"
+#include "trend_controller.h"
 
 namespace kav::shell {
 
@@ -52,6 +53,8 @@ void KAV_Main::SpracheSetzen(const QString& code) {
         messung_->werteNeuZeigen();
     if (pruefung_)
         pruefung_->spracheGesetzt();
+    if (trend_)
+        trend_->spracheSetzen();
 }
 
 } // namespace kav::shell

@@ -16,6 +16,7 @@ class ConnectionController;
 class MeasurementController;
 class RecordsController;
 class Navigation;
+class TrendController;
 
 struct Fensterteile {
     const ProgramEnvironment& umgebung;
@@ -26,6 +27,7 @@ struct Fensterteile {
     MeasurementController* messung = nullptr;
     RecordsController* daten = nullptr;
     Navigation* navigation = nullptr;
+    TrendController* trend = nullptr;
 };
 
 } // namespace kav::shell
