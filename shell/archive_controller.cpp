@@ -160,9 +160,17 @@ bool ArchiveController::inhaltOeffnen(const QByteArray& bytes) {
 
 void ArchiveController::ergebnisAngezeigt(int typ) {
     const session::Seite seite = t_.session.seite();
+    const std::optional<Urteil> u = urteilFuer ? urteilFuer(typ) : std::nullopt;
+    const auto beurteilt = [u](archive::Entry e) {
+        if (u && e.result) {
+            e.result->profile = u->profil;
+            e.result->verdict = u->urteil;
+        }
+        return e;
+    };
     if (seite == session::Seite::DatenVomComputer) {
         if (!offeneDatei_.isEmpty())
-            schreiber_->post([b = offeneDatei_] { return dateiEintrag(b); });
+            schreiber_->post([b = offeneDatei_, beurteilt] { return beurteilt(dateiEintrag(b)); });
         offeneDatei_.clear();
         return;
     }
@@ -188,19 +196,19 @@ void ArchiveController::ergebnisAngezeigt(int typ) {
     }
     kopf.firmware = toAnsiStd(t_.v.txtAlle[idx::txtFirmware]->text().trimmed());
     const std::string sprache = global().Sprache.toStdString();
-    schreiber_->post([d = gespeicherteKopie(t_.session, typ), kopf, zeit, quelle, sprache] {
-        return archive::entryFor(d, kopf, zeit, quelle, sprache);
+    schreiber_->post([d = gespeicherteKopie(t_.session, typ), kopf, zeit, quelle, sprache, beurteilt] {
+        return beurteilt(archive::entryFor(d, kopf, zeit, quelle, sprache));
     });
 }
 
 void ArchiveController::gespeichert(int typ, const QString& datei) {
-    (void)typ;
+    const std::optional<Urteil> u = urteilFuer ? urteilFuer(typ) : std::nullopt;
     // The mth export is no record file; its measurement went in as it finished.
     if (!datei.endsWith(QLatin1String(".kav"), Qt::CaseInsensitive))
         return;
     const archive::Source quelle =
         t_.session.seite() == session::Seite::DatenVomGeraet ? archive::Source::Device : archive::Source::Online;
-    schreiber_->post([datei, quelle] {
+    schreiber_->post([datei, quelle, u] {
         archive::Entry e;
         QFile f(datei);
         if (!f.open(QIODevice::ReadOnly)) {
@@ -208,6 +216,10 @@ void ArchiveController::gespeichert(int typ, const QString& datei) {
             return e;
         }
         e.result = archive::NewResult{f.readAll(), quelle, std::nullopt, std::nullopt};
+        if (u) {
+            e.result->profile = u->profil;
+            e.result->verdict = u->urteil;
+        }
         return e;
     });
 }

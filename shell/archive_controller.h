@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include <memory>
 
@@ -54,6 +56,13 @@ public:
     QAction* seitenAktion() const { return seiteOeffnen_; }
     // The status line of our own: the last failure (hidden while there is none).
     QLabel* statuszeile() const { return status_; }
+
+    // The profile and verdict of the shown result of a type when it was
+    // judged (the test station gives them); unset or empty: not judged.
+    struct Urteil {
+        QString profil, urteil;
+    };
+    std::function<std::optional<Urteil>(int typ)> urteilFuer;
 
 signals:
     // The page's "Verlauf" button: the history of one encoder.

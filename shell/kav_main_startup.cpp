@@ -9,14 +9,17 @@
 #include <QTimer>
 
 #include "ansi_text.h"
+#include "archive.h"
 #include "archive_controller.h"
 #include "com_usb.h"
 #include "connection_controller.h"
 #include "control_indexes.h"
 #include "device_worker.h"
 #include "dialogs.h"
+#include "encoder_history.h"
 #include "globals.h"
 #include "ini_profile.h"
+#include "judge.h"
 #include "kav_main.h"
 #include "language.h"
 #include "link_choice.h"
@@ -29,8 +32,9 @@
 #include "records_controller.h"
 #include "session.h"
 #include "session_adapter.h"
-#include "verdict_controller.h"
 #include "trend_controller.h"
+#include "trend_limits.h"
+#include "verdict_controller.h"
 #include "window_parts.h"
 
 namespace kav::shell {
@@ -101,6 +105,27 @@ void KAV_Main::linkEinrichten() {
     archiv_ = std::make_unique<ArchiveController>(*teile_);
     trend_ = std::make_unique<TrendController>(*teile_);
     teile_->trend = trend_.get();
+    // What follows a result, wired together: the judged verdict goes into
+    // the archive with its result, the chosen profile's limits into the
+    // trend, and the archive page's history button to the history window.
+    archiv_->urteilFuer = [this](int typ) -> std::optional<ArchiveController::Urteil> {
+        const auto& profil = pruefung_->profil();
+        if (!profil || pruefung_->urteilTyp() != typ)
+            return std::nullopt;
+        return ArchiveController::Urteil{QString::fromStdString(profil->name),
+                                         QString::fromLatin1(verdict::outcomeName(pruefung_->urteil()->result))};
+    };
+    const auto grenzen = [this] {
+        trend_->setGrenzen(pruefung_->profil() ? verdict::trendGrenzen(*pruefung_->profil())
+                                               : std::array<measure::TrendGrenze, measure::kTrendReihen>{});
+    };
+    grenzen();
+    connect(pruefung_.get(), &VerdictController::profilGeaendert, this, grenzen);
+    connect(archiv_.get(), &ArchiveController::verlaufGewuenscht, this, [this](const QString& geber) {
+        archive::Archive archiv;
+        archiv.open(archiv_->ablage());
+        verlaufZeigen(this, archiv, geber);
+    });
     verdrahten();
     // With "/debug" the reason the chosen backend cannot be used is kept.
     if (global().DebugAn && !diagnose.empty())

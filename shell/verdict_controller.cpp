@@ -102,6 +102,7 @@ bool VerdictController::waehlen(const QString& name) {
         ergebnisAngezeigt(t_.session.angezeigterTyp());
     else
         bandWeg();
+    emit profilGeaendert();
     return ok;
 }
 

@@ -49,6 +49,9 @@ public:
     // Puts the shown verdict onto a printout of the shown result.
     void druckZusatz(records::Druckseite& seite) const;
 
+    // The result type the shown verdict judged (0: none).
+    int urteilTyp() const { return urteil_ ? urteilTyp_ : 0; }
+
     // The menu's captions in the program's language.
     void spracheGesetzt();
     QMenu* menu() const { return menu_; }
@@ -56,6 +59,10 @@ public:
     TestRunController& pruefLauf() { return *lauf_; }
     // The editor, created on first use.
     ProfileDialog& editor();
+
+signals:
+    // Another profile (or none) was chosen.
+    void profilGeaendert();
 
 private:
     void menuFuellen();

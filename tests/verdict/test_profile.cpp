@@ -6,6 +6,7 @@
 
 #include "profile_store.h"
 #include "safe_name.h"
+#include "trend_limits.h"
 
 namespace kav::verdict {
 namespace {
@@ -86,7 +87,8 @@ TEST(Profile, RefusalTextNamesFileAndKey) {
     EXPECT_EQ(profileErrorText(e, "D"), "Prüfprofil \"a/g.json\": Schlüssel \"speed_rpm\": min 6000 > max 100.");
     EXPECT_EQ(profileErrorText(e, "E"), "Test profile \"a/g.json\": key \"speed_rpm\": min 6000 > max 100.");
     const ProfileError t = parseProfile(R"({"name": "n", "pulses": true})", "g.json").error;
-    EXPECT_EQ(profileErrorText(t, "E"), "Test profile \"g.json\": key \"pulses\": wrong type, expected a whole number.");
+    EXPECT_EQ(profileErrorText(t, "E"),
+              "Test profile \"g.json\": key \"pulses\": wrong type, expected a whole number.");
 }
 
 TEST(ProfileStore, SavesListsLoadsAndRemoves) {
@@ -118,12 +120,35 @@ TEST(ProfileStore, SavesListsLoadsAndRemoves) {
 
 TEST(SafeFileName, NeverAPathOfItsOwn) {
     const std::pair<const char*, const char*> rows[] = {
-        {"12345678", "12345678"}, {"../x", "_x"},       {"..", "-"},      {"", "-"},
+        {"12345678", "12345678"}, {"../x", "_x"},          {"..", "-"},     {"", "-"},
         {" 12 .", "12"},          {"a/b\\c:d", "a_b_c_d"}, {"CON", "_CON"}, {"com1.txt", "_com1.txt"},
         {"COM10", "COM10"},       {"\x80\x01z", "__z"},
     };
     for (const auto& [in, out] : rows)
         EXPECT_EQ(safeFileName(in, "-"), out) << in;
+}
+
+} // namespace
+} // namespace kav::verdict
+
+namespace kav::verdict {
+namespace {
+
+// The trend's bands: each series from its limit, one-sided limits stay
+// one-sided, a series without a limit (frequency) has no band.
+TEST(Profile, TrendBandsFollowTheLimits) {
+    const ProfileResult r = parseProfile(
+        R"({"name": "n", "speed_rpm": [100, 6000], "current_ma_max": 150, "phase_pct": [-5, 5]})", "n.json");
+    ASSERT_TRUE(r.ok());
+    const auto g = trendGrenzen(*r.profile);
+    using measure::TrendReihe;
+    EXPECT_EQ(g[measure::index(TrendReihe::Drehzahl)].min, 100);
+    EXPECT_EQ(g[measure::index(TrendReihe::Drehzahl)].max, 6000);
+    EXPECT_FALSE(g[measure::index(TrendReihe::Stromaufnahme)].min);
+    EXPECT_EQ(g[measure::index(TrendReihe::Stromaufnahme)].max, 150);
+    EXPECT_EQ(g[measure::index(TrendReihe::Phasenlage)].min, -5);
+    EXPECT_FALSE(g[measure::index(TrendReihe::Frequenz)].max);
+    EXPECT_FALSE(g[measure::index(TrendReihe::Versorgungsspannung)].min);
 }
 
 } // namespace
