@@ -16,7 +16,7 @@ const char kUsage[] =
     "              [--repeat N] [--lang D|E] [--save FILE.kav] [--archive URL] [--profile NAME|FILE.json]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] measure current --csv [--repeat N]\n"
     "       kavctl [--sim | --port PATH | --d2xx[=LIBRARY]] [--trace] test --profile NAME|FILE.json\n"
-    "              [--out DIR] [--lang D|E]\n"
+    "              [--out DIR] [--lang D|E] [--archive URL]\n"
     "       kavctl profile check FILE.json | profile list\n"
     "       kavctl export FILE.kav (--csv [OUT] | --mth OUT) [--lang D|E]\n"
     "       kavctl show FILE.kav [--lang D|E] [--profile NAME|FILE.json]\n"
@@ -98,15 +98,19 @@ const std::vector<OptionRow>& optionTable() {
         {"--csv", V::Optional, {C::Export, C::Measure}, "--csv belongs to export and measure current"},
         {"--mth", V::Required, {C::Export}, "--csv and --mth belong to export"},
         {"--pdf", V::Required, {C::Report}, "--pdf belongs to report"},
-        {"--archive", V::Required,
-         {C::Measure, C::RecordsGet, C::ArchiveList, C::ArchiveShow, C::ArchiveExport, C::ArchiveImport, C::ArchiveStats},
-         "--archive belongs to measure, records get and archive"},
+        {"--archive",
+         V::Required,
+         {C::Measure, C::RecordsGet, C::Test, C::ArchiveList, C::ArchiveShow, C::ArchiveExport, C::ArchiveImport,
+          C::ArchiveStats},
+         "--archive belongs to measure, records get, test and archive"},
         {"--serial", V::Required, {C::ArchiveList}, "--serial belongs to archive list"},
         {"--since", V::Required, {C::ArchiveList}, "--since belongs to archive list"},
         {"--until", V::Required, {C::ArchiveList}, "--until belongs to archive list"},
         {"--verdict", V::Required, {C::ArchiveList}, "--verdict belongs to archive list"},
         {"--dir", V::Required, {C::ArchiveExport}, "--dir belongs to archive export"},
-        {"--profile", V::Required, {C::Measure, C::Show, C::Report, C::Test},
+        {"--profile",
+         V::Required,
+         {C::Measure, C::Show, C::Report, C::Test},
          "--profile belongs to measure, show, report and test"},
         {"--out", V::Required, {C::Test}, "--out belongs to test"},
         {"--help", V::None, {}, ""},
@@ -193,8 +197,8 @@ bool commandOf(const std::vector<std::string>& p, Options::Command& command, std
         error = "profile takes check FILE.json or list";
         return false;
     }
-    const std::pair<const char*, C> names[] = {{"info", C::Info},     {"exec", C::Exec},   {"measure", C::Measure},
-                                               {"export", C::Export}, {"show", C::Show},   {"report", C::Report},
+    const std::pair<const char*, C> names[] = {{"info", C::Info},     {"exec", C::Exec}, {"measure", C::Measure},
+                                               {"export", C::Export}, {"show", C::Show}, {"report", C::Report},
                                                {"test", C::Test}};
     for (const auto& [name, value] : names)
         if (c == name) {
@@ -237,7 +241,8 @@ bool positionalArguments(const std::vector<std::string>& p, Options& o, std::str
         return true;
     case C::Measure:
         if (p.size() != 2) {
-            error = p.size() < 2 ? "measure needs a mode (current, badpulses or oscillation)" : "measure takes one mode";
+            error =
+                p.size() < 2 ? "measure needs a mode (current, badpulses or oscillation)" : "measure takes one mode";
             return false;
         }
         o.measure.typ = p[1] == "current" ? 1 : p[1] == "badpulses" ? 2 : p[1] == "oscillation" ? 3 : 0;
@@ -271,7 +276,8 @@ bool positionalArguments(const std::vector<std::string>& p, Options& o, std::str
     case C::ArchiveShow:
     case C::ArchiveExport:
         if (p.size() < 3 || (o.command == C::ArchiveShow && p.size() != 3)) {
-            error = o.command == C::ArchiveShow ? "archive show takes one result id" : "archive export takes result ids";
+            error =
+                o.command == C::ArchiveShow ? "archive show takes one result id" : "archive export takes result ids";
             return false;
         }
         for (std::size_t i = 2; i < p.size(); ++i) {

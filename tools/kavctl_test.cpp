@@ -5,6 +5,7 @@
 #include "device_call.h"
 #include "device_header.h"
 #include "json_writer.h"
+#include "kavctl_archive.h"
 #include "kavctl_exit.h"
 #include "kavctl_measure.h"
 #include "result_json.h"
@@ -101,6 +102,21 @@ int runTest(const Options& o, ComUSB& link, std::ostream& out, std::ostream& err
                                {"files", std::move(files)}};
     out << json::block(object) << '\n' << std::flush;
 
+    // With --archive every step's result goes into it, with the profile and its verdict.
+    int archivCode = kExitOk;
+    records::KopfTexte kopf;
+    kopf.firmware = identity.firmware;
+    kopf.geraetSN = identity.deviceSerial;
+    kopf.geberSN = rep.encoderSerial;
+    for (int i = 0; i < steps.done && archivCode == kExitOk; ++i) {
+        const records::Datensatz d = i == 0   ? records::Datensatz{rep.current}
+                                     : i == 1 ? records::Datensatz{rep.badPulses}
+                                              : records::Datensatz{rep.oscillation};
+        archivCode = ergebnisArchivieren({o.measure.archive, archive::Source::Online, profile.name,
+                                          verdict::outcomeName(rep.verdicts[static_cast<std::size_t>(i)].result)},
+                                         d, kopf, rep.time, err);
+    }
+
     if (r.result == verdict::RunResult::Error) {
         err << "kavctl: test run: " << kStepKeys[static_cast<int>(r.failedStep.value_or(verdict::Step::CurrentValues))]
             << ": " << r.failure << '\n';
@@ -110,6 +126,8 @@ int runTest(const Options& o, ComUSB& link, std::ostream& out, std::ostream& err
         err << "kavctl: the run was not kept: " << r.writeError << '\n';
         return kExitCantCreate;
     }
+    if (archivCode != kExitOk)
+        return archivCode;
     return r.result == verdict::RunResult::Pass ? kExitOk : kExitVerdict;
 }
 

@@ -75,9 +75,10 @@ TEST(KavctlArchiveDefault, AnUnreachableServerIsExit69WithoutHanging) {
     QTcpServer silent;
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
     QTemporaryDir dir;
-    const KavctlResult waited = runKavctl(
-        {"--archive", QStringLiteral("postgresql://kav@127.0.0.1:%1/none").arg(silent.serverPort()), "archive", "stats"},
-        15000, isolated(dir));
+    const KavctlResult waited =
+        runKavctl({"--archive", QStringLiteral("postgresql://kav@127.0.0.1:%1/none").arg(silent.serverPort()),
+                   "archive", "stats"},
+                  15000, isolated(dir));
     EXPECT_EQ(waited.exitCode, 69) << waited.err;
     EXPECT_NE(waited.err.find("timeout"), std::string::npos) << waited.err;
     // Nothing listens on port 1: refused at once.
@@ -198,6 +199,21 @@ TEST_P(KavctlArchive, MeasureAndRecordsGetArchiveOnlyWhenAsked) {
         sources << row.source;
     sources.sort();
     EXPECT_EQ(sources, (QStringList{"device", "online"}));
+
+    // The guided run: its three results, each with the profile and its verdict.
+    const QString profil = dir.filePath(QStringLiteral("p.json"));
+    QFile f(profil);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"({"name": "Geber P"})");
+    f.close();
+    const KavctlResult lauf = kavctl({"--sim", "test", "--profile", profil});
+    ASSERT_EQ(lauf.exitCode, 0) << lauf.err;
+    r = rows();
+    ASSERT_EQ(r.size(), 5u);
+    int beurteilt = 0;
+    for (const auto& row : r)
+        beurteilt += row.profile && *row.profile == QStringLiteral("Geber P") && row.verdict == QStringLiteral("PASS");
+    EXPECT_EQ(beurteilt, 3);
     EXPECT_FALSE(QFileInfo::exists(userArchive()));
 }
 

@@ -87,7 +87,7 @@ TEST(KavctlOptions, ArchiveCommandsAndTheirOptionsAreCheckedBeforeTheArchiveOpen
         {{"archive", "list", "--type", "F"}, "--type needs a record type (a whole number of 1 or more)"},
         {{"archive", "show", "0"}, "not a result id: 0"},
         {{"archive", "export", "1"}, "archive export needs --dir DIR"},
-        {{"info", "--archive", "a.sqlite"}, "--archive belongs to measure, records get and archive"},
+        {{"info", "--archive", "a.sqlite"}, "--archive belongs to measure, records get, test and archive"},
         {{"measure", "badpulses", "--csv"}, "--csv belongs to export and measure current"},
         {{"measure", "current", "--csv", "out.csv"}, "measure --csv writes to standard output and takes no file"},
     };
